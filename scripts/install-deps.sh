@@ -1,0 +1,22 @@
+# Sourced by the scripts: installs what a fresh Debian 12 machine lacks.
+VARNOK_PACKAGES="cmake make g++ mingw-w64 wine wine64 xvfb xdotool x11-utils locales
+  fonts-ipafont-gothic python3 python3-pil imagemagick googletest libbenchmark-dev
+  clang libclang-rt-14-dev"
+
+install_deps() {
+  local missing=""
+  for p in $VARNOK_PACKAGES; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+  done
+  if [ -n "$missing" ]; then
+    echo "installing:$missing"
+    apt-get update -q
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
+  fi
+  # Code page 932 under Wine comes from the Japanese UTF-8 locale.
+  if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+    sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
+    locale-gen
+  fi
+}

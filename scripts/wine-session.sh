@@ -1,0 +1,52 @@
+# Sourced by the scripts: a private Xvfb display and a throw-away Wine prefix,
+# both ended by process id in wine_session_stop.
+WINE_ENV="LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEDEBUG=-all WINEDLLOVERRIDES=mscoree=;mshtml="
+
+free_display() {
+  local n
+  for n in $(seq 91 199); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then echo "$n"; return; fi
+  done
+  return 1
+}
+
+# Starts Xvfb on a free display; sets DISPLAY and XVFB_PID.
+xvfb_start() {
+  local n deadline
+  n=$(free_display)
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  export DISPLAY=":$n"
+  deadline=$((SECONDS + 30))
+  until xdpyinfo >/dev/null 2>&1; do
+    [ $SECONDS -lt $deadline ] || { echo "Xvfb did not start" >&2; return 1; }
+    sleep 0.2
+  done
+}
+
+# Makes the Wine prefix (or uses an existing one), keeps its wineserver running
+# and sets the font that the dialog templates name.
+wine_prefix_start() {
+  export WINEPREFIX="$1"
+  export $WINE_ENV
+  mkdir -p "$WINEPREFIX"
+  wineserver -f -p >/dev/null 2>&1 &
+  WINESERVER_PID=$!
+  wineboot -i >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /t REG_SZ /d 'IPAPGothic' /f >/dev/null 2>&1
+}
+
+wine_session_start() {
+  xvfb_start
+  wine_prefix_start "$(mktemp -d /tmp/varnok-wine.XXXXXX)"
+  WINE_PREFIX_TEMP=$WINEPREFIX
+}
+
+wine_session_stop() {
+  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
+  [ -n "${WINESERVER_PID:-}" ] && kill "$WINESERVER_PID" 2>/dev/null && wait "$WINESERVER_PID" 2>/dev/null
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+  [ -n "${WINE_PREFIX_TEMP:-}" ] && rm -rf "$WINE_PREFIX_TEMP"
+  WINESERVER_PID= XVFB_PID= WINE_PREFIX_TEMP=
+  return 0
+}
