@@ -1,0 +1,72 @@
+#include "AfxNumber.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
+bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+
+// Advances p over a run of digits; how many there were.
+size_t SkipDigits(const char*& p)
+{
+    const char* pStart = p;
+    while (IsDigit(*p))
+        ++p;
+    return static_cast<size_t>(p - pStart);
+}
+
+} // namespace
+
+CString AfxFormatDouble(double d)
+{
+    CString text;
+    text.Format("%.15g", d);
+    return text;
+}
+
+BOOL AfxParseDouble(const char* pszText, double* pd)
+{
+    if (pszText == nullptr)
+        return FALSE;
+    const char* p = pszText;
+    while (IsBlank(*p))
+        ++p;
+    const char* pNumber = p;
+
+    if (*p == '+' || *p == '-')
+        ++p;
+    size_t nDigits = SkipDigits(p);
+    if (*p == '.')
+    {
+        ++p;
+        nDigits += SkipDigits(p);
+    }
+    if (nDigits == 0)
+        return FALSE;
+    if (*p == 'e' || *p == 'E')
+    {
+        ++p;
+        if (*p == '+' || *p == '-')
+            ++p;
+        if (SkipDigits(p) == 0)
+            return FALSE;
+    }
+    const char* pEnd = p;
+    while (IsBlank(*p))
+        ++p;
+    if (*p != '\0')
+        return FALSE;
+
+    // The text is a plain decimal number from here on; strtod reads it.
+    std::string number(pNumber, pEnd);
+    errno = 0;
+    double d = std::strtod(number.c_str(), nullptr);
+    if (std::isinf(d))
+        return FALSE;
+    *pd = d;
+    return TRUE;
+}
