@@ -1,6 +1,7 @@
 // Everything a program on the framework includes.
 #pragma once
 #include "AfxMessageBox.h"
+#include "AfxRes.h"
 #include "AfxModule.h"
 #include "AfxNumber.h"
 #include "CBitmap.h"

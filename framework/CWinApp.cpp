@@ -54,6 +54,12 @@ BOOL CWinApp::Enable3dControls()
     return TRUE;
 }
 
+HICON CWinApp::LoadIcon(UINT nIDResource) const
+{
+    LPCSTR lpszName = MAKEINTRESOURCEA(nIDResource);
+    return ::LoadIconA(AfxFindResourceHandle(lpszName, MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */), lpszName);
+}
+
 void CWinApp::OnHelp() {}
 
 CWinApp* AfxGetApp()

@@ -16,6 +16,7 @@ public:
     virtual int Run(); // the message loop of an application that keeps running
 
     BOOL Enable3dControls(); // controls look three-dimensional by themselves now
+    HICON LoadIcon(UINT nIDResource) const; // from the module that holds it
 
     CWnd* m_pMainWnd = nullptr;
     HINSTANCE m_hInstance = nullptr;

@@ -1,0 +1,158 @@
+#include "BitmapDialog.h"
+
+PFN_SET_LAYERED_WINDOW_ATTRIBUTES g_pfnSetLayeredWindowAttributes = nullptr;
+
+BEGIN_MESSAGE_MAP(CBitmapDialog, CDialog)
+    ON_WM_LBUTTONDOWN() // void OnLButtonDown(UINT nFlags, CPoint point)
+    ON_WM_ERASEBKGND()  // BOOL OnEraseBkgnd(CDC* pDC)
+    ON_WM_SIZE()        // void OnSize(UINT nType, int cx, int cy)
+END_MESSAGE_MAP()
+
+CBitmapDialog::CBitmapDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : CDialog(nIDTemplate, pParentWnd),
+      m_bDraggable(1),
+      m_hBackground(nullptr),
+      m_nBkWidth(0),
+      m_nBkHeight(0),
+      m_nDrawMode(DRAW_ORIGIN)
+{
+    // Looked up, not linked, so the program still runs where it is missing.
+    HMODULE hUser32 = ::GetModuleHandleA("USER32.DLL");
+    g_pfnSetLayeredWindowAttributes = hUser32 != nullptr
+        ? reinterpret_cast<PFN_SET_LAYERED_WINDOW_ATTRIBUTES>(::GetProcAddress(hUser32, "SetLayeredWindowAttributes"))
+        : nullptr;
+}
+
+CBitmapDialog::~CBitmapDialog()
+{
+    FreeBackground();
+}
+
+void CBitmapDialog::DoDataExchange(CDataExchange*) {}
+
+BOOL CBitmapDialog::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    return TRUE;
+}
+
+void CBitmapDialog::SetDraggable(BOOL bDraggable)
+{
+    m_bDraggable = bDraggable;
+}
+
+BOOL CBitmapDialog::LoadBackground(UINT nIDResource)
+{
+    LPCSTR lpszName = MAKEINTRESOURCEA(LOWORD(nIDResource));
+    HINSTANCE hInst = AfxFindResourceHandle(lpszName, MAKEINTRESOURCEA(2) /* RT_BITMAP */);
+    HANDLE hImage = ::LoadImageA(hInst, lpszName, IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR);
+    return SetBackground(static_cast<HBITMAP>(hImage));
+}
+
+BOOL CBitmapDialog::SetBackground(HBITMAP hBitmap)
+{
+    FreeBackground();
+    if (hBitmap != nullptr)
+    {
+        m_hBackground = hBitmap;
+        BITMAP bm;
+        if (::GetObjectA(hBitmap, sizeof(bm), &bm) == 0)
+        {
+            FreeBackground();
+            return FALSE;
+        }
+        m_nBkWidth = static_cast<UINT>(bm.bmWidth);
+        m_nBkHeight = static_cast<UINT>(bm.bmHeight);
+    }
+    if (::IsWindow(m_hWnd))
+        InvalidateRect(nullptr, TRUE);
+    return TRUE;
+}
+
+void CBitmapDialog::FreeBackground()
+{
+    if (m_hBackground != nullptr)
+        ::DeleteObject(m_hBackground);
+    m_hBackground = nullptr;
+}
+
+void CBitmapDialog::SetDrawMode(int nDrawMode)
+{
+    m_nDrawMode = nDrawMode;
+    if (nDrawMode == DRAW_FIT && m_hBackground != nullptr)
+        SetWindowPos(nullptr, 0, 0, static_cast<int>(m_nBkWidth), static_cast<int>(m_nBkHeight),
+                     SWP_NOMOVE | SWP_NOOWNERZORDER);
+}
+
+BOOL CBitmapDialog::SetTransparent(COLORREF crKey, BOOL bEnable)
+{
+    if (g_pfnSetLayeredWindowAttributes == nullptr)
+        return FALSE;
+    LONG_PTR exStyle = ::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE);
+    if (bEnable)
+    {
+        ::SetWindowLongPtrA(m_hWnd, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+        g_pfnSetLayeredWindowAttributes(m_hWnd, crKey, 0, LWA_COLORKEY);
+    }
+    else
+    {
+        ::SetWindowLongPtrA(m_hWnd, GWL_EXSTYLE, exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+        RedrawWindow(nullptr, nullptr, RDW_FRAME | RDW_ALLCHILDREN | RDW_ERASE | RDW_INVALIDATE);
+    }
+    return TRUE;
+}
+
+void CBitmapDialog::OnLButtonDown(UINT, CPoint point)
+{
+    // The caption-drag move loop follows the mouse as if the caption were held.
+    if (m_bDraggable)
+        PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
+    Default();
+}
+
+BOOL CBitmapDialog::OnEraseBkgnd(CDC* pDC)
+{
+    BOOL bErased = static_cast<BOOL>(Default());
+    if (m_hBackground == nullptr)
+        return bErased;
+
+    CRect rcClient;
+    GetClientRect(rcClient);
+    int nWidth = rcClient.Width();
+    int nHeight = rcClient.Height();
+    int nBkWidth = static_cast<int>(m_nBkWidth);
+    int nBkHeight = static_cast<int>(m_nBkHeight);
+
+    CDC memDC;
+    memDC.CreateCompatibleDC(pDC);
+    HGDIOBJ hOld = memDC.SelectObject(m_hBackground);
+    switch (m_nDrawMode)
+    {
+    case DRAW_ORIGIN:
+    case DRAW_FIT:
+        pDC->BitBlt(0, 0, nWidth, nHeight, &memDC, 0, 0, SRCCOPY);
+        break;
+    case DRAW_TILE:
+        for (int y = 0; y < nHeight && nBkHeight > 0; y += nBkHeight)
+            for (int x = 0; x < nWidth && nBkWidth > 0; x += nBkWidth)
+                pDC->BitBlt(x, y, nWidth, nHeight, &memDC, 0, 0, SRCCOPY);
+        break;
+    case DRAW_CENTER:
+        pDC->BitBlt((nWidth - nBkWidth) / 2, (nHeight - nBkHeight) / 2, nWidth, nHeight, &memDC, 0, 0, SRCCOPY);
+        break;
+    case DRAW_STRETCH:
+        pDC->StretchBlt(0, 0, nWidth, nHeight, &memDC, 0, 0, nBkWidth, nBkHeight, SRCCOPY);
+        break;
+    default:
+        break;
+    }
+    memDC.SelectObject(hOld);
+    return bErased;
+}
+
+void CBitmapDialog::OnSize(UINT, int, int)
+{
+    Default();
+    if (m_hBackground != nullptr)
+        InvalidateRect(nullptr, TRUE);
+}

@@ -1,0 +1,72 @@
+// The main window: the calculator's settings, input, flags and result, its
+// commands, its painted labels and its seven-place display.
+#pragma once
+#include "BitmapDialog.h"
+#include "DigitPlaces.h"
+#include "resource.h"
+
+class CConverterDlg : public CBitmapDialog
+{
+public:
+    explicit CConverterDlg(CWnd* pParent = nullptr);
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnCalculate();
+    void OnOption();
+    void OnClose();
+    void OnMove(int x, int y);
+    void OnTogglePotential();
+    void OnFocusWaterTemp();
+
+    // Digit display
+    void ShowResult();
+    void ShowError();
+    void ClearDisplay();
+
+    // Settings store
+    void LoadSettings();
+    void SaveSettings();
+    void SavePosition();
+
+    // Steps of the initialisation
+    void AddAboutItem();
+    void LoadSkin();
+    void LoadButtonFaces();
+    void BindDigitPlaces();
+    void PlaceWindow();
+
+    // Painting
+    void PaintIcon();
+    void DrawLabel(CDC* pDC, UINT nIDBox, UINT nIDString);
+    void DrawValue(CDC* pDC, UINT nIDBox, double dValue, int nDecimals);
+
+    double m_dBaseTemp;       // base water temperature, degrees Celsius
+    double m_dBaseGravity;    // specific gravity read at the base temperature
+    double m_dDepth;          // water depth, metres (passed as the pressure in decibars)
+    double m_dSalinity;       // salinity, per mille
+    double m_dResult;         // last result, a multiple of 0.00001 (NaN: not displayable)
+    int m_bPotential;         // the potential-density flag of record: saved, toggled
+    int m_nPosX;              // saved left edge, screen pixels; -5000: not set
+    int m_nPosY;              // saved top edge, screen pixels; -5000: not set
+    HACCEL m_hAccel;          // accelerator table of the module
+    int m_bBlankDisplay;      // 1 until the first calculation
+    CWnd* m_pDigit[CDigitDisplay::PLACES]; // slot 0 rightmost place; owned by the window
+    CBitmapButton m_btnOpt;
+    CBitmapButton m_btnCalc;
+    CBitmapButton m_btnOff;
+    double m_dWaterTemp;      // water temperature to convert to, degrees Celsius
+    int m_bPotentialCheck;    // the check box as last exchanged; the flag of the calculation
+    HICON m_hIcon;            // the application icon of the module
+
+    CDigitPlaces m_display;   // draws into m_pDigit
+
+    DECLARE_MESSAGE_MAP()
+};
