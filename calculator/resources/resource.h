@@ -2,6 +2,11 @@
 // every template, string, image and control by them.
 #pragma once
 
+// Static texts that the code never addresses
+#ifndef IDC_STATIC
+#define IDC_STATIC                  (-1)
+#endif
+
 // Dialog templates
 #define IDD_ABOUTBOX                100
 #define IDD_CONVERTER_DIALOG        102
