@@ -20,35 +20,24 @@ int ToInt(long long v)
 {
     return static_cast<int>(Limit(v, INT_MIN, INT_MAX));
 }
+
+// Start of a span of nSize moved until its far end is at most nLimit, then
+// until its start is at least 0, so the start wins when the span is too long.
+long long ClampAxis(long long nStart, int nSize, int nLimit)
+{
+    long long nFrom = Limit(nStart, -kFarAway, kFarAway);
+    if (nFrom + nSize >= nLimit)
+        nFrom = static_cast<long long>(nLimit) - nSize;
+    if (nFrom <= 0)
+        nFrom = 0;
+    return nFrom;
+}
 }
 
 CPlacement ClampToScreen(long long x, long long y, int w, int h, int cx, int cy)
 {
-    long long left = Limit(x, -kFarAway, kFarAway);
-    long long top = Limit(y, -kFarAway, kFarAway);
-    long long right = left + w;
-    long long bottom = top + h;
-
-    if (bottom >= cy)
-    {
-        top -= bottom - cy;
-        bottom = cy;
-    }
-    if (top <= 0)
-    {
-        bottom -= top;
-        top = 0;
-    }
-    if (right >= cx)
-    {
-        left -= right - cx;
-        right = cx;
-    }
-    if (left <= 0)
-    {
-        right -= left;
-        left = 0;
-    }
+    const long long top = ClampAxis(y, h, cy);
+    const long long left = ClampAxis(x, w, cx);
     // Only a negative size can leave the int range here.
     return CPlacement{ToInt(left), ToInt(top)};
 }
