@@ -66,6 +66,21 @@ protected:
         ::RegCloseKey(hKey);
     }
 
+    // Stored size of a value; texts are held as UTF-16, so the A functions'
+    // conversion cannot hide whether the terminating zero was stored.
+    DWORD StoredSize(const wchar_t* pszName) const
+    {
+        HKEY hKey;
+        DWORD cb = 0;
+        if (::RegOpenKeyExA(HKEY_CURRENT_USER, m_szPath, 0, KEY_READ, &hKey) == ERROR_SUCCESS)
+        {
+            if (::RegQueryValueExW(hKey, pszName, NULL, NULL, NULL, &cb) != ERROR_SUCCESS)
+                cb = 0;
+            ::RegCloseKey(hKey);
+        }
+        return cb;
+    }
+
     DWORD ValueCount() const
     {
         HKEY hKey;
@@ -111,11 +126,13 @@ TEST_F(RegistryKeyTest, ValuesAreStoredWithTheirTypesAndSizes)
     ASSERT_TRUE(Read("baseTemperature", dwType, strBytes));
     EXPECT_EQ(dwType, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(strBytes, std::string("25.500000\0", 10));
+    EXPECT_EQ(StoredSize(L"baseTemperature"), 10 * sizeof(wchar_t));
     ASSERT_TRUE(Read("density", dwType, strBytes));
     EXPECT_EQ(strBytes, std::string("35.000000\0", 10));
     ASSERT_TRUE(Read("potential", dwType, strBytes));
     EXPECT_EQ(dwType, static_cast<DWORD>(REG_DWORD));
     EXPECT_EQ(strBytes, std::string("\1\0\0\0", 4));
+    EXPECT_EQ(StoredSize(L"potential"), 4u);
     ASSERT_TRUE(Read("posx", dwType, strBytes));
     EXPECT_EQ(dwType, static_cast<DWORD>(REG_DWORD));
     EXPECT_EQ(strBytes, std::string("\x78\xec\xff\xff", 4)); // -5000
