@@ -42,6 +42,16 @@ const std::vector<Sample>& Samples()
     return samples;
 }
 
+// Runs one call per iteration, cycling through the samples.
+template <typename Call>
+void ForEachSample(benchmark::State& state, Call call)
+{
+    const std::vector<Sample>& samples = Samples();
+    size_t i = 0;
+    for (auto _ : state)
+        call(samples[i++ & (kSamples - 1)]);
+}
+
 // The seven powers of one density: t^2, t^4, t^3, S^1.5, S^2, t^5, p^2.
 void DensityPows(double dSalinity, double dTemp, double dPressure)
 {
@@ -65,71 +75,43 @@ void PotentialPows(double dPressure)
 
 void GetDensity(benchmark::State& state)
 {
-    const std::vector<Sample>& samples = Samples();
-    size_t i = 0;
-    for (auto _ : state)
-    {
-        const Sample& s = samples[i++ & (kSamples - 1)];
+    ForEachSample(state, [](const Sample& s) {
         benchmark::DoNotOptimize(CHalin::GetDensity(s.dSalinity, s.dTemp, s.dPressure));
-    }
+    });
 }
 
 void GetDensity_PowFloor(benchmark::State& state)
 {
-    const std::vector<Sample>& samples = Samples();
-    size_t i = 0;
-    for (auto _ : state)
-    {
-        const Sample& s = samples[i++ & (kSamples - 1)];
-        DensityPows(s.dSalinity, s.dTemp, s.dPressure);
-    }
+    ForEachSample(state, [](const Sample& s) { DensityPows(s.dSalinity, s.dTemp, s.dPressure); });
 }
 
 void GetPotentialTemp(benchmark::State& state)
 {
-    const std::vector<Sample>& samples = Samples();
-    size_t i = 0;
-    for (auto _ : state)
-    {
-        const Sample& s = samples[i++ & (kSamples - 1)];
+    ForEachSample(state, [](const Sample& s) {
         benchmark::DoNotOptimize(CHalin::GetPotentialTemp(s.dSalinity, s.dTemp, s.dPressure));
-    }
+    });
 }
 
 void GetPotentialTemp_PowFloor(benchmark::State& state)
 {
-    const std::vector<Sample>& samples = Samples();
-    size_t i = 0;
-    for (auto _ : state)
-    {
-        const Sample& s = samples[i++ & (kSamples - 1)];
-        PotentialPows(s.dPressure);
-    }
+    ForEachSample(state, [](const Sample& s) { PotentialPows(s.dPressure); });
 }
 
 // range(0) is the potential flag.
 void GetSpecificGravity(benchmark::State& state)
 {
-    const std::vector<Sample>& samples = Samples();
     const int bPotential = static_cast<int>(state.range(0));
-    size_t i = 0;
-    for (auto _ : state)
-    {
-        const Sample& s = samples[i++ & (kSamples - 1)];
+    ForEachSample(state, [bPotential](const Sample& s) {
         benchmark::DoNotOptimize(CHalin::GetSpecificGravity(s.dTemp, kBaseGravity, s.dBaseTemp, s.dSalinity,
                                                             s.dPressure, bPotential));
-    }
+    });
 }
 
 // 18 powers with the flag set, 14 with it clear.
 void GetSpecificGravity_PowFloor(benchmark::State& state)
 {
-    const std::vector<Sample>& samples = Samples();
     const bool bPotential = state.range(0) != 0;
-    size_t i = 0;
-    for (auto _ : state)
-    {
-        const Sample& s = samples[i++ & (kSamples - 1)];
+    ForEachSample(state, [bPotential](const Sample& s) {
         if (bPotential)
         {
             PotentialPows(s.dPressure);
@@ -137,7 +119,7 @@ void GetSpecificGravity_PowFloor(benchmark::State& state)
         }
         DensityPows(s.dSalinity, s.dBaseTemp, s.dPressure);
         DensityPows(s.dSalinity, s.dTemp, s.dPressure);
-    }
+    });
 }
 
 BENCHMARK(GetDensity);

@@ -45,7 +45,6 @@ TEST(Density, MatchesEos80CheckValues)
 {
     const DensityCase cases[] = {
         {40, 40, 10000, 1059.8203768, 5e-8}, // the standard's own check value
-        {40, 40, 10000, 1059.82038, 5e-6},
         {35, 25, 0, 1023.3430585, 5e-8},
         {35, 0, 0, 1028.1063314, 5e-8},
         {0, 4, 0, 999.9749582, 5e-8},   // pure water near its maximum
@@ -227,7 +226,6 @@ TEST(Depth, MatchesUnescoCheckValues)
     EXPECT_NEAR(CHalin::GetDepth(10000, 30), 9712.653, 5e-4);
     EXPECT_NEAR(CHalin::GetDepth(10000, 0), 9725.471, 5e-4);
     EXPECT_NEAR(CHalin::GetDepth(10000, 90), 9674.231, 5e-4);
-    EXPECT_NEAR(CHalin::GetDepth(1000, 45), 989.500, 5e-4);
     EXPECT_NEAR(CHalin::GetDepth(1000, 45), 989.499864, 5e-7);
 }
 
