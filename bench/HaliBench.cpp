@@ -132,7 +132,8 @@ BENCHMARK(GetSpecificGravity_PowFloor)->ArgName("potential")->Arg(1)->Arg(0);
 const char kFloorSuffix[] = "_PowFloor";
 
 // The console table, and after it each function's time over its floor's
-// (the fastest repetition of each, in CPU time).
+// (the fastest repetition of each, or the median when only aggregates are
+// reported; CPU time).
 class CFloorRatioReporter : public benchmark::ConsoleReporter
 {
 public:
@@ -144,7 +145,9 @@ public:
         ConsoleReporter::ReportRuns(reports);
         for (const Run& run : reports)
         {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred)
+            // The medians stand in when only aggregates are reported.
+            const bool bMedian = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if ((run.run_type != Run::RT_Iteration && !bMedian) || run.error_occurred)
                 continue;
             std::string strName = run.run_name.function_name;
             if (!run.run_name.args.empty())
