@@ -1,16 +1,14 @@
 #include "DigitPlaces.h"
 
-CDigitPlaces::CDigitPlaces(CWnd* const* ppPlace) : m_ppPlace(ppPlace), m_hShown()
+CDigitPlaces::CDigitPlaces(CWnd* const* ppPlace) : m_ppPlace(ppPlace)
 {
 }
 
+// The window, and with it every place showing a glyph, is gone by now.
 CDigitPlaces::~CDigitPlaces()
 {
-    for (HBITMAP hBitmap : m_hShown)
-    {
-        if (hBitmap != nullptr)
-            ::DeleteObject(hBitmap);
-    }
+    for (const auto& glyph : m_glyphs)
+        ::DeleteObject(glyph.second);
 }
 
 bool CDigitPlaces::IsBound(int nSlot) const
@@ -20,14 +18,23 @@ bool CDigitPlaces::IsBound(int nSlot) const
 
 void CDigitPlaces::SetGlyph(int nSlot, UINT nGlyph)
 {
-    LPCSTR lpszName = MAKEINTRESOURCEA(nGlyph);
-    HBITMAP hGlyph = ::LoadBitmapA(AfxFindResourceHandle(lpszName, MAKEINTRESOURCEA(2) /* RT_BITMAP */), lpszName);
     HGDIOBJ hPrevious = reinterpret_cast<HGDIOBJ>(
-        m_ppPlace[nSlot]->SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hGlyph)));
-    // The place's first image came from its template; every later one is ours.
-    if (hPrevious != nullptr && hPrevious != m_hShown[nSlot])
+        m_ppPlace[nSlot]->SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(GetGlyph(nGlyph))));
+    // The place's first image came from its template and belongs to nobody else.
+    bool bOurs = false;
+    for (const auto& glyph : m_glyphs)
+        bOurs = bOurs || glyph.second == hPrevious;
+    if (hPrevious != nullptr && !bOurs)
         ::DeleteObject(hPrevious);
-    if (m_hShown[nSlot] != nullptr)
-        ::DeleteObject(m_hShown[nSlot]);
-    m_hShown[nSlot] = hGlyph;
+}
+
+HBITMAP CDigitPlaces::GetGlyph(UINT nGlyph)
+{
+    HBITMAP& hGlyph = m_glyphs[nGlyph];
+    if (hGlyph == nullptr)
+    {
+        LPCSTR lpszName = MAKEINTRESOURCEA(nGlyph);
+        hGlyph = ::LoadBitmapA(AfxFindResourceHandle(lpszName, MAKEINTRESOURCEA(2) /* RT_BITMAP */), lpszName);
+    }
+    return hGlyph;
 }

@@ -3,6 +3,8 @@
 #include "DigitDisplay.h"
 #include <Afxwin.h>
 
+#include <map>
+
 class CDigitPlaces : public CDigitDisplay
 {
 public:
@@ -12,10 +14,11 @@ public:
 
 protected:
     bool IsBound(int nSlot) const override;
-    // Loads the glyph and hands it to the place; the image it replaces is released.
     void SetGlyph(int nSlot, UINT nGlyph) override;
 
 private:
+    HBITMAP GetGlyph(UINT nGlyph);
+
     CWnd* const* m_ppPlace;
-    HBITMAP m_hShown[PLACES]; // the glyph each place shows, owned
+    std::map<UINT, HBITMAP> m_glyphs; // each glyph loaded once, released with the display
 };
