@@ -59,9 +59,6 @@ INT_PTR CDialog::DoModal()
     }
 
     // The owner comes back before the dialog goes, so it is activated again.
-    if (hWnd != nullptr)
-        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
-                       SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
     if (bEnableOwner)
         ::EnableWindow(hWndOwner, TRUE);
     if (hWndOwner != nullptr && ::GetActiveWindow() == hWnd)

@@ -36,9 +36,16 @@ wine_prefix_start() {
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /t REG_SZ /d 'IPAPGothic' /f >/dev/null 2>&1
 }
 
+# A display without a window manager: Wine places and removes windows itself
+# instead of waiting for a manager that never answers.
+wine_unmanaged() {
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+}
+
 wine_session_start() {
   xvfb_start
   wine_prefix_start "$(mktemp -d /tmp/varnok-wine.XXXXXX)"
+  wine_unmanaged
   WINE_PREFIX_TEMP=$WINEPREFIX
 }
 
