@@ -25,27 +25,32 @@ xvfb_start() {
 }
 
 # Makes the Wine prefix (or uses an existing one), keeps its wineserver running
-# and sets the font that the dialog templates name.
+# (WINESERVER_PID) and sets the font that the dialog templates name.
 wine_prefix_start() {
   export WINEPREFIX="$1"
   export $WINE_ENV
   mkdir -p "$WINEPREFIX"
   wineserver -f -p >/dev/null 2>&1 &
   WINESERVER_PID=$!
-  wineboot -i >/dev/null 2>&1
+  [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /t REG_SZ /d 'IPAPGothic' /f >/dev/null 2>&1
 }
 
-# A display without a window manager: Wine places and removes windows itself
-# instead of waiting for a manager that never answers.
-wine_unmanaged() {
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+# On a display without a window manager Wine places, shows and removes windows
+# itself; waiting for a manager that never answers delays every closing window
+# and loses repaints.
+wine_match_window_manager() {
+  if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+    wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1 || true
+  else
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  fi
 }
 
 wine_session_start() {
   xvfb_start
   wine_prefix_start "$(mktemp -d /tmp/varnok-wine.XXXXXX)"
-  wine_unmanaged
+  wine_match_window_manager
   WINE_PREFIX_TEMP=$WINEPREFIX
 }
 
