@@ -111,6 +111,30 @@ TEST_F(ModalLoop, MissingTemplateReturnsMinusOneAndLeavesTheOwnerAlone)
     EXPECT_TRUE(::IsWindowEnabled(owner.m_hWnd));
 }
 
+TEST_F(ModalLoop, TemplateThatCannotBeCreatedReturnsMinusOneAndLetsTheObjectGo)
+{
+    COwnerWindow owner;
+    CDialog dlg(IDD_BROKEN, &owner.m_wnd);
+    EXPECT_EQ(dlg.DoModal(), -1);
+    EXPECT_TRUE(::IsWindowEnabled(owner.m_hWnd));
+    EXPECT_EQ(dlg.m_hWnd, nullptr);
+}
+
+TEST_F(ModalLoop, TemplateIsFoundInTheProgramWhenTheResourceModuleLacksIt)
+{
+    HINSTANCE hProgram = ::GetModuleHandleA(nullptr);
+    HINSTANCE hOther = ::GetModuleHandleA("ntdll.dll");
+    ASSERT_EQ(::FindResourceA(hOther, MAKEINTRESOURCEA(IDD_FIELDS), MAKEINTRESOURCEA(5)), nullptr);
+    AfxSetResourceHandle(hOther);
+    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_FIELDS), MAKEINTRESOURCEA(5)), hProgram);
+    CFieldsDlg dlg;
+    CModalScript script;
+    script.Do([&] { dlg.EndDialog(IDOK); });
+    EXPECT_EQ(script.Run(dlg), IDOK);
+    AfxSetResourceHandle(hProgram);
+    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_FIELDS), MAKEINTRESOURCEA(5)), hProgram);
+}
+
 // ------------------------------------------------------------------ ending
 
 TEST_F(ModalLoop, EscapeCancelsWithoutReadingTheFields)
@@ -210,6 +234,22 @@ TEST_F(ModalLoop, DialogRunsAgainAfterItEnded)
         EXPECT_EQ(script.Run(dlg), IDOK) << "run " << nRun;
         EXPECT_EQ(dlg.m_dField3, nRun + 0.5);
     }
+}
+
+TEST_F(ModalLoop, QuitEndsTheLoopAndIsLeftForTheLoopsOutside)
+{
+    CFieldsDlg dlg;
+    HWND hWndDlg = nullptr;
+    CModalScript script;
+    script.Do([&] {
+        hWndDlg = dlg.m_hWnd;
+        ::PostQuitMessage(5);
+    });
+    EXPECT_EQ(script.Run(dlg), -1);
+    EXPECT_FALSE(::IsWindow(hWndDlg));
+    MSG msg = {};
+    ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 5u);
 }
 
 // ------------------------------------------------------------------ keys

@@ -20,6 +20,14 @@ std::string Letters(size_t nLength)
     return text;
 }
 
+std::string Repeat(const std::string& part, size_t nTimes)
+{
+    std::string text;
+    for (size_t i = 0; i < nTimes; ++i)
+        text += part;
+    return text;
+}
+
 struct TableString
 {
     UINT nID;
@@ -37,6 +45,7 @@ const std::vector<TableString>& ExpectedTable()
         {5, Letters(255)},
         {6, Letters(1000)},
         {8, "%s [%d]"},
+        {9, Repeat("\x90\x85", 200)}, // 水 two hundred times: double-byte text beyond the first buffer
     };
     return table;
 }

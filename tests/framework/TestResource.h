@@ -2,6 +2,7 @@
 #pragma once
 
 #define IDD_FIELDS          200 // three number fields, a check box, buttons
+#define IDD_BROKEN          201 // names a control class nobody registered
 #define IDD_NOT_THERE       299 // no template has this id
 
 #define IDC_FIELD1          301
