@@ -102,6 +102,14 @@ BOOL CBitmapDialog::SetTransparent(COLORREF crKey, BOOL bEnable)
     return TRUE;
 }
 
+void CBitmapDialog::LoadSkin(UINT nIDBackground)
+{
+    SetDraggable(TRUE);
+    LoadBackground(nIDBackground);
+    SetDrawMode(DRAW_FIT);
+    SetTransparent(COLOR_KEY, TRUE);
+}
+
 void CBitmapDialog::OnLButtonDown(UINT, CPoint point)
 {
     // The caption-drag move loop follows the mouse as if the caption were held.

@@ -31,6 +31,12 @@ public:
     // Makes pixels of crKey see-through (bEnable) or restores the plain window.
     BOOL SetTransparent(COLORREF crKey, BOOL bEnable);
 
+    // The skin both windows wear: dragged by any point, background nIDBackground
+    // at its own size, see-through where it is pure yellow. The window must exist.
+    void LoadSkin(UINT nIDBackground);
+
+    static const COLORREF COLOR_KEY = RGB(255, 255, 0); // the yellow outside the panels' outline
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;

@@ -11,7 +11,6 @@
 
 namespace {
 const char SETTINGS_KEY[] = "Software\\brenmoor\\Varnok";
-const COLORREF COLOR_KEY = RGB(255, 255, 0); // the yellow outside the panel's outline
 } // namespace
 
 BEGIN_MESSAGE_MAP(CConverterDlg, CBitmapDialog)
@@ -74,7 +73,7 @@ BOOL CConverterDlg::OnInitDialog()
     m_hAccel = ::LoadAcceleratorsA(AfxFindResourceHandle(MAKEINTRESOURCEA(IDR_ACCELERATOR), MAKEINTRESOURCEA(9)),
                                    MAKEINTRESOURCEA(IDR_ACCELERATOR));
     CHalin::GetVersion(); // asked at every start; the window shows no version
-    LoadSkin();
+    LoadSkin(IDB_MAIN_BACKGROUND);
     LoadButtonFaces();
     BindDigitPlaces();
     LoadSettings();
@@ -107,15 +106,6 @@ void CConverterDlg::AddAboutItem()
         return;
     pSysMenu->AppendMenu(MF_SEPARATOR);
     pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, about);
-}
-
-// Background 132 at its own size, dragged by any point, yellow see-through.
-void CConverterDlg::LoadSkin()
-{
-    SetDraggable(TRUE);
-    LoadBackground(IDB_MAIN_BACKGROUND);
-    SetDrawMode(DRAW_FIT);
-    SetTransparent(COLOR_KEY, TRUE);
 }
 
 void CConverterDlg::LoadButtonFaces()

@@ -38,7 +38,6 @@ protected:
 
     // Steps of the initialisation
     void AddAboutItem();
-    void LoadSkin();
     void LoadButtonFaces();
     void BindDigitPlaces();
     void PlaceWindow();

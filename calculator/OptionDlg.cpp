@@ -3,10 +3,6 @@
 #include "WindowPlacement.h"
 #include "resource.h"
 
-namespace {
-const COLORREF COLOR_KEY = RGB(255, 255, 0); // the yellow outside the panel's outline
-} // namespace
-
 BEGIN_MESSAGE_MAP(COptionDlg, CBitmapDialog)
     ON_WM_PAINT() // void OnPaint()
 END_MESSAGE_MAP()
@@ -40,10 +36,7 @@ BOOL COptionDlg::OnInitDialog()
 {
     CBitmapDialog::OnInitDialog();
 
-    SetDraggable(TRUE);
-    LoadBackground(IDB_OPTION_BACKGROUND);
-    SetDrawMode(DRAW_FIT);
-    SetTransparent(COLOR_KEY, TRUE);
+    LoadSkin(IDB_OPTION_BACKGROUND);
     LoadButtonFaces();
 
     m_dEditBaseTemp = m_dBaseTemp;
