@@ -101,8 +101,9 @@ public:
         wc.hbrBackground = m_hBrush;
         wc.lpszClassName = "SkinnedDialogBackdrop";
         ::RegisterClassA(&wc);
-        m_hWnd = ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, x, y, cx, cy, nullptr, nullptr,
-                                   wc.hInstance, nullptr);
+        // Above the windows of other programs on the display, below the dialog.
+        m_hWnd = ::CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, x, y, cx, cy,
+                                   nullptr, nullptr, wc.hInstance, nullptr);
         ::UpdateWindow(m_hWnd);
     }
     ~CBackdrop()
@@ -184,16 +185,19 @@ TEST_F(Transparency, ScreenShowsWhatLiesBelowThroughTheYellowCorners)
     std::string difference;
     CModalScript script;
     script.Do([&] {
-            ::SetWindowPos(m_dlg, HWND_TOP, 150, 120, 0, 0, SWP_NOSIZE);
+            ::SetWindowPos(m_dlg, HWND_TOPMOST, 150, 120, 0, 0, SWP_NOSIZE);
             ASSERT_TRUE(m_dlg.LoadBackground(IDB_OPTION_BACKGROUND));
             m_dlg.SetDrawMode(CBitmapDialog::DRAW_FIT);
             ASSERT_TRUE(m_dlg.SetTransparent(kYellow, TRUE));
             controls = ControlRects(m_dlg);
         })
-        .WaitUntil("the screen shows the panel with see-through corners", [&] {
-            difference = ScreenDifference(m_dlg, background, controls);
-            return difference.empty();
-        })
+        .WaitUntil(
+            "the screen shows the panel with see-through corners",
+            [&] {
+                difference = ScreenDifference(m_dlg, background, controls);
+                return difference.empty();
+            },
+            10000)
         .Do([&] { m_dlg.EndDialog(IDCANCEL); });
     script.Run(m_dlg);
     EXPECT_EQ(difference, "");
