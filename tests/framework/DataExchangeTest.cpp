@@ -82,6 +82,26 @@ TEST_F(DataExchange, SavingReadsEveryField)
     EXPECT_EQ(dlg.m_nCheck, 1);
 }
 
+TEST_F(DataExchange, LongFieldTextIsReadWhole)
+{
+    CFieldsDlg dlg;
+    BOOL bResult = FALSE;
+    CModalScript script;
+    script.Do([&] {
+        SetItemText(dlg, IDC_FIELD1, (std::string(5000, ' ') + "7.25" + std::string(4000, ' ')).c_str());
+        SetItemText(dlg, IDC_FIELD2, ("0." + std::string(9000, '0') + "1").c_str()); // underflows to zero
+        SetItemText(dlg, IDC_FIELD3, (std::string(9000, '0') + "42").c_str());
+        bResult = dlg.UpdateData(TRUE);
+        dlg.EndDialog(IDCANCEL);
+    });
+    dlg.m_dField2 = -1.0;
+    script.Run(dlg);
+    EXPECT_TRUE(bResult);
+    EXPECT_EQ(dlg.m_dField1, 7.25);
+    EXPECT_EQ(dlg.m_dField2, 0.0);
+    EXPECT_EQ(dlg.m_dField3, 42.0);
+}
+
 TEST_F(DataExchange, CheckBoxBothWays)
 {
     CFieldsDlg dlg;

@@ -191,6 +191,24 @@ TEST_F(MessageMap, UnknownCommandsDoNothing)
     EXPECT_EQ(nResult, IDCANCEL);
 }
 
+TEST_F(MessageMap, WindowsWithoutObjectGetTemporaryWrappers)
+{
+    RunWith([&] {
+        EXPECT_EQ(CWnd::FromHandle(m_dlg.m_hWnd), &m_dlg);
+        HWND hWndEdit = Item(IDC_FIELD1);
+        EXPECT_EQ(CWnd::FromHandlePermanent(hWndEdit), nullptr);
+        CWnd* pEdit = CWnd::FromHandle(hWndEdit);
+        ASSERT_NE(pEdit, nullptr);
+        EXPECT_EQ(pEdit->m_hWnd, hWndEdit);
+        EXPECT_EQ(CWnd::FromHandle(hWndEdit), pEdit); // one wrapper per window
+        EXPECT_EQ(CWnd::FromHandlePermanent(hWndEdit), nullptr);
+        EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
+        // A wrapper only wraps: messages still go to the control itself.
+        pEdit->SetWindowText("3.5");
+        EXPECT_STREQ(ItemText(m_dlg, IDC_FIELD1), "3.5");
+    });
+}
+
 // ------------------------------------------------------------------ typed handlers
 
 TEST_F(MessageMap, MovePositionIsSigned)
