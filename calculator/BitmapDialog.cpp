@@ -121,7 +121,8 @@ void CBitmapDialog::OnLButtonDown(UINT, CPoint point)
 BOOL CBitmapDialog::OnEraseBkgnd(CDC* pDC)
 {
     BOOL bErased = static_cast<BOOL>(Default());
-    if (m_hBackground == nullptr)
+    // Without a device to paint on there is nothing to copy to.
+    if (m_hBackground == nullptr || pDC == nullptr)
         return bErased;
 
     CRect rcClient;

@@ -25,6 +25,11 @@ CString AfxFormatDouble(double d)
 {
     CString text;
     text.Format("%.15g", d);
+    // Near the top of the range fifteen digits round beyond the largest
+    // double; all seventeen keep the text readable again.
+    double dBack;
+    if (std::isfinite(d) && !AfxParseDouble(text, &dBack))
+        text.Format("%.17g", d);
     return text;
 }
 

@@ -290,6 +290,16 @@ TEST_F(Background, ResizeInvalidatesOnlyWithABackground)
     });
 }
 
+TEST_F(Background, EraseWithoutADeviceContextCopiesNothingAndSurvives)
+{
+    RunWith([&] {
+        ASSERT_TRUE(m_dlg.SetBackground(CreateCoordinateBitmap()));
+        ::SendMessageA(m_dlg, WM_ERASEBKGND, 0, 0);
+        EXPECT_TRUE(::IsWindow(m_dlg));
+        EXPECT_NE(m_dlg.Background(), nullptr);
+    });
+}
+
 TEST_F(Background, ExchangeTouchesNoControl)
 {
     RunWith([&] {

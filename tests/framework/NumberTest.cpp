@@ -6,6 +6,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <limits>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -200,6 +201,15 @@ TEST(FormatAndParse, ShownValuesReadBackUnchanged)
     };
     for (double d : values)
         EXPECT_TRUE(RoundTrips(d));
+}
+
+TEST(FormatAndParse, TheLargestDoublesStillReadBack)
+{
+    // Fifteen digits of these round up past the largest double.
+    for (double d : { std::numeric_limits<double>::max(), -std::numeric_limits<double>::max(),
+                      std::nextafter(std::numeric_limits<double>::max(), 0.0) })
+        EXPECT_TRUE(RoundTrips(d));
+    EXPECT_STREQ(AfxFormatDouble(1e308), "1e+308") << "values that read back keep the short form";
 }
 
 TEST(FormatAndParse, ValuesOfFifteenDigitsReadBackUnchanged)
