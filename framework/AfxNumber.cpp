@@ -23,13 +23,17 @@ size_t SkipDigits(const char*& p)
 
 CString AfxFormatDouble(double d)
 {
+    // The shortest of fifteen, sixteen or seventeen significant digits that
+    // reads back as the same double: what the user typed comes back as typed,
+    // and a shown value is the value the next exchange reads.
     CString text;
-    text.Format("%.15g", d);
-    // Near the top of the range fifteen digits round beyond the largest
-    // double; all seventeen keep the text readable again.
-    double dBack;
-    if (std::isfinite(d) && !AfxParseDouble(text, &dBack))
-        text.Format("%.17g", d);
+    for (int nDigits = 15; nDigits <= 17; ++nDigits)
+    {
+        text.Format("%.*g", nDigits, d);
+        double dBack;
+        if (!std::isfinite(d) || (AfxParseDouble(text, &dBack) && dBack == d))
+            break;
+    }
     return text;
 }
 

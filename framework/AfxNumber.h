@@ -3,7 +3,7 @@
 #pragma once
 #include "CString.h"
 
-// "%.15g" of d; "%.17g" where fifteen digits would not read back as a number.
+// d in the shortest of "%.15g", "%.16g" and "%.17g" that reads back as d.
 CString AfxFormatDouble(double d);
 
 // A decimal number with optional blanks (spaces, tabs) around it: an optional

@@ -159,7 +159,7 @@ TEST(ParseDouble, TenThousandCharacterTexts)
 
 // ------------------------------------------------------------------ writing
 
-TEST(FormatDouble, FifteenSignificantDigits)
+TEST(FormatDouble, ShortestFormThatReadsBack)
 {
     EXPECT_STREQ(AfxFormatDouble(1.024), "1.024");
     EXPECT_STREQ(AfxFormatDouble(0.1), "0.1");
@@ -171,10 +171,10 @@ TEST(FormatDouble, FifteenSignificantDigits)
     EXPECT_STREQ(AfxFormatDouble(1e-5), "1e-05");
     EXPECT_STREQ(AfxFormatDouble(0.0001), "0.0001");
     EXPECT_STREQ(AfxFormatDouble(123456789012345.0), "123456789012345");
-    EXPECT_STREQ(AfxFormatDouble(1234567890123456.0), "1.23456789012346e+15");
-    // Fifteen digits hide the error of a sum that is not exactly 0.3.
-    EXPECT_STREQ(AfxFormatDouble(0.1 + 0.2), "0.3");
-    EXPECT_STREQ(AfxFormatDouble(2.0 / 3.0), "0.666666666666667");
+    // More digits only where fifteen would show another double.
+    EXPECT_STREQ(AfxFormatDouble(1234567890123456.0), "1234567890123456");
+    EXPECT_STREQ(AfxFormatDouble(0.1 + 0.2), "0.30000000000000004");
+    EXPECT_STREQ(AfxFormatDouble(2.0 / 3.0), "0.6666666666666666");
 }
 
 // ------------------------------------------------------------------ round trip
