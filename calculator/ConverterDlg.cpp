@@ -222,16 +222,19 @@ void CConverterDlg::OnMove(int x, int y)
 void CConverterDlg::ShowResult()
 {
     m_display.ShowResult(m_dResult);
+    m_display.Apply();
 }
 
 void CConverterDlg::ShowError()
 {
     m_display.ShowError();
+    m_display.Apply();
 }
 
 void CConverterDlg::ClearDisplay()
 {
     m_display.ClearDisplay();
+    m_display.Apply();
 }
 
 void CConverterDlg::LoadSettings()

@@ -1,6 +1,6 @@
 #include "DigitPlaces.h"
 
-CDigitPlaces::CDigitPlaces(CWnd* const* ppPlace) : m_ppPlace(ppPlace)
+CDigitPlaces::CDigitPlaces(CWnd* const* ppPlace) : m_ppPlace(ppPlace), m_nChosen(), m_nShown()
 {
 }
 
@@ -18,14 +18,22 @@ bool CDigitPlaces::IsBound(int nSlot) const
 
 void CDigitPlaces::SetGlyph(int nSlot, UINT nGlyph)
 {
-    HGDIOBJ hPrevious = reinterpret_cast<HGDIOBJ>(
-        m_ppPlace[nSlot]->SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(GetGlyph(nGlyph))));
-    // The place's first image came from its template and belongs to nobody else.
-    bool bOurs = false;
-    for (const auto& glyph : m_glyphs)
-        bOurs = bOurs || glyph.second == hPrevious;
-    if (hPrevious != nullptr && !bOurs)
-        ::DeleteObject(hPrevious);
+    m_nChosen[nSlot] = nGlyph;
+}
+
+void CDigitPlaces::Apply()
+{
+    for (int nSlot = 0; nSlot < PLACES; ++nSlot)
+    {
+        if (!IsBound(nSlot) || m_nChosen[nSlot] == 0 || m_nChosen[nSlot] == m_nShown[nSlot])
+            continue;
+        HGDIOBJ hPrevious = reinterpret_cast<HGDIOBJ>(m_ppPlace[nSlot]->SendMessage(
+            STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(GetGlyph(m_nChosen[nSlot]))));
+        // The place's first image came from its template and belongs to nobody else.
+        if (m_nShown[nSlot] == 0 && hPrevious != nullptr)
+            ::DeleteObject(hPrevious);
+        m_nShown[nSlot] = m_nChosen[nSlot];
+    }
 }
 
 HBITMAP CDigitPlaces::GetGlyph(UINT nGlyph)

@@ -12,6 +12,10 @@ public:
     explicit CDigitPlaces(CWnd* const* ppPlace);
     ~CDigitPlaces() override;
 
+    // Hands each place the last glyph chosen for it, where it shows another:
+    // a place blanked and given a digit within one pattern changes once.
+    void Apply();
+
 protected:
     bool IsBound(int nSlot) const override;
     void SetGlyph(int nSlot, UINT nGlyph) override;
@@ -20,5 +24,7 @@ private:
     HBITMAP GetGlyph(UINT nGlyph);
 
     CWnd* const* m_ppPlace;
-    std::map<UINT, HBITMAP> m_glyphs; // each glyph loaded once, released with the display
+    UINT m_nChosen[PLACES];            // glyph id chosen for each place
+    UINT m_nShown[PLACES];             // glyph id each place shows; 0 while it shows its template's
+    std::map<UINT, HBITMAP> m_glyphs;  // each glyph loaded once, released with the display
 };
