@@ -62,7 +62,17 @@ void COptionDlg::PlaceWindow()
 {
     CRect rcWindow;
     GetWindowRect(rcWindow);
-    CPlacement place = PlaceOptionDialog(rcWindow.left, rcWindow.top, rcWindow.Width(), rcWindow.Height(),
+    // The template puts the dialog at its owner's client origin; the dialog
+    // manager may already have pulled it onto the screen, so start from there.
+    POINT ptOrigin = { rcWindow.left, rcWindow.top };
+    HWND hWndOwner = ::GetWindow(m_hWnd, GW_OWNER);
+    if (hWndOwner != nullptr)
+    {
+        ptOrigin.x = 0;
+        ptOrigin.y = 0;
+        ::ClientToScreen(hWndOwner, &ptOrigin);
+    }
+    CPlacement place = PlaceOptionDialog(ptOrigin.x, ptOrigin.y, rcWindow.Width(), rcWindow.Height(),
                                          ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
     MoveWindow(place.x, place.y, rcWindow.Width(), rcWindow.Height(), TRUE);
 }
