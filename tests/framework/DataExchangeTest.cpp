@@ -42,7 +42,7 @@ TEST_F(DataExchange, OpeningShowsTheMembers)
     EXPECT_EQ(script.Run(dlg), IDCANCEL);
 }
 
-TEST_F(DataExchange, ShowingWritesFifteenSignificantDigits)
+TEST_F(DataExchange, ShowingWritesTheShortestTextThatReadsBack)
 {
     CFieldsDlg dlg;
     CModalScript script;
@@ -52,9 +52,9 @@ TEST_F(DataExchange, ShowingWritesFifteenSignificantDigits)
         dlg.m_dField3 = 2.0 / 3.0;
         dlg.m_nCheck = 0;
         dlg.UpdateData(FALSE);
-        EXPECT_STREQ(ItemText(dlg, IDC_FIELD1), "0.3");
+        EXPECT_STREQ(ItemText(dlg, IDC_FIELD1), "0.30000000000000004");
         EXPECT_STREQ(ItemText(dlg, IDC_FIELD2), "1e+300");
-        EXPECT_STREQ(ItemText(dlg, IDC_FIELD3), "0.666666666666667");
+        EXPECT_STREQ(ItemText(dlg, IDC_FIELD3), "0.6666666666666666");
         EXPECT_EQ(::IsDlgButtonChecked(dlg, IDC_CHECK), static_cast<UINT>(BST_UNCHECKED));
         dlg.EndDialog(IDCANCEL);
     });
