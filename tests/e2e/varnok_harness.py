@@ -320,7 +320,13 @@ class Varnok:
         else:
             self.keys("BackSpace", focus_main=False)
         expected = text.encode("latin-1")
-        wait_until(lambda: self.control(cid, in_options).text == expected, "edit %d to hold the text" % cid)
+
+        def holds_text():
+            # A look from outside can miss a window that is busy with a long text.
+            control = self.control(cid, in_options)
+            return control is not None and control.text == expected
+
+        wait_until(holds_text, "edit %d to hold the text" % cid)
 
     def press(self, cid, in_options=False):
         """Clicks a button of the main window or of the settings dialog."""
