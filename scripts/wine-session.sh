@@ -33,7 +33,7 @@ wine_prefix_start() {
   wineserver -f -p >/dev/null 2>&1 &
   WINESERVER_PID=$!
   [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /t REG_SZ /d 'IPAPGothic' /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /t REG_SZ /d 'Ume P Gothic' /f >/dev/null 2>&1
 }
 
 # On a display without a window manager Wine places, shows and removes windows
