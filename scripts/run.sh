@@ -2,8 +2,10 @@
 # Builds Varnok and runs it under Wine in the user's own prefix
 # (${VARNOK_WINEPREFIX:-~/.wine-varnok}), so its settings persist between runs.
 # With a display, the program opens there. Without one, it runs on a private
-# Xvfb display: 26 and Enter are typed into it, a screenshot is saved and its
-# path printed, and the program is closed.
+# Xvfb display: 26 and Enter are typed into it, the main window and then the
+# settings dialog (Ctrl+O) are saved as pictures, their paths printed, and the
+# program is closed. The pictures go into the folder given as the first
+# argument (the checkout if none): `bash scripts/run.sh docs` renews the README's.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -19,7 +21,7 @@ prefix=${VARNOK_WINEPREFIX:-$HOME/.wine-varnok}
 stop() {
   [ -n "${VARNOK_PID:-}" ] && kill "$VARNOK_PID" 2>/dev/null
   wineserver -k >/dev/null 2>&1 || true
-  WINE_PREFIX_TEMP= wine_session_stop
+  WINE_PREFIX_TEMP= wine_session_stop # the user's prefix is kept, not deleted
 }
 trap stop EXIT
 
@@ -42,25 +44,39 @@ until window=$(xdotool search --onlyvisible --name '^Tervane$' 2>/dev/null | hea
   sleep 0.2
 done
 eval "$(xdotool getwindowgeometry --shell "$window")"
-region="${WIDTH}x${HEIGHT}+${X}+${Y}"
-region_sum() { import -window root png:- | convert png:- -crop "$region" +repage ppm:- | md5sum; }
+region_sum() { import -window root png:- | convert png:- -crop "$1" +repage ppm:- | md5sum; }
+
+# Presses a key, then waits until the region has changed and stays as it is.
+key_and_settle() {
+  local region=$1 key=$2 before previous current deadline
+  before=$(region_sum "$region")
+  xdotool key "$key"
+  deadline=$((SECONDS + 30))
+  previous=$before
+  while current=$(region_sum "$region"); [ "$current" = "$before" ] || [ "$current" != "$previous" ]; do
+    [ $SECONDS -lt $deadline ] || { echo "the window did not settle after $key" >&2; exit 1; }
+    previous=$current
+    sleep 0.3
+  done
+}
+
+shots=$(cd "${1:-$root}" && pwd)
+main_region="${WIDTH}x${HEIGHT}+${X}+${Y}"
+# The settings dialog opens 50 pixels right of and below the main window, 209 x 172.
+option_region="209x172+$((X + 50))+$((Y + 50))"
 
 xdotool windowfocus --sync "$window"
 xdotool type --delay 50 26
-before=$(region_sum)
-xdotool key Return
-# Until the window has changed and then stays as it is.
-deadline=$((SECONDS + 30))
-previous=$before
-while current=$(region_sum); [ "$current" = "$before" ] || [ "$current" != "$previous" ]; do
-  [ $SECONDS -lt $deadline ] || { echo "the window did not settle after Enter" >&2; exit 1; }
-  previous=$current
-  sleep 0.3
-done
+key_and_settle "$main_region" Return
+import -window root -crop "$main_region" +repage "$shots/varnok-main.png"
+echo "the main window after typing 26 and Enter: $shots/varnok-main.png"
 
-shot="$root/varnok-screenshot.png"
-import -window root -crop "$region" +repage "$shot"
-echo "screenshot after typing 26 and Enter: $shot"
+key_and_settle "$option_region" ctrl+o
+import -window root -crop "$option_region" +repage "$shots/varnok-settings.png"
+echo "the settings dialog: $shots/varnok-settings.png"
+xdotool key Escape
+# Escape in the main window ends it without saving.
+key_and_settle "$option_region" Escape
 xdotool key Escape
 wait "$VARNOK_PID" || true
 VARNOK_PID=

@@ -1,6 +1,6 @@
 # Sourced by the scripts: a private Xvfb display and a throw-away Wine prefix,
 # both ended by process id in wine_session_stop.
-WINE_ENV="LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEDEBUG=-all WINEDLLOVERRIDES=mscoree=;mshtml="
+WINE_SCRIPTS=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 free_display() {
   local n
@@ -28,7 +28,7 @@ xvfb_start() {
 # (WINESERVER_PID) and sets the font that the dialog templates name.
 wine_prefix_start() {
   export WINEPREFIX="$1"
-  export $WINE_ENV
+  . "$WINE_SCRIPTS/wine-env.sh"
   mkdir -p "$WINEPREFIX"
   wineserver -f -p >/dev/null 2>&1 &
   WINESERVER_PID=$!
