@@ -12,6 +12,7 @@ cd "$root"
 . scripts/install-deps.sh
 . scripts/wine-session.sh
 install_deps
+[ -z "$LOCALE_GENERATED" ] || exec bash "$0" "$@"
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$(nproc)" --target Varnok

@@ -6,6 +6,7 @@ cd "$root"
 . scripts/install-deps.sh
 . scripts/wine-session.sh
 install_deps
+[ -z "$LOCALE_GENERATED" ] || exec bash "$0" "$@"
 
 cmake --preset native
 cmake --build --preset native -j "$(nproc)"
