@@ -1,0 +1,69 @@
+// The platform dialog's modal run, on the About box: how it ends, and that
+// nothing of the window outlives it.
+#include "AboutDlg.h"
+#include "LiveDialog.h"
+
+namespace {
+
+class CLiveAboutDlg : public CLiveDialog<CAboutDlg>
+{
+public:
+    bool m_bEndWhileInitialising = false;
+    HWND m_hWndCreated = nullptr;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        m_hWndCreated = m_hWnd;
+        BOOL bFocusFirst = CLiveDialog<CAboutDlg>::OnInitDialog();
+        if (m_bEndWhileInitialising)
+            EndDialog(IDOK);
+        return bFocusFirst;
+    }
+};
+
+struct EndRow
+{
+    const char* pszName;
+    bool bEndWhileInitialising;
+    bool bQuitWhileRunning; // else the step ends it with IDCANCEL
+    INT_PTR nResult;
+};
+
+const EndRow ENDINGS[] = {
+    {"ended from its loop", false, false, IDCANCEL},
+    {"ended while it initialises", true, false, IDOK},
+    {"the program quits while it runs", false, true, -1},
+};
+
+TEST(ModalLoop, EndsAndLeavesNoWindowBehind)
+{
+    for (const EndRow& row : ENDINGS)
+    {
+        CLiveAboutDlg dlg;
+        dlg.m_bEndWhileInitialising = row.bEndWhileInitialising;
+        dlg.Then([&] {
+            if (row.bQuitWhileRunning)
+                ::PostQuitMessage(7);
+            else
+                dlg.EndDialog(IDCANCEL);
+        });
+        EXPECT_EQ(dlg.DoModal(), row.nResult) << row.pszName;
+
+        // The quit belongs to the loops outside this one.
+        MSG msg;
+        BOOL bQuitPending = ::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        EXPECT_EQ(bQuitPending != FALSE, row.bQuitWhileRunning) << row.pszName;
+        if (bQuitPending)
+        {
+            EXPECT_EQ(msg.wParam, 7u) << row.pszName;
+        }
+
+        ASSERT_NE(dlg.m_hWndCreated, nullptr) << row.pszName;
+        EXPECT_FALSE(::IsWindow(dlg.m_hWndCreated)) << row.pszName;
+        EXPECT_EQ(dlg.m_hWnd, nullptr) << row.pszName;
+        EXPECT_EQ(CWnd::FromHandlePermanent(dlg.m_hWndCreated), nullptr) << row.pszName;
+    }
+}
+
+} // namespace
