@@ -1,14 +1,13 @@
-// A dialog of the program run modally in this process, driven from inside its
-// own loop: each step arrives as a posted message once the window is up, so
-// it runs after every message the window had already queued. A step ends the
-// dialog itself or schedules the next one; a step stopped by a fatal failure
-// ends it with IDCANCEL, so a failed test never leaves the loop running.
+// A dialog of the program run modally in this process and driven from inside
+// its own loop: each step arrives as a posted message once the window is up.
+// A step ends the dialog or schedules the next; a fatal failure ends it.
 #pragma once
 #include <Afxwin.h>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 #include <utility>
 
 template <class TDialog>
@@ -18,19 +17,13 @@ public:
     using TDialog::TDialog;
     using TDialog::m_hWnd;
 
-    // Runs fnStep inside the loop once the window is up (or, from a step, next).
     void Then(std::function<void()> fnStep)
     {
         m_fnStep = std::move(fnStep);
         if (::IsWindow(m_hWnd))
             ::PostMessageA(m_hWnd, WM_STEP, 0, 0);
     }
-
     HWND Item(int nID) const { return ::GetDlgItem(m_hWnd, nID); }
-    LRESULT Command(int nID, int nCode, HWND hWndFrom)
-    {
-        return ::SendMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(nID, nCode), reinterpret_cast<LPARAM>(hWndFrom));
-    }
 
 protected:
     static const UINT WM_STEP = WM_APP + 0x51;
@@ -41,7 +34,6 @@ protected:
         ::PostMessageA(m_hWnd, WM_STEP, 0, 0);
         return bFocusFirst;
     }
-
     BOOL PreTranslateMessage(MSG* pMsg) override
     {
         if (pMsg->message != WM_STEP || pMsg->hwnd != m_hWnd)
@@ -57,4 +49,68 @@ protected:
 
 private:
     std::function<void()> m_fnStep;
+};
+
+// While it lives, every other dialog this thread opens (a prompt, the About
+// box) is answered with Enter, posted when one of its controls takes the focus
+// and so handled by its own loop after the focus has moved. One still open at
+// the deadline is closed and counted as missed.
+class CDialogAnswerer
+{
+public:
+    explicit CDialogAnswerer(HWND hWndOwn)
+    {
+        s_hWndOwn = hWndOwn;
+        s_hWndLast = nullptr;
+        s_nAnswered = 0;
+        s_bMissed = false;
+        m_hHook = ::SetWindowsHookExA(WH_CBT, &OnCbt, nullptr, ::GetCurrentThreadId());
+        m_nTimer = ::SetTimer(nullptr, 0, 10000, &OnDeadline);
+    }
+    ~CDialogAnswerer()
+    {
+        ::KillTimer(nullptr, m_nTimer);
+        ::UnhookWindowsHookEx(m_hHook);
+    }
+    static int Answered() { return s_bMissed ? -1 : s_nAnswered; }
+
+private:
+    static HWND OtherDialog(HWND hWnd)
+    {
+        HWND hWndRoot = ::GetAncestor(hWnd, GA_ROOT);
+        char szClass[16] = "";
+        ::GetClassNameA(hWndRoot, szClass, sizeof szClass);
+        return hWndRoot != s_hWndOwn && std::string(szClass) == "#32770" ? hWndRoot : nullptr;
+    }
+    static LRESULT CALLBACK OnCbt(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        HWND hWndFocus = reinterpret_cast<HWND>(wParam);
+        HWND hWndDialog = nCode == HCBT_SETFOCUS ? OtherDialog(hWndFocus) : nullptr;
+        if (hWndDialog != nullptr && hWndDialog != s_hWndLast)
+        {
+            s_hWndLast = hWndDialog;
+            ++s_nAnswered;
+            ::PostMessageA(hWndFocus, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+        }
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+    static BOOL CALLBACK CloseLate(HWND hWnd, LPARAM)
+    {
+        if (OtherDialog(hWnd) == hWnd && ::IsWindowVisible(hWnd))
+        {
+            s_bMissed = true;
+            ::PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
+        }
+        return TRUE;
+    }
+    static void CALLBACK OnDeadline(HWND, UINT, UINT_PTR, DWORD)
+    {
+        ::EnumThreadWindows(::GetCurrentThreadId(), &CloseLate, 0);
+    }
+
+    static inline HWND s_hWndOwn, s_hWndLast;
+    static inline int s_nAnswered;
+    static inline bool s_bMissed;
+    HHOOK m_hHook;
+    UINT_PTR m_nTimer;
 };

@@ -22,15 +22,12 @@ protected:
     }
 };
 
-struct EndRow
+const struct
 {
     const char* pszName;
-    bool bEndWhileInitialising;
-    bool bQuitWhileRunning; // else the step ends it with IDCANCEL
+    bool bEndWhileInitialising, bQuitWhileRunning; // else a step ends it
     INT_PTR nResult;
-};
-
-const EndRow ENDINGS[] = {
+} ENDINGS[] = {
     {"ended from its loop", false, false, IDCANCEL},
     {"ended while it initialises", true, false, IDOK},
     {"the program quits while it runs", false, true, -1},
@@ -38,7 +35,7 @@ const EndRow ENDINGS[] = {
 
 TEST(ModalLoop, EndsAndLeavesNoWindowBehind)
 {
-    for (const EndRow& row : ENDINGS)
+    for (const auto& row : ENDINGS)
     {
         CLiveAboutDlg dlg;
         dlg.m_bEndWhileInitialising = row.bEndWhileInitialising;
@@ -50,14 +47,10 @@ TEST(ModalLoop, EndsAndLeavesNoWindowBehind)
         });
         EXPECT_EQ(dlg.DoModal(), row.nResult) << row.pszName;
 
-        // The quit belongs to the loops outside this one.
-        MSG msg;
-        BOOL bQuitPending = ::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-        EXPECT_EQ(bQuitPending != FALSE, row.bQuitWhileRunning) << row.pszName;
-        if (bQuitPending)
-        {
-            EXPECT_EQ(msg.wParam, 7u) << row.pszName;
-        }
+        // The quit is left for the loops outside this one.
+        MSG msg = {};
+        EXPECT_EQ(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE, row.bQuitWhileRunning);
+        EXPECT_EQ(msg.wParam, row.bQuitWhileRunning ? 7u : 0u) << row.pszName;
 
         ASSERT_NE(dlg.m_hWndCreated, nullptr) << row.pszName;
         EXPECT_FALSE(::IsWindow(dlg.m_hWndCreated)) << row.pszName;

@@ -1,6 +1,6 @@
-// The two skinned windows as they stand on the screen: cut out by the colour
-// key, holding their own background, and laid out by their templates' font
-// so that every control sits on the painted panel.
+// The two skinned windows as they stand: cut out by the colour key, holding
+// their own background, and laid out by their templates' font so that every
+// control sits on the painted panel.
 #include "ConverterDlg.h"
 #include "LiveDialog.h"
 #include "OptionDlg.h"
@@ -10,8 +10,7 @@
 
 namespace {
 
-const COLORREF KEY = RGB(255, 255, 0);
-const DWORD KEY_PIXEL = 0x00FFFF00; // the key as a 32-bit DIB pixel, 0x00RRGGBB
+const DWORD KEY_PIXEL = 0x00FFFF00; // pure yellow as a 32-bit DIB pixel
 
 template <class TDialog>
 class CLiveSkinnedDlg : public CLiveDialog<TDialog>
@@ -20,37 +19,31 @@ public:
     using TDialog::m_hBackground;
 };
 
-// The window is layered with the yellow colour key.
-void ExpectCutOut(HWND hWnd)
+// Layered with the yellow key; every visible control lies on the panel of the
+// background, painted at the client origin, and above the outline's bottom rows.
+void ExpectSkin(HWND hDlg, HBITMAP hBackground, int nWidth, int nHeight)
 {
-    EXPECT_NE(::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+    EXPECT_NE(::GetWindowLongA(hDlg, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
     COLORREF crKey = 0;
-    BYTE nAlpha = 0;
     DWORD nFlags = 0;
-    ASSERT_TRUE(::GetLayeredWindowAttributes(hWnd, &crKey, &nAlpha, &nFlags));
-    EXPECT_EQ(crKey, KEY);
-    EXPECT_NE(nFlags & LWA_COLORKEY, 0u);
-}
+    EXPECT_TRUE(::GetLayeredWindowAttributes(hDlg, &crKey, nullptr, &nFlags));
+    EXPECT_EQ(crKey, RGB(255, 255, 0));
+    EXPECT_EQ(nFlags, static_cast<DWORD>(LWA_COLORKEY));
 
-// Every visible control lies on the panel of the background painted at the
-// client origin, above the outline's bottom rows.
-void ExpectControlsOnThePanel(HWND hDlg, HBITMAP hBackground, int nWidth, int nHeight)
-{
     BITMAPINFO bmi = {};
     bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), nWidth, -nHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<DWORD> pixels(static_cast<size_t>(nWidth) * static_cast<size_t>(nHeight));
+    std::vector<DWORD> pixels(static_cast<size_t>(nWidth * nHeight));
     HDC hDC = ::GetDC(nullptr);
     int nRows = ::GetDIBits(hDC, hBackground, 0, static_cast<UINT>(nHeight), pixels.data(), &bmi, DIB_RGB_COLORS);
     ::ReleaseDC(nullptr, hDC);
     ASSERT_EQ(nRows, nHeight);
-    auto pixel = [&](int x, int y) { return pixels[static_cast<size_t>(y) * nWidth + x] & 0x00FFFFFF; };
+    auto pixel = [&](int x, int y) { return pixels[static_cast<size_t>(y * nWidth + x)] & 0x00FFFFFF; };
 
-    // Up the middle column: the key below the panel, then the outline's run.
+    // Up the middle column: the key below the panel, then the outline's rows.
     int nFrameTop = nHeight - 1;
     while (nFrameTop > 0 && pixel(nWidth / 2, nFrameTop) == KEY_PIXEL)
         --nFrameTop;
-    DWORD nOutline = pixel(nWidth / 2, nFrameTop);
-    while (nFrameTop > 0 && pixel(nWidth / 2, nFrameTop - 1) == nOutline)
+    while (nFrameTop > 0 && pixel(nWidth / 2, nFrameTop - 1) == pixel(nWidth / 2, nFrameTop))
         --nFrameTop;
 
     for (HWND hCtrl = ::GetWindow(hDlg, GW_CHILD); hCtrl != nullptr; hCtrl = ::GetWindow(hCtrl, GW_HWNDNEXT))
@@ -60,17 +53,17 @@ void ExpectControlsOnThePanel(HWND hDlg, HBITMAP hBackground, int nWidth, int nH
         RECT rc;
         ::GetWindowRect(hCtrl, &rc);
         ::MapWindowPoints(nullptr, hDlg, reinterpret_cast<POINT*>(&rc), 2);
-        int nKeyPixels = 0;
+        int nOffPanel = 0;
         for (int y = rc.top; y < rc.bottom; ++y)
             for (int x = rc.left; x < rc.right; ++x)
-                nKeyPixels += x < 0 || y < 0 || x >= nWidth || y >= nHeight || pixel(x, y) == KEY_PIXEL;
-        EXPECT_EQ(nKeyPixels, 0) << "control " << ::GetDlgCtrlID(hCtrl) << " at (" << rc.left << ", " << rc.top
-                                 << ")-(" << rc.right << ", " << rc.bottom << ") leaves the panel";
-        EXPECT_LE(rc.bottom, nFrameTop) << "control " << ::GetDlgCtrlID(hCtrl) << " covers the outline's bottom";
+                nOffPanel += x < 0 || y < 0 || x >= nWidth || y >= nHeight || pixel(x, y) == KEY_PIXEL;
+        EXPECT_EQ(nOffPanel, 0) << "control " << ::GetDlgCtrlID(hCtrl) << " at (" << rc.left << ", " << rc.top
+                                << ")-(" << rc.right << ", " << rc.bottom << ")";
+        EXPECT_LE(rc.bottom, nFrameTop) << "control " << ::GetDlgCtrlID(hCtrl) << " covers the bottom outline";
     }
 }
 
-TEST(Skin, MainWindowIsCutOutAndLaidOutForItsFont)
+TEST(Skin, MainWindowIsCutOutAndItsFontFitsThePanel)
 {
     CLiveSkinnedDlg<CConverterDlg> dlg;
     dlg.Then([&] {
@@ -80,19 +73,17 @@ TEST(Skin, MainWindowIsCutOutAndLaidOutForItsFont)
         std::printf("dialog base units: %ld x %ld pixels\n", rcUnits.right, rcUnits.bottom);
         EXPECT_EQ(rcUnits.right, 7);
         EXPECT_EQ(rcUnits.bottom, 12);
-        ExpectCutOut(dlg.m_hWnd);
-        ExpectControlsOnThePanel(dlg.m_hWnd, dlg.m_hBackground, 228, 172);
+        ExpectSkin(dlg.m_hWnd, dlg.m_hBackground, 228, 172);
         dlg.EndDialog(IDCANCEL);
     });
     dlg.DoModal();
 }
 
-TEST(Skin, SettingsDialogIsCutOutAndLaidOutForItsFont)
+TEST(Skin, SettingsDialogIsCutOutAndItsFontFitsThePanel)
 {
     CLiveSkinnedDlg<COptionDlg> dlg;
     dlg.Then([&] {
-        ExpectCutOut(dlg.m_hWnd);
-        ExpectControlsOnThePanel(dlg.m_hWnd, dlg.m_hBackground, 209, 172);
+        ExpectSkin(dlg.m_hWnd, dlg.m_hBackground, 209, 172);
         dlg.EndDialog(IDCANCEL);
     });
     dlg.DoModal();
