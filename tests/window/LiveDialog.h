@@ -51,28 +51,25 @@ private:
     std::function<void()> m_fnStep;
 };
 
-// While it lives, every other dialog this thread opens (a prompt, the About
-// box) is answered with Enter, posted when one of its controls takes the focus
-// and so handled by its own loop after the focus has moved. One still open at
-// the deadline is closed and counted as missed.
+// While it lives, every other dialog of this thread (a prompt, the About box)
+// is answered with Enter, posted when one of its controls takes the focus and
+// so handled by that dialog's own loop once the focus has moved. One still
+// open at the deadline is closed, and Answered() then reports -1.
 class CDialogAnswerer
 {
 public:
     explicit CDialogAnswerer(HWND hWndOwn)
+        : m_hHook(::SetWindowsHookExA(WH_CBT, &OnCbt, nullptr, ::GetCurrentThreadId())),
+          m_nTimer(::SetTimer(nullptr, 0, 10000, &OnDeadline))
     {
-        s_hWndOwn = hWndOwn;
-        s_hWndLast = nullptr;
-        s_nAnswered = 0;
-        s_bMissed = false;
-        m_hHook = ::SetWindowsHookExA(WH_CBT, &OnCbt, nullptr, ::GetCurrentThreadId());
-        m_nTimer = ::SetTimer(nullptr, 0, 10000, &OnDeadline);
+        s = {hWndOwn, nullptr, 0, false};
     }
     ~CDialogAnswerer()
     {
         ::KillTimer(nullptr, m_nTimer);
         ::UnhookWindowsHookEx(m_hHook);
     }
-    static int Answered() { return s_bMissed ? -1 : s_nAnswered; }
+    static int Answered() { return s.bMissed ? -1 : s.nAnswered; }
 
 private:
     static HWND OtherDialog(HWND hWnd)
@@ -80,37 +77,38 @@ private:
         HWND hWndRoot = ::GetAncestor(hWnd, GA_ROOT);
         char szClass[16] = "";
         ::GetClassNameA(hWndRoot, szClass, sizeof szClass);
-        return hWndRoot != s_hWndOwn && std::string(szClass) == "#32770" ? hWndRoot : nullptr;
+        return hWndRoot != s.hWndOwn && std::string(szClass) == "#32770" ? hWndRoot : nullptr;
     }
     static LRESULT CALLBACK OnCbt(int nCode, WPARAM wParam, LPARAM lParam)
     {
         HWND hWndFocus = reinterpret_cast<HWND>(wParam);
         HWND hWndDialog = nCode == HCBT_SETFOCUS ? OtherDialog(hWndFocus) : nullptr;
-        if (hWndDialog != nullptr && hWndDialog != s_hWndLast)
+        if (hWndDialog != nullptr && hWndDialog != s.hWndLast)
         {
-            s_hWndLast = hWndDialog;
-            ++s_nAnswered;
+            s.hWndLast = hWndDialog;
+            ++s.nAnswered;
             ::PostMessageA(hWndFocus, WM_KEYDOWN, VK_RETURN, 0x001C0001);
         }
         return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
     }
-    static BOOL CALLBACK CloseLate(HWND hWnd, LPARAM)
-    {
-        if (OtherDialog(hWnd) == hWnd && ::IsWindowVisible(hWnd))
-        {
-            s_bMissed = true;
-            ::PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
-        }
-        return TRUE;
-    }
     static void CALLBACK OnDeadline(HWND, UINT, UINT_PTR, DWORD)
     {
-        ::EnumThreadWindows(::GetCurrentThreadId(), &CloseLate, 0);
+        ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM) -> BOOL {
+            if (OtherDialog(hWnd) == hWnd && ::IsWindowVisible(hWnd))
+            {
+                s.bMissed = true;
+                ::PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
+            }
+            return TRUE;
+        }, 0);
     }
 
-    static inline HWND s_hWndOwn, s_hWndLast;
-    static inline int s_nAnswered;
-    static inline bool s_bMissed;
+    static inline struct
+    {
+        HWND hWndOwn, hWndLast;
+        int nAnswered;
+        bool bMissed;
+    } s;
     HHOOK m_hHook;
     UINT_PTR m_nTimer;
 };

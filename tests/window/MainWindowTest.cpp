@@ -16,12 +16,6 @@ public:
     using CConverterDlg::m_nPosY;
     bool m_bSystemMenu = false;
 
-    LRESULT Command(int nID, int nCode, bool bFromControl)
-    {
-        return SendMessage(WM_COMMAND, MAKEWPARAM(nID, nCode),
-                           bFromControl ? reinterpret_cast<LPARAM>(Item(nID)) : 0);
-    }
-
 protected:
     BOOL OnInitDialog() override
     {
@@ -55,7 +49,8 @@ TEST(MainWindow, OnlyClicksAndCommandsReachTheHandlers)
         {
             dlg.m_bBlankDisplay = 1;
             ::SetFocus(dlg.Item(IDCANCEL));
-            dlg.Command(row.nID, row.nCode, row.bFromControl);
+            HWND hWndFrom = row.bFromControl ? dlg.Item(row.nID) : nullptr;
+            dlg.SendMessage(WM_COMMAND, MAKEWPARAM(row.nID, row.nCode), reinterpret_cast<LPARAM>(hWndFrom));
             EXPECT_EQ(dlg.m_bBlankDisplay == 0, row.bCalculates) << row.pszName;
             EXPECT_EQ(::GetFocus() == dlg.Item(EDIT_WATER_TEMP), row.bFocusesEdit) << row.pszName;
         }

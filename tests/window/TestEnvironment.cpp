@@ -1,7 +1,6 @@
-// The process these windows run in, set up as the program's entry point sets
-// up the program: one application object, this module as the place of the
-// resources; and a settings key that no earlier run has left behind (the main
-// window reads it at start and writes every move).
+// The process set up as the program's entry point sets up the program: one
+// application object, this module holding the resources; and no settings key
+// left by an earlier run (the main window reads it at start, writes each move).
 #include <Afxwin.h>
 
 #include <gtest/gtest.h>
@@ -10,22 +9,17 @@ namespace {
 
 CWinApp theApp;
 
-class CCleanSettings : public ::testing::Environment
+struct CProgramProcess : ::testing::Environment
 {
-public:
     void SetUp() override
     {
-        HINSTANCE hModule = ::GetModuleHandleA(nullptr);
-        AfxSetInstanceHandle(hModule);
-        AfxSetResourceHandle(hModule);
-        Remove();
+        AfxSetInstanceHandle(::GetModuleHandleA(nullptr));
+        AfxSetResourceHandle(::GetModuleHandleA(nullptr));
+        TearDown();
     }
-    void TearDown() override { Remove(); }
-
-private:
-    static void Remove() { ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\brenmoor\\Varnok"); }
+    void TearDown() override { ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\brenmoor\\Varnok"); }
 };
 
-const ::testing::Environment* const g_pCleanSettings = ::testing::AddGlobalTestEnvironment(new CCleanSettings);
+const auto* const g_pProcess = ::testing::AddGlobalTestEnvironment(new CProgramProcess);
 
 } // namespace
