@@ -17,17 +17,19 @@ public:
     using TDialog::TDialog;
     using TDialog::m_hWnd;
 
+    // fnStep runs in the loop once the window is up, or after the current step.
     void Then(std::function<void()> fnStep)
     {
         m_fnStep = std::move(fnStep);
         if (::IsWindow(m_hWnd))
             ::PostMessageA(m_hWnd, WM_STEP, 0, 0);
     }
-    HWND Item(int nID) const { return ::GetDlgItem(m_hWnd, nID); }
+    HWND Item(int nID) const { return ::GetDlgItem(m_hWnd, nID); } // a control of the live window
 
 protected:
     static const UINT WM_STEP = WM_APP + 0x51;
 
+    // The first step is queued behind everything the initialisation queued.
     BOOL OnInitDialog() override
     {
         BOOL bFocusFirst = TDialog::OnInitDialog();
@@ -48,7 +50,7 @@ protected:
     }
 
 private:
-    std::function<void()> m_fnStep;
+    std::function<void()> m_fnStep; // the step still to come
 };
 
 // While it lives, every other dialog of this thread (a prompt, the About box)
@@ -69,9 +71,10 @@ public:
         ::KillTimer(nullptr, m_nTimer);
         ::UnhookWindowsHookEx(m_hHook);
     }
-    static int Answered() { return s.bMissed ? -1 : s.nAnswered; }
+    static int Answered() { return s.bMissed ? -1 : s.nAnswered; } // dialogs answered so far
 
 private:
+    // The dialog hWnd belongs to, unless it is none or the watched one.
     static HWND OtherDialog(HWND hWnd)
     {
         HWND hWndRoot = ::GetAncestor(hWnd, GA_ROOT);
@@ -79,6 +82,7 @@ private:
         ::GetClassNameA(hWndRoot, szClass, sizeof szClass);
         return hWndRoot != s.hWndOwn && std::string(szClass) == "#32770" ? hWndRoot : nullptr;
     }
+    // Before the focus moves to hWndFocus.
     static LRESULT CALLBACK OnCbt(int nCode, WPARAM wParam, LPARAM lParam)
     {
         HWND hWndFocus = reinterpret_cast<HWND>(wParam);
@@ -91,6 +95,7 @@ private:
         }
         return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
     }
+    // Ten seconds on, from whichever loop is running.
     static void CALLBACK OnDeadline(HWND, UINT, UINT_PTR, DWORD)
     {
         ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM) -> BOOL {
@@ -105,10 +110,11 @@ private:
 
     static inline struct
     {
-        HWND hWndOwn, hWndLast;
+        HWND hWndOwn;  // the dialog under test, never answered
+        HWND hWndLast; // the dialog answered last
         int nAnswered;
-        bool bMissed;
+        bool bMissed;  // a dialog was still open at the deadline
     } s;
-    HHOOK m_hHook;
-    UINT_PTR m_nTimer;
+    HHOOK m_hHook;     // CBT hook of this thread
+    UINT_PTR m_nTimer; // the deadline
 };

@@ -14,7 +14,7 @@ public:
     using CConverterDlg::m_bBlankDisplay;
     using CConverterDlg::m_nPosX;
     using CConverterDlg::m_nPosY;
-    bool m_bSystemMenu = false;
+    bool m_bSystemMenu = false; // give the window a system menu before it initialises
 
 protected:
     BOOL OnInitDialog() override
@@ -67,7 +67,7 @@ TEST(MainWindow, OnlyClicksAndCommandsReachTheHandlers)
 class CCalcTakenDlg : public CLiveConverterDlg
 {
 public:
-    int m_nTaken = 0;
+    int m_nTaken = 0; // clicks of Calc this class took
 
 protected:
     void OnTakeCalc() { ++m_nTaken; }

@@ -8,8 +8,8 @@ namespace {
 class CLiveAboutDlg : public CLiveDialog<CAboutDlg>
 {
 public:
-    bool m_bEndWhileInitialising = false;
-    HWND m_hWndCreated = nullptr;
+    bool m_bEndWhileInitialising = false; // EndDialog inside OnInitDialog
+    HWND m_hWndCreated = nullptr;          // the window the run made
 
 protected:
     BOOL OnInitDialog() override
