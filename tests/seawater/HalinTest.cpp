@@ -2,7 +2,6 @@
 // published EOS-80, Bryden and UNESCO values and the library's own. Each
 // tolerance is half a unit in the last digit given; kExact rows compare the
 // doubles themselves, and a NaN expectation asks for NaN.
-#include "AfxModule.h"
 #include "Halin.h"
 
 #include <gtest/gtest.h>
@@ -162,29 +161,12 @@ TEST(WaterChemistry, FactorsHaveTheirBitPatterns)
     EXPECT_EQ(Bits(CHalin::mg2mol(1.0)), 0x3F78FB67406CD43Cu);
 }
 
-// The caller's own string 1, which must stay reachable around GetVersion.
-const char kCallerString[] = "caller's own string 1";
-#ifndef _WIN32
-const AFX_STRING_RESOURCE s_callerStrings[] = {{1, kCallerString}};
-const AFX_RESOURCE_MODULE s_callerModule = {s_callerStrings, 1};
-#endif
-
-TEST(Version, IsTheLibrarysStringAndLeavesTheCallersResourcesCurrent)
+// The program holds a string 1 of its own (HalinTest.rc under Windows): the
+// version must come from the library's module, not the process's.
+TEST(Version, IsTheLibrarysOwnString)
 {
-#ifdef _WIN32
-    const HINSTANCE hSelf = ::GetModuleHandle(nullptr); // HalinTest.rc
-#else
-    const HINSTANCE hSelf = &s_callerModule;
-#endif
-    AfxSetInstanceHandle(hSelf);
-    AfxSetResourceHandle(hSelf);
-
     EXPECT_STREQ(CHalin::GetVersion(), "1.0.0.0");
     EXPECT_STREQ(CHalin::GetVersion(), "1.0.0.0"); // finds its own module again
-    EXPECT_EQ(AfxGetResourceHandle(), hSelf);
-    CString strOwn;
-    EXPECT_TRUE(strOwn.LoadString(1));
-    EXPECT_STREQ(strOwn, kCallerString);
 }
 
 // An object carries nothing but its virtual table, and deletes through CHalin*.
