@@ -122,6 +122,7 @@ TEST(Depth, UnescoCheckValues)
     ExpectChecks({
         ROW(GetDepth(10000, 30), 9712.653, 5e-4),
         ROW(GetDepth(10000, -30), 9712.653, 5e-4), // south as north
+        ROW(GetDepth(10000, 150), 9712.653, 5e-4), // beyond 90 degrees, an angle like any
         ROW(GetDepth(10000, 0), 9725.471, 5e-4),
         ROW(GetDepth(10000, 90), 9674.231, 5e-4),
         ROW(GetDepth(1000, 45), 989.499864, 5e-7),
