@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
+#include <utility>
 
 namespace
 {
@@ -69,10 +71,9 @@ TEST(WindowPlacement, MainWindow)
     {
         int nPosX = row.nPosX, nPosY = row.nPosY;
         const CPlacement at = PlaceMainWindow(nPosX, nPosY, row.w, row.h, row.cx, row.cy);
-        EXPECT_EQ(at.x, row.x) << row.nPosX << "," << row.nPosY;
-        EXPECT_EQ(at.y, row.y) << row.nPosX << "," << row.nPosY;
-        EXPECT_EQ(nPosX, row.nPosXAfter) << row.nPosX << "," << row.nPosY;
-        EXPECT_EQ(nPosY, row.nPosYAfter) << row.nPosX << "," << row.nPosY;
+        EXPECT_EQ(std::make_tuple(at.x, at.y, nPosX, nPosY),
+                  std::make_tuple(row.x, row.y, row.nPosXAfter, row.nPosYAfter))
+            << "saved " << row.nPosX << "," << row.nPosY;
     }
 }
 
@@ -81,7 +82,6 @@ TEST(WindowPlacement, SettingsDialog)
     for (const OptionRow& row : kOptionRows)
     {
         const CPlacement at = PlaceOptionDialog(row.nLeft, row.nTop, row.w, row.h, 1024, 768);
-        EXPECT_EQ(at.x, row.x) << row.nLeft << "," << row.nTop;
-        EXPECT_EQ(at.y, row.y) << row.nLeft << "," << row.nTop;
+        EXPECT_EQ(std::make_pair(at.x, at.y), std::make_pair(row.x, row.y)) << "owner at " << row.nLeft << "," << row.nTop;
     }
 }
