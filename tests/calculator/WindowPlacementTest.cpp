@@ -1,104 +1,87 @@
+// Where the two skinned windows open: the main window at its saved position
+// (centred on a first start), the settings dialog 50 pixels from the main
+// window's corner; both moved onto the primary screen without resizing.
 #include "WindowPlacement.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
+#include <utility>
 
 namespace
 {
-const int kScreenW = 1024, kScreenH = 768;
-const int kMainW = 228, kMainH = 172;   // main window, fitted to its background
-const int kOptionW = 209, kOptionH = 172; // settings dialog
+const int kNotSet = -5000;
+const int W = 228, H = 172;   // main window, fitted to its background
+const int OW = 209, OH = 172; // settings dialog
 
-CPlacement Main(int nPosX, int nPosY)
+struct MainRow
 {
-    return PlaceMainWindow(nPosX, nPosY, kMainW, kMainH, kScreenW, kScreenH);
+    int nPosX, nPosY, w, h, cx, cy; // saved position, window size, screen size
+    int x, y;                       // where it opens
+    int nPosXAfter, nPosYAfter;     // saved position afterwards: centring is kept, clamping is not
+};
+
+const MainRow kMainRows[] = {
+    {kNotSet, kNotSet, W, H, 1024, 768, 398, 298, 398, 298},     // first start, centred
+    {kNotSet, kNotSet, 229, 171, 1024, 768, 398, 299, 398, 299}, // each half truncated alone
+    {100, 200, W, H, 1024, 768, 100, 200, 100, 200},
+    {-50, 100, W, H, 1024, 768, 0, 100, -50, 100},
+    {900, 700, W, H, 1024, 768, 796, 596, 900, 700},
+    {1300, 100, W, H, 1024, 768, 796, 100, 1300, 100}, // saved on a second monitor
+    {796, 596, W, H, 1024, 768, 796, 596, 796, 596},   // edges exactly on the screen's
+    {795, 595, W, H, 1024, 768, 795, 595, 795, 595},
+    {1, 1, W, H, 1024, 768, 1, 1, 1, 1},
+    {kNotSet, 300, W, H, 1024, 768, 0, 300, kNotSet, 300}, // one value saved: not centred
+    {300, kNotSet, W, H, 1024, 768, 300, 0, 300, kNotSet},
+    {INT_MAX, INT_MAX, W, H, 1024, 768, 796, 596, INT_MAX, INT_MAX},
+    {INT_MIN, INT_MIN, W, H, 1024, 768, 0, 0, INT_MIN, INT_MIN},
+    {INT_MAX, INT_MIN, W, H, 1024, 768, 796, 0, INT_MAX, INT_MIN},
+    {-3000, 5000, 2000, 1000, 1024, 768, 0, 0, -3000, 5000}, // larger than the screen: top-left wins
+    {INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX, 0, 0, INT_MAX, INT_MAX},
+};
+
+struct OptionRow
+{
+    int nLeft, nTop; // main window's top-left, where the template puts the dialog
+    int w, h;
+    int x, y;
+};
+
+const OptionRow kOptionRows[] = {
+    {0, 0, OW, OH, 50, 50},
+    {398, 298, OW, OH, 448, 348},
+    {-80, -60, OW, OH, 0, 0},
+    {-40, -30, OW, OH, 10, 20},
+    {-50, -50, OW, OH, 0, 0},
+    {-49, -10, OW, OH, 1, 40},
+    {-200, 300, OW, OH, 0, 350},
+    {300, -200, OW, OH, 350, 0},
+    {796, 596, OW, OH, 815, 596}, // against the bottom-right edges at full size
+    {900, 700, OW, OH, 815, 596},
+    {10, 10, 3000, 3000, 0, 0},   // larger than the screen
+    {INT_MAX, INT_MAX, OW, OH, 815, 596},
+    {INT_MIN, INT_MIN, OW, OH, 0, 0},
+};
 }
 
-CPlacement Option(int nMainX, int nMainY)
+TEST(WindowPlacement, MainWindow)
 {
-    return PlaceOptionDialog(nMainX, nMainY, kOptionW, kOptionH, kScreenW, kScreenH);
-}
-}
-
-#define EXPECT_AT(placement, ex, ey)    \
-    do                                  \
-    {                                   \
-        const CPlacement p_ = (placement); \
-        EXPECT_EQ(p_.x, ex);            \
-        EXPECT_EQ(p_.y, ey);            \
-    } while (0)
-
-TEST(MainWindowPlacement, FirstStartIsCentred)
-{
-    int nPosX = -5000, nPosY = -5000;
-    EXPECT_AT(PlaceMainWindow(nPosX, nPosY, kMainW, kMainH, kScreenW, kScreenH), 398, 298);
-    EXPECT_EQ(nPosX, 398);
-    EXPECT_EQ(nPosY, 298);
-
-    // Each half truncated on its own: 512 - 114 and 384 - 85, not (1024 - 229) / 2.
-    nPosX = nPosY = -5000;
-    EXPECT_AT(PlaceMainWindow(nPosX, nPosY, 229, 171, kScreenW, kScreenH), 398, 299);
+    for (const MainRow& row : kMainRows)
+    {
+        int nPosX = row.nPosX, nPosY = row.nPosY;
+        const CPlacement at = PlaceMainWindow(nPosX, nPosY, row.w, row.h, row.cx, row.cy);
+        EXPECT_EQ(std::make_tuple(at.x, at.y, nPosX, nPosY),
+                  std::make_tuple(row.x, row.y, row.nPosXAfter, row.nPosYAfter))
+            << "saved " << row.nPosX << "," << row.nPosY;
+    }
 }
 
-TEST(MainWindowPlacement, SavedPositionBroughtOntoTheScreen)
+TEST(WindowPlacement, SettingsDialog)
 {
-    EXPECT_AT(Main(100, 200), 100, 200);
-    EXPECT_AT(Main(-50, 100), 0, 100);
-    EXPECT_AT(Main(900, 700), 796, 596);
-    EXPECT_AT(Main(1300, 100), 796, 100);
-    EXPECT_AT(Main(796, 596), 796, 596);
-    EXPECT_AT(Main(0, 0), 0, 0);
-    EXPECT_AT(Main(1, 1), 1, 1);
-    EXPECT_AT(Main(795, 595), 795, 595);
-}
-
-TEST(MainWindowPlacement, OneSavedValueIsNotCentred)
-{
-    int nPosX = -5000, nPosY = 300;
-    EXPECT_AT(PlaceMainWindow(nPosX, nPosY, kMainW, kMainH, kScreenW, kScreenH), 0, 300);
-    EXPECT_EQ(nPosX, -5000);
-    EXPECT_EQ(nPosY, 300);
-    EXPECT_AT(Main(300, -5000), 300, 0);
-}
-
-TEST(MainWindowPlacement, ExtremePositions)
-{
-    EXPECT_AT(Main(INT_MAX, INT_MAX), 796, 596);
-    EXPECT_AT(Main(INT_MIN, INT_MIN), 0, 0);
-    EXPECT_AT(Main(INT_MAX, INT_MIN), 796, 0);
-    EXPECT_AT(ClampToScreen(LLONG_MAX, LLONG_MIN, kMainW, kMainH, kScreenW, kScreenH), 796, 0);
-    EXPECT_AT(ClampToScreen(LLONG_MIN, LLONG_MAX, kMainW, kMainH, kScreenW, kScreenH), 0, 596);
-    EXPECT_AT(ClampToScreen(0, 0, INT_MIN, INT_MIN, INT_MAX, INT_MAX), 0, 0);
-    EXPECT_AT(ClampToScreen(INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX), 0, 0);
-
-    int nPosX = -5000, nPosY = -5000;
-    EXPECT_AT(PlaceMainWindow(nPosX, nPosY, INT_MIN, INT_MIN, INT_MAX, INT_MAX), INT_MAX, INT_MAX);
-    EXPECT_EQ(nPosX, INT_MAX); // 1073741823 + 1073741824
-}
-
-TEST(MainWindowPlacement, LargerThanTheScreenKeepsTopLeft)
-{
-    for (int nPos : {-3000, 0, 100, 5000})
-        EXPECT_AT(PlaceMainWindow(nPos, nPos, 2000, 1000, kScreenW, kScreenH), 0, 0);
-}
-
-TEST(OptionDialogPlacement, FiftyPixelsFromTheMainWindow)
-{
-    EXPECT_AT(Option(0, 0), 50, 50);
-    EXPECT_AT(Option(398, 298), 448, 348);
-    EXPECT_AT(Option(-49, -10), 1, 40);
-    EXPECT_AT(Option(-50, -50), 0, 0); // exactly at the edge
-}
-
-TEST(OptionDialogPlacement, KeptOnTheScreen)
-{
-    EXPECT_AT(Option(796, 596), 815, 596);
-    EXPECT_AT(Option(900, 700), 815, 596);
-    EXPECT_AT(Option(-51, -51), 0, 0);
-    EXPECT_AT(Option(-200, 300), 0, 350);
-    EXPECT_AT(Option(300, -200), 350, 0);
-    EXPECT_AT(Option(INT_MAX, INT_MAX), 815, 596);
-    EXPECT_AT(Option(INT_MIN, INT_MIN), 0, 0);
-    EXPECT_AT(PlaceOptionDialog(10, 10, 3000, 3000, kScreenW, kScreenH), 0, 0);
+    for (const OptionRow& row : kOptionRows)
+    {
+        const CPlacement at = PlaceOptionDialog(row.nLeft, row.nTop, row.w, row.h, 1024, 768);
+        EXPECT_EQ(std::make_pair(at.x, at.y), std::make_pair(row.x, row.y)) << "owner at " << row.nLeft << "," << row.nTop;
+    }
 }
