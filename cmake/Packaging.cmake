@@ -50,9 +50,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/seawater/Halin.h ${PROJECT_SOURCE_DIR}/seawa
 
 # The CMake package. The imported targets are written here rather than
 # exported, so the build's own include paths never reach an installed file.
-if(WIN32)
+if(WIN32) # the DLL lies at the top, beside the program
   set(HALI_IMPORTED_FILES
-      "IMPORTED_LOCATION \"\${PACKAGE_PREFIX_DIR}/${VARNOK_INSTALL_RUNTIMEDIR}/$<TARGET_FILE_NAME:hali>\"
+      "IMPORTED_LOCATION \"\${PACKAGE_PREFIX_DIR}/$<TARGET_FILE_NAME:hali>\"
     IMPORTED_IMPLIB \"\${PACKAGE_PREFIX_DIR}/${CMAKE_INSTALL_LIBDIR}/$<TARGET_LINKER_FILE_NAME:hali>\"")
 else()
   set(HALI_IMPORTED_FILES
@@ -87,6 +87,8 @@ install(TARGETS Varnok RUNTIME DESTINATION ${VARNOK_INSTALL_RUNTIMEDIR} COMPONEN
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${VARNOK_INSTALL_RUNTIMEDIR}
         RENAME README.txt COMPONENT Runtime)
 
+# Values reach CPack exactly as written here, quotes and backslashes included.
+set(CPACK_VERBATIM_VARIABLES TRUE)
 set(CPACK_PACKAGE_NAME Varnok)
 set(CPACK_PACKAGE_VENDOR brenmoor)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Seawater specific-gravity calculator")
@@ -101,12 +103,20 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY Varnok)
 # must never be "Varnok": for a user without administrator rights the record
 # would go to HKCU and the uninstaller would delete the user's settings.
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Varnok ${PROJECT_VERSION}")
-set(CPACK_PACKAGE_EXECUTABLES Varnok Varnok)
-set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+# The Start-menu shortcut, written out: CPack's own would name the program
+# through a bin folder the program does not have.
+set(CPACK_NSIS_CREATE_ICONS_EXTRA "  CreateShortCut \"$SMPROGRAMS\\$STARTMENU_FOLDER\\Varnok.lnk\" \"$INSTDIR\\Varnok.exe\"")
+set(CPACK_NSIS_DELETE_ICONS_EXTRA "  Delete \"$SMPROGRAMS\\$MUI_TEMP\\Varnok.lnk\"")
 set(CPACK_NSIS_PACKAGE_NAME Varnok)
 set(CPACK_NSIS_DISPLAY_NAME Varnok)
 set(CPACK_NSIS_INSTALLED_ICON_NAME Varnok.exe)
 set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
+# CPack's uninstaller deletes the installer's record last of all and leaves the
+# vendor's key behind, empty. The record goes first here (the shortcuts are
+# found through the uninstall entry as well), then the vendor's key if nothing
+# else is under it: under HKCU the user's settings always are.
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
+    "  DeleteRegKey SHCTX \"Software\\${CPACK_PACKAGE_VENDOR}\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}\"\n  DeleteRegKey /ifempty SHCTX \"Software\\${CPACK_PACKAGE_VENDOR}\"")
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 # A 64-bit installer: a 32-bit one would write to the 32-bit views of the
 # file system and the registry (and Wine without WoW64 cannot run it at all).
