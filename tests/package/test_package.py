@@ -115,8 +115,8 @@ def run_and_close(folder):
     program = subprocess.Popen(["wine", os.path.join(folder, "Varnok.exe")], cwd=tempfile.gettempdir(),
                                env=WINE_ENV, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        def window():
-            return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Tervane$"],
+        def window():  # Wine gives the window the process id of the program it started
+            return subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(program.pid), "--name", "^Tervane$"],
                                   stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=DEADLINE).stdout.split()
         wait_until(window, "the program's window")
         wine("taskkill", "/im", "Varnok.exe")
