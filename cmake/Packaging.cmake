@@ -1,0 +1,125 @@
+# What leaves the build: hali as an SDK (headers, library, CMake package and
+# pkg-config file) on both platforms, and for Windows users the program with
+# its library as a ZIP and an installer (CPack: cmake --build ... --target package).
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+# A Windows program and its DLLs sit side by side at the top of their folder;
+# elsewhere the usual bin/ and lib/.
+if(WIN32)
+  set(VARNOK_INSTALL_RUNTIMEDIR .)
+else()
+  set(VARNOK_INSTALL_RUNTIMEDIR ${CMAKE_INSTALL_BINDIR})
+endif()
+set(HALI_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/hali)
+set(HALI_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/hali)
+
+if(NOT WIN32)
+  # Clients record libhali.so.1; a later 1.x drops in beside them.
+  set_target_properties(hali PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+endif()
+
+# CHalin::GetVersion hands its caller a CString, which the caller then owns:
+# clients get the string class's code as a small static library of their own,
+# the way every module of the system links its own framework.
+add_library(hali_cstring STATIC ${PROJECT_SOURCE_DIR}/framework/CString.cpp
+                                ${PROJECT_SOURCE_DIR}/framework/AfxModule.cpp)
+target_include_directories(hali_cstring PRIVATE ${PROJECT_SOURCE_DIR}/framework)
+set_target_properties(hali_cstring PROPERTIES POSITION_INDEPENDENT_CODE ON
+                                              CXX_VISIBILITY_PRESET hidden
+                                              VISIBILITY_INLINES_HIDDEN ON)
+if(WIN32)
+  # CString::LoadString reads string tables through USER32.
+  set(HALI_CSTRING_LINK_LIBRARIES user32)
+  set(HALI_PC_SYSTEM_LIBS "-luser32")
+endif()
+
+# A sanitized build gives a sanitized library; its clients need the runtime.
+if(VARNOK_SANITIZE AND NOT WIN32)
+  set(HALI_LINK_OPTIONS "-fsanitize=address,undefined")
+endif()
+
+install(TARGETS hali hali_cstring
+        RUNTIME DESTINATION ${VARNOK_INSTALL_RUNTIMEDIR} COMPONENT Runtime
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime NAMELINK_COMPONENT Development
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development)
+# Halin.h and everything it includes.
+install(FILES ${PROJECT_SOURCE_DIR}/seawater/Halin.h ${PROJECT_SOURCE_DIR}/seawater/HaliExport.h
+              ${PROJECT_SOURCE_DIR}/framework/CString.h ${PROJECT_SOURCE_DIR}/framework/AfxTypes.h
+        DESTINATION ${HALI_INSTALL_INCLUDEDIR} COMPONENT Development)
+
+# The CMake package. The imported targets are written here rather than
+# exported, so the build's own include paths never reach an installed file.
+if(WIN32) # the DLL lies at the top, beside the program
+  set(HALI_IMPORTED_FILES
+      "IMPORTED_LOCATION \"\${PACKAGE_PREFIX_DIR}/$<TARGET_FILE_NAME:hali>\"
+    IMPORTED_IMPLIB \"\${PACKAGE_PREFIX_DIR}/${CMAKE_INSTALL_LIBDIR}/$<TARGET_LINKER_FILE_NAME:hali>\"")
+else()
+  set(HALI_IMPORTED_FILES
+      "IMPORTED_LOCATION \"\${PACKAGE_PREFIX_DIR}/${CMAKE_INSTALL_LIBDIR}/$<TARGET_FILE_NAME:hali>\"
+    IMPORTED_SONAME \"$<TARGET_SONAME_FILE_NAME:hali>\"")
+endif()
+configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/haliConfig.cmake.in
+                              ${CMAKE_BINARY_DIR}/sdk/haliConfig.cmake.in
+                              INSTALL_DESTINATION ${HALI_INSTALL_CMAKEDIR}
+                              PATH_VARS HALI_INSTALL_INCLUDEDIR CMAKE_INSTALL_LIBDIR)
+file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/sdk/haliConfig.cmake
+              INPUT ${CMAKE_BINARY_DIR}/sdk/haliConfig.cmake.in)
+write_basic_package_version_file(${CMAKE_BINARY_DIR}/sdk/haliConfigVersion.cmake
+                                 VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
+install(FILES ${CMAKE_BINARY_DIR}/sdk/haliConfig.cmake ${CMAKE_BINARY_DIR}/sdk/haliConfigVersion.cmake
+        DESTINATION ${HALI_INSTALL_CMAKEDIR} COMPONENT Development)
+
+# The pkg-config file finds its prefix from where it lies.
+file(RELATIVE_PATH HALI_PC_PREFIX_FROM_PCFILEDIR /p/${CMAKE_INSTALL_LIBDIR}/pkgconfig /p)
+string(REGEX REPLACE "/$" "" HALI_PC_PREFIX_FROM_PCFILEDIR "${HALI_PC_PREFIX_FROM_PCFILEDIR}")
+configure_file(${CMAKE_CURRENT_LIST_DIR}/hali.pc.in ${CMAKE_BINARY_DIR}/sdk/hali.pc @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/sdk/hali.pc
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT Development)
+
+if(NOT WIN32)
+  return()
+endif()
+
+# The program for Windows users: Varnok.exe, hali.dll and the README, nothing
+# of the SDK.
+install(TARGETS Varnok RUNTIME DESTINATION ${VARNOK_INSTALL_RUNTIMEDIR} COMPONENT Runtime)
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${VARNOK_INSTALL_RUNTIMEDIR}
+        RENAME README.txt COMPONENT Runtime)
+
+# Values reach CPack exactly as written here, quotes and backslashes included.
+set(CPACK_VERBATIM_VARIABLES TRUE)
+set(CPACK_PACKAGE_NAME Varnok)
+set(CPACK_PACKAGE_VENDOR brenmoor)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Seawater specific-gravity calculator")
+set(CPACK_SYSTEM_NAME win64)
+set(CPACK_GENERATOR ZIP NSIS)
+set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};Varnok;Runtime;/")
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+set(CPACK_STRIP_FILES TRUE)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Varnok)
+# The installer keeps its own record (its folder, its Start-menu folder) under
+# HKLM\Software\<vendor>\<this key>, and its uninstaller deletes that key. It
+# must never be "Varnok": for a user without administrator rights the record
+# would go to HKCU and the uninstaller would delete the user's settings.
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Varnok ${PROJECT_VERSION}")
+# The Start-menu shortcut, written out: CPack's own would name the program
+# through a bin folder the program does not have.
+set(CPACK_NSIS_CREATE_ICONS_EXTRA "  CreateShortCut \"$SMPROGRAMS\\$STARTMENU_FOLDER\\Varnok.lnk\" \"$INSTDIR\\Varnok.exe\"")
+set(CPACK_NSIS_DELETE_ICONS_EXTRA "  Delete \"$SMPROGRAMS\\$MUI_TEMP\\Varnok.lnk\"")
+set(CPACK_NSIS_PACKAGE_NAME Varnok)
+set(CPACK_NSIS_DISPLAY_NAME Varnok)
+set(CPACK_NSIS_INSTALLED_ICON_NAME Varnok.exe)
+set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
+# CPack's uninstaller deletes the installer's record last of all and leaves the
+# vendor's key behind, empty. The record goes first here (the shortcuts are
+# found through the uninstall entry as well), then the vendor's key if nothing
+# else is under it: under HKCU the user's settings always are.
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
+    "  DeleteRegKey SHCTX \"Software\\${CPACK_PACKAGE_VENDOR}\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}\"\n  DeleteRegKey /ifempty SHCTX \"Software\\${CPACK_PACKAGE_VENDOR}\"")
+set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+# A 64-bit installer: a 32-bit one would write to the 32-bit views of the
+# file system and the registry (and Wine without WoW64 cannot run it at all).
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+include(CPack)
