@@ -49,23 +49,25 @@ bool WaitFor(Done done)
 
 struct CProgram
 {
-    PROCESS_INFORMATION pi = {};
-    HWND hWnd = nullptr; // its visible main window
+    std::string path;
+    const char* pszTitle;        // of its main window
+    PROCESS_INFORMATION pi = {}; // once started
+    HWND hWnd = nullptr;         // its main window, once visible
 };
 
-// Starts the program: ms from CreateProcess to its titled window visible, and to its first input idle.
-bool Start(const std::string& path, const char* pszTitle, CProgram& program, double* pdVisibleMs, double* pdIdleMs)
+// Starts the program: ms from CreateProcess to its main window visible, and to its first input idle.
+bool Start(CProgram& program, double* pdVisibleMs, double* pdIdleMs)
 {
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
-    std::string commandLine = "\"" + path + "\"";
+    std::string commandLine = "\"" + program.path + "\"";
     const double dStart = NowMs();
-    if (!::CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+    if (!::CreateProcessA(program.path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
                           &program.pi))
         return false;
     bool bUp = WaitFor([&] {
         DWORD dwOwner = 0;
-        program.hWnd = ::FindWindowA(nullptr, pszTitle);
+        program.hWnd = ::FindWindowA(nullptr, program.pszTitle);
         ::GetWindowThreadProcessId(program.hWnd, &dwOwner);
         return dwOwner == program.pi.dwProcessId && ::IsWindowVisible(program.hWnd);
     });
@@ -94,8 +96,9 @@ void ReadMemory(HANDLE hProcess, double* pdPrivateKiB, double* pdWorkingSetKiB)
 {
     MEMORY_BASIC_INFORMATION info;
     *pdPrivateKiB = 0.0;
-    for (const BYTE* p = nullptr; ::VirtualQueryEx(hProcess, p, &info, sizeof(info)) == sizeof(info) &&
-                                  info.RegionSize != 0; p = static_cast<const BYTE*>(info.BaseAddress) + info.RegionSize)
+    for (const BYTE* p = nullptr;
+         ::VirtualQueryEx(hProcess, p, &info, sizeof(info)) == sizeof(info) && info.RegionSize != 0;
+         p = static_cast<const BYTE*>(info.BaseAddress) + info.RegionSize)
         if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE)
             *pdPrivateKiB += static_cast<double>(info.RegionSize) / 1024.0;
     PROCESS_MEMORY_COUNTERS counters = {};
@@ -165,19 +168,14 @@ protected:
         {
             ::SetWindowTextA(hEdit, TEMPS[nRun % 2]);
             RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); // the typed text, before the clock
-            std::vector<LRESULT> images;
-            for (int nID = IDC_DIGIT_1; nID <= IDC_DIGIT_7; ++nID)
-                images.push_back(::SendDlgItemMessageA(m_hWnd, nID, STM_GETIMAGE, IMAGE_BITMAP, 0));
+            std::vector<LRESULT> images = PlaceImages();
             MSG key = { hEdit, WM_KEYDOWN, VK_RETURN, 0x001C0001, ::GetTickCount(), {} };
             const double dStart = NowMs();
             BOOL bTaken = CConverterDlg::PreTranslateMessage(&key);
             const double dHandled = NowMs();
             RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
             const double dPainted = NowMs();
-            bool bChanged = false;
-            for (int nID = IDC_DIGIT_1; nID <= IDC_DIGIT_7; ++nID)
-                bChanged |= ::SendDlgItemMessageA(m_hWnd, nID, STM_GETIMAGE, IMAGE_BITMAP, 0) != images[nID - IDC_DIGIT_1];
-            if (!bTaken || !bChanged)
+            if (!bTaken || PlaceImages() == images)
                 break;
             if (nRun > 0)
             {
@@ -188,12 +186,101 @@ protected:
         EndDialog(IDCANCEL);
         return TRUE;
     }
+
+    // The bitmaps the seven places show.
+    std::vector<LRESULT> PlaceImages() const
+    {
+        std::vector<LRESULT> images;
+        for (int nID = IDC_DIGIT_1; nID <= IDC_DIGIT_7; ++nID)
+            images.push_back(::SendDlgItemMessageA(m_hWnd, nID, STM_GETIMAGE, IMAGE_BITMAP, 0));
+        return images;
+    }
 };
 
-int Fail(const char* pszWhat)
+bool Failed(const std::string& why)
 {
-    std::printf("FAILED: %s\n", pszWhat);
-    return 1;
+    std::printf("FAILED: %s\n", why.c_str());
+    return false;
+}
+
+// Both programs START_RUNS times, in turn; false with the reason printed.
+bool MeasureStartUp(const CProgram (&programs)[2])
+{
+    std::printf("Start-up, ms from CreateProcess to the window visible / input idle (median of %d, after one\n"
+                "unmeasured; Varnok's settings key deleted before each of its runs)\n\n", START_RUNS);
+    std::vector<double> visibleMs[2], idleMs[2];
+    for (int nRun = 0; nRun <= START_RUNS; ++nRun)
+        for (int i = 0; i < 2; ++i)
+        {
+            ::RegDeleteTreeA(HKEY_CURRENT_USER, SETTINGS_KEY);
+            CProgram program = programs[i];
+            double dVisibleMs = 0.0, dIdleMs = 0.0;
+            bool bUp = Start(program, &dVisibleMs, &dIdleMs);
+            Close(program);
+            if (!bUp)
+                return Failed(program.path + " did not start");
+            if (nRun > 0)
+            {
+                visibleMs[i].push_back(dVisibleMs);
+                idleMs[i].push_back(dIdleMs);
+            }
+        }
+    for (int i = 0; i < 2; ++i)
+        std::printf("  %-20s %8.1f / %6.1f\n", programs[i].path.substr(programs[i].path.rfind('\\') + 1).c_str(),
+                    Rank(visibleMs[i], 0.5), Rank(idleMs[i], 0.5));
+    const double dRatio = Rank(idleMs[0], 0.5) / Rank(idleMs[1], 0.5);
+    std::printf("  Varnok / minimal, to idle: %.2f (goal <= 1.2: %s)\n\n", dRatio, dRatio <= 1.2 ? "met" : "NOT met");
+    return true;
+}
+
+// Enter to the places repainted in this process; false with the reason printed.
+bool MeasureCalculation()
+{
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, SETTINGS_KEY);
+    AfxSetInstanceHandle(::GetModuleHandleA(nullptr)); // Varnok's resources are linked into this program
+    AfxSetResourceHandle(::GetModuleHandleA(nullptr));
+    CTimedConverterDlg dlg;
+    dlg.DoModal();
+    if (dlg.m_totalMs.size() != CALCULATIONS)
+        return Failed("Enter did not show a new result");
+    std::vector<double> repaintMs;
+    for (int i = 0; i < CALCULATIONS; ++i)
+        repaintMs.push_back(dlg.m_totalMs[i] - dlg.m_handlerMs[i]);
+    const double dP95 = Rank(dlg.m_totalMs, 0.95);
+    std::printf("One calculation in this process, ms (%d runs)   median      p95\n", CALCULATIONS);
+    std::printf("  Enter to the seven places repainted         %8.3f %8.3f (goal p95 < 16: %s)\n",
+                Rank(dlg.m_totalMs, 0.5), dP95, dP95 < 16.0 ? "met" : "NOT met");
+    std::printf("    of which Enter to OnCalculate returned    %8.3f %8.3f\n", Rank(dlg.m_handlerMs, 0.5),
+                Rank(dlg.m_handlerMs, 0.95));
+    std::printf("    of which the repaint                      %8.3f %8.3f\n\n", Rank(repaintMs, 0.5),
+                Rank(repaintMs, 0.95));
+    return true;
+}
+
+// Varnok after use beside the minimal dialog just started; false with the reason printed.
+bool MeasureMemory(const CProgram (&programs)[2])
+{
+    double privateKiB[2] = {}, workingSetKiB[2] = {};
+    for (int i = 0; i < 2; ++i)
+    {
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, SETTINGS_KEY);
+        CProgram program = programs[i];
+        double dVisibleMs = 0.0, dIdleMs = 0.0;
+        bool bUsed = Start(program, &dVisibleMs, &dIdleMs) && (i == 1 || UseFromOutside(program.hWnd));
+        if (bUsed)
+            ReadMemory(program.pi.hProcess, &privateKiB[i], &workingSetKiB[i]);
+        Close(program);
+        if (!bUsed)
+            return Failed(program.path + " did not start or could not be used");
+    }
+    std::printf("Memory, KiB                                               private  working set\n");
+    std::printf("  Varnok.exe after %2d calculations and %2d settings dialogs %8.0f %12.0f\n", USE_STEPS, USE_STEPS,
+                privateKiB[0], workingSetKiB[0]);
+    std::printf("  minimal_dialog.exe just started                        %8.0f %12.0f\n", privateKiB[1],
+                workingSetKiB[1]);
+    std::printf("  Varnok / minimal                                       %8.2f %12.2f\n",
+                privateKiB[0] / privateKiB[1], workingSetKiB[0] / workingSetKiB[1]);
+    return true;
 }
 
 } // namespace
@@ -203,71 +290,8 @@ int main()
     char szPath[MAX_PATH];
     std::string dir(szPath, ::GetModuleFileNameA(nullptr, szPath, MAX_PATH));
     dir.erase(dir.find_last_of('\\') + 1);
-    const std::string varnok = dir + "Varnok.exe", minimal = dir + "minimal_dialog.exe";
-
-    std::printf("Start-up, ms from CreateProcess to the window visible / input idle (median of %d, after one\n"
-                "unmeasured; Varnok's settings key deleted before each of its runs)\n\n", START_RUNS);
-    std::vector<double> times[4]; // Varnok visible, idle; minimal visible, idle
-    for (int nRun = 0; nRun <= START_RUNS; ++nRun)
-        for (int nProgram = 0; nProgram < 2; ++nProgram)
-        {
-            ::RegDeleteTreeA(HKEY_CURRENT_USER, SETTINGS_KEY);
-            CProgram program;
-            double dVisibleMs = 0.0, dIdleMs = 0.0;
-            bool bUp = Start(nProgram == 0 ? varnok : minimal, nProgram == 0 ? "Tervane" : "MinimalDialog", program,
-                             &dVisibleMs, &dIdleMs);
-            Close(program);
-            if (!bUp)
-                return Fail(nProgram == 0 ? "Varnok.exe did not start" : "minimal_dialog.exe did not start");
-            if (nRun > 0)
-            {
-                times[2 * nProgram].push_back(dVisibleMs);
-                times[2 * nProgram + 1].push_back(dIdleMs);
-            }
-        }
-    const double dRatio = Rank(times[1], 0.5) / Rank(times[3], 0.5);
-    std::printf("  %-20s %8.1f / %6.1f\n  %-20s %8.1f / %6.1f\n  Varnok / minimal, to idle: %.2f (goal <= 1.2: %s)\n\n",
-                "Varnok.exe", Rank(times[0], 0.5), Rank(times[1], 0.5), "minimal_dialog.exe", Rank(times[2], 0.5),
-                Rank(times[3], 0.5), dRatio, dRatio <= 1.2 ? "met" : "NOT met");
-
-    AfxSetInstanceHandle(::GetModuleHandleA(nullptr)); // Varnok's resources are linked into this program
-    AfxSetResourceHandle(::GetModuleHandleA(nullptr));
-    CTimedConverterDlg dlg;
-    dlg.DoModal();
-    if (dlg.m_totalMs.size() != CALCULATIONS)
-        return Fail("Enter did not show a new result");
-    std::vector<double> repaintMs;
-    for (int i = 0; i < CALCULATIONS; ++i)
-        repaintMs.push_back(dlg.m_totalMs[i] - dlg.m_handlerMs[i]);
-    std::printf("One calculation in this process, ms (%d runs)   median      p95\n", CALCULATIONS);
-    std::printf("  Enter to the seven places repainted         %8.3f %8.3f (goal p95 < 16: %s)\n",
-                Rank(dlg.m_totalMs, 0.5), Rank(dlg.m_totalMs, 0.95), Rank(dlg.m_totalMs, 0.95) < 16.0 ? "met" : "NOT met");
-    std::printf("    of which Enter to OnCalculate returned    %8.3f %8.3f\n", Rank(dlg.m_handlerMs, 0.5),
-                Rank(dlg.m_handlerMs, 0.95));
-    std::printf("    of which the repaint                      %8.3f %8.3f\n\n", Rank(repaintMs, 0.5),
-                Rank(repaintMs, 0.95));
-
-    std::printf("Memory, KiB                                               private  working set\n");
-    double memory[4] = {}; // Varnok private, working set; minimal private, working set
-    for (int nProgram = 0; nProgram < 2; ++nProgram)
-    {
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, SETTINGS_KEY);
-        CProgram program;
-        double dVisibleMs = 0.0, dIdleMs = 0.0;
-        bool bUsed = Start(nProgram == 0 ? varnok : minimal, nProgram == 0 ? "Tervane" : "MinimalDialog", program,
-                           &dVisibleMs, &dIdleMs) &&
-                     (nProgram == 1 || UseFromOutside(program.hWnd));
-        if (bUsed)
-            ReadMemory(program.pi.hProcess, &memory[2 * nProgram], &memory[2 * nProgram + 1]);
-        Close(program);
-        if (!bUsed)
-            return Fail(nProgram == 0 ? "Varnok.exe could not be used" : "minimal_dialog.exe did not start");
-    }
+    const CProgram programs[2] = { { dir + "Varnok.exe", "Tervane" }, { dir + "minimal_dialog.exe", "MinimalDialog" } };
+    bool bAll = MeasureStartUp(programs) && MeasureCalculation() && MeasureMemory(programs);
     ::RegDeleteTreeA(HKEY_CURRENT_USER, SETTINGS_KEY);
-    std::printf("  Varnok.exe after %2d calculations and %2d settings dialogs %8.0f %12.0f\n", USE_STEPS, USE_STEPS,
-                memory[0], memory[1]);
-    std::printf("  minimal_dialog.exe just started                        %8.0f %12.0f\n", memory[2], memory[3]);
-    std::printf("  Varnok / minimal                                       %8.2f %12.2f\n", memory[0] / memory[2],
-                memory[1] / memory[3]);
-    return 0;
+    return bAll ? 0 : 1;
 }

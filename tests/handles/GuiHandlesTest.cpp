@@ -49,9 +49,10 @@ MAKER(HFONT, CreateFontIndirectA, (const LOGFONTA* pFont), (pFont))
 MAKER(HBITMAP, LoadBitmapA, (HINSTANCE hInst, LPCSTR pszName), (hInst, pszName))
 MAKER(HANDLE, LoadImageA, (HINSTANCE hInst, LPCSTR pszName, UINT nType, int cx, int cy, UINT nFlags),
       (hInst, pszName, nType, cx, cy, nFlags))
-MAKER(HWND, CreateDialogIndirectParamA, (HINSTANCE hInst, LPCDLGTEMPLATEA pTemplate, HWND hOwner, DLGPROC pfn, LPARAM l),
-      (hInst, pTemplate, hOwner, pfn, l))
-MAKER(HHOOK, SetWindowsHookExA, (int nHook, HOOKPROC pfn, HINSTANCE hInst, DWORD dwThread), (nHook, pfn, hInst, dwThread))
+MAKER(HWND, CreateDialogIndirectParamA, (HINSTANCE hInst, LPCDLGTEMPLATEA p, HWND hOwner, DLGPROC pfn, LPARAM l),
+      (hInst, p, hOwner, pfn, l))
+MAKER(HHOOK, SetWindowsHookExA, (int nHook, HOOKPROC pfn, HINSTANCE hInst, DWORD dwThread),
+      (nHook, pfn, hInst, dwThread))
 RELEASER(DeleteDC, (HDC hDC), (hDC), hDC)
 RELEASER(ReleaseDC, (HWND hWnd, HDC hDC), (hWnd, hDC), hDC)
 RELEASER(DeleteObject, (HGDIOBJ hObject), (hObject), hObject)
@@ -71,7 +72,8 @@ void* PatchImport(const char* pszName, void* pfnCounted)
         auto* pSlot = reinterpret_cast<IMAGE_THUNK_DATA*>(pBase + pDll->FirstThunk);
         for (; pName->u1.AddressOfData != 0; ++pName, ++pSlot)
             if (!IMAGE_SNAP_BY_ORDINAL(pName->u1.Ordinal) &&
-                std::strcmp(reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(pBase + pName->u1.AddressOfData)->Name, pszName) == 0)
+                std::strcmp(reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(pBase + pName->u1.AddressOfData)->Name,
+                            pszName) == 0)
             {
                 DWORD dwProtect = 0;
                 ::VirtualProtect(&pSlot->u1.Function, sizeof(void*), PAGE_READWRITE, &dwProtect);
@@ -177,10 +179,10 @@ protected:
 
 TEST(GuiHandlesTest, CalculationsAndSettingsDialogsLeaveNoObjectsBehind)
 {
-    for (const char* pszMissing : { PATCH(CreateCompatibleDC), PATCH(GetDC), PATCH(CreateFontIndirectA), PATCH(LoadBitmapA),
-                       PATCH(LoadImageA), PATCH(CreateDialogIndirectParamA), PATCH(SetWindowsHookExA),
-                       PATCH(DeleteDC), PATCH(ReleaseDC), PATCH(DeleteObject), PATCH(DestroyWindow),
-                       PATCH(UnhookWindowsHookEx) })
+    for (const char* pszMissing :
+         { PATCH(CreateCompatibleDC), PATCH(GetDC), PATCH(CreateFontIndirectA), PATCH(LoadBitmapA), PATCH(LoadImageA),
+           PATCH(CreateDialogIndirectParamA), PATCH(SetWindowsHookExA), PATCH(DeleteDC), PATCH(ReleaseDC),
+           PATCH(DeleteObject), PATCH(DestroyWindow), PATCH(UnhookWindowsHookEx) })
         ASSERT_EQ(pszMissing, nullptr) << "is no longer imported";
     ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\brenmoor\\Varnok");
     AfxSetInstanceHandle(::GetModuleHandleA(nullptr)); // the images are linked into this program
