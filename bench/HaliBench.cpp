@@ -1,198 +1,97 @@
-// Cost per call of hali's seawater functions, each beside its floor: the
-// calls to pow that its formula mandates, made on the same inputs. The
-// formulas' arithmetic is the rest; the ratios show how much it costs.
+// Cost per call of hali's seawater functions, each beside its floor: the calls to pow that its formula
+// makes, on the same inputs. The ratio is what the rest of the formula adds.
 #include "Halin.h"
-
 #include <benchmark/benchmark.h>
-
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <map>
 #include <random>
 #include <string>
-#include <vector>
 
 namespace {
 
-struct Sample
-{
-    double dSalinity; // per mille
-    double dTemp;     // deg C, the water temperature
-    double dBaseTemp; // deg C
-    double dPressure; // dbar
-};
+struct Sample { double S, t, tBase, dbar; }; // salinity per mille, water and base temperature deg C, dbar
 
-const size_t kSamples = 1024; // a power of two: the index wraps by masking
-const double kBaseGravity = 1.024;
-
-// Inputs over the ranges the calculator sees, the same on every run.
-const std::vector<Sample>& Samples()
+// One call per iteration on 1,024 inputs over the calculator's ranges, the same on every run.
+void Bench(benchmark::State& state, void (*call)(const Sample& s, int bPotential), int bPotential)
 {
-    static const std::vector<Sample> samples = [] {
-        std::mt19937 engine(1980);
-        std::uniform_real_distribution<double> salinity(30.0, 40.0);
-        std::uniform_real_distribution<double> temp(-2.0, 35.0);
-        std::uniform_real_distribution<double> baseTemp(15.0, 30.0);
-        std::uniform_real_distribution<double> pressure(0.0, 1000.0);
-        std::vector<Sample> v(kSamples);
-        for (Sample& s : v)
-            s = {salinity(engine), temp(engine), baseTemp(engine), pressure(engine)};
-        return v;
-    }();
-    return samples;
-}
-
-// Runs one call per iteration, cycling through the samples.
-template <typename Call>
-void ForEachSample(benchmark::State& state, Call call)
-{
-    const std::vector<Sample>& samples = Samples();
+    static Sample samples[1024];
+    std::mt19937 engine(1980);
+    auto uniform = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(engine); };
+    for (Sample& s : samples)
+        s = { uniform(30.0, 40.0), uniform(-2.0, 35.0), uniform(15.0, 30.0), uniform(0.0, 1000.0) };
     size_t i = 0;
     for (auto _ : state)
-        call(samples[i++ & (kSamples - 1)]);
+        call(samples[i++ & 1023], bPotential);
 }
 
-// The seven powers of one density: t^2, t^4, t^3, S^1.5, S^2, t^5, p^2.
-void DensityPows(double dSalinity, double dTemp, double dPressure)
+// One density's seven powers (t^2, t^4, t^3, S^1.5, S^2, t^5, p^2); one potential temperature's two (p^2, p^3).
+void DensityPows(double S, double t, double dbar)
 {
-    const double p = dPressure * 0.1;
-    benchmark::DoNotOptimize(std::pow(dTemp, 2.0));
-    benchmark::DoNotOptimize(std::pow(dTemp, 4.0));
-    benchmark::DoNotOptimize(std::pow(dTemp, 3.0));
-    benchmark::DoNotOptimize(std::pow(dSalinity, 1.5));
-    benchmark::DoNotOptimize(std::pow(dSalinity, 2.0));
-    benchmark::DoNotOptimize(std::pow(dTemp, 5.0));
-    benchmark::DoNotOptimize(std::pow(p, 2.0));
+    for (double x : { std::pow(t, 2.0), std::pow(t, 4.0), std::pow(t, 3.0), std::pow(S, 1.5), std::pow(S, 2.0),
+                      std::pow(t, 5.0), std::pow(dbar * 0.1, 2.0) })
+        benchmark::DoNotOptimize(x);
 }
-
-// The two powers of one potential temperature: p^2, p^3.
-void PotentialPows(double dPressure)
+void PotentialPows(double dbar)
 {
-    const double p = dPressure * 0.1;
-    benchmark::DoNotOptimize(std::pow(p, 2.0));
-    benchmark::DoNotOptimize(std::pow(p, 3.0));
+    for (double x : { std::pow(dbar * 0.1, 2.0), std::pow(dbar * 0.1, 3.0) })
+        benchmark::DoNotOptimize(x);
 }
 
-void GetDensity(benchmark::State& state)
+void Density(const Sample& s, int) { benchmark::DoNotOptimize(CHalin::GetDensity(s.S, s.t, s.dbar)); }
+void DensityFloor(const Sample& s, int) { DensityPows(s.S, s.t, s.dbar); }
+void PotentialTemp(const Sample& s, int) { benchmark::DoNotOptimize(CHalin::GetPotentialTemp(s.S, s.t, s.dbar)); }
+void PotentialTempFloor(const Sample& s, int) { PotentialPows(s.dbar); }
+void SpecificGravity(const Sample& s, int bPotential)
 {
-    ForEachSample(state, [](const Sample& s) {
-        benchmark::DoNotOptimize(CHalin::GetDensity(s.dSalinity, s.dTemp, s.dPressure));
-    });
+    benchmark::DoNotOptimize(CHalin::GetSpecificGravity(s.t, 1.024, s.tBase, s.S, s.dbar, bPotential));
 }
-
-void GetDensity_PowFloor(benchmark::State& state)
-{
-    ForEachSample(state, [](const Sample& s) { DensityPows(s.dSalinity, s.dTemp, s.dPressure); });
-}
-
-void GetPotentialTemp(benchmark::State& state)
-{
-    ForEachSample(state, [](const Sample& s) {
-        benchmark::DoNotOptimize(CHalin::GetPotentialTemp(s.dSalinity, s.dTemp, s.dPressure));
-    });
-}
-
-void GetPotentialTemp_PowFloor(benchmark::State& state)
-{
-    ForEachSample(state, [](const Sample& s) { PotentialPows(s.dPressure); });
-}
-
-// range(0) is the potential flag.
-void GetSpecificGravity(benchmark::State& state)
-{
-    const int bPotential = static_cast<int>(state.range(0));
-    ForEachSample(state, [bPotential](const Sample& s) {
-        benchmark::DoNotOptimize(CHalin::GetSpecificGravity(s.dTemp, kBaseGravity, s.dBaseTemp, s.dSalinity,
-                                                            s.dPressure, bPotential));
-    });
-}
-
 // 18 powers with the flag set, 14 with it clear.
-void GetSpecificGravity_PowFloor(benchmark::State& state)
+void SpecificGravityFloor(const Sample& s, int bPotential)
 {
-    const bool bPotential = state.range(0) != 0;
-    ForEachSample(state, [bPotential](const Sample& s) {
-        if (bPotential)
-        {
-            PotentialPows(s.dPressure);
-            PotentialPows(s.dPressure);
-        }
-        DensityPows(s.dSalinity, s.dBaseTemp, s.dPressure);
-        DensityPows(s.dSalinity, s.dTemp, s.dPressure);
-    });
+    for (int n = 0; n < 2 * bPotential; ++n)
+        PotentialPows(s.dbar);
+    DensityPows(s.S, s.tBase, s.dbar);
+    DensityPows(s.S, s.t, s.dbar);
 }
 
-BENCHMARK(GetDensity);
-BENCHMARK(GetDensity_PowFloor);
-BENCHMARK(GetPotentialTemp);
-BENCHMARK(GetPotentialTemp_PowFloor);
-BENCHMARK(GetSpecificGravity)->ArgName("potential")->Arg(1)->Arg(0);
-BENCHMARK(GetSpecificGravity_PowFloor)->ArgName("potential")->Arg(1)->Arg(0);
+BENCHMARK_CAPTURE(Bench, Density, Density, 0);
+BENCHMARK_CAPTURE(Bench, Density_floor, DensityFloor, 0);
+BENCHMARK_CAPTURE(Bench, PotentialTemp, PotentialTemp, 0);
+BENCHMARK_CAPTURE(Bench, PotentialTemp_floor, PotentialTempFloor, 0);
+BENCHMARK_CAPTURE(Bench, SpecificGravity_potential1, SpecificGravity, 1);
+BENCHMARK_CAPTURE(Bench, SpecificGravity_potential1_floor, SpecificGravityFloor, 1);
+BENCHMARK_CAPTURE(Bench, SpecificGravity_potential0, SpecificGravity, 0);
+BENCHMARK_CAPTURE(Bench, SpecificGravity_potential0_floor, SpecificGravityFloor, 0);
 
-const char kFloorSuffix[] = "_PowFloor";
-
-// The console table, and after it each function's time over its floor's
-// (the fastest repetition of each, or the median when only aggregates are
-// reported; CPU time).
-class CFloorRatioReporter : public benchmark::ConsoleReporter
+// The usual table; keeps each benchmark's fastest CPU time per call (of its --benchmark_repetitions).
+struct CFastestReporter : benchmark::ConsoleReporter
 {
-public:
-    // Plain text: the figures are meant to be copied into notes.
-    CFloorRatioReporter() : ConsoleReporter(OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& reports) override
+    std::map<std::string, double> m_ns; // benchmark name -> ns
+    void ReportRuns(const std::vector<Run>& runs) override
     {
-        ConsoleReporter::ReportRuns(reports);
-        for (const Run& run : reports)
-        {
-            // The medians stand in when only aggregates are reported.
-            const bool bMedian = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if ((run.run_type != Run::RT_Iteration && !bMedian) || run.error_occurred)
-                continue;
-            std::string strName = run.run_name.function_name;
-            if (!run.run_name.args.empty())
-                strName += "/" + run.run_name.args;
-            const double dTime = run.GetAdjustedCPUTime();
-            auto it = m_times.find(strName);
-            if (it == m_times.end() || dTime < it->second)
-                m_times[strName] = dTime;
-        }
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration)
+            {
+                double& dNs = m_ns.try_emplace(run.benchmark_name(), 1e300).first->second;
+                dNs = std::min(dNs, run.GetAdjustedCPUTime());
+            }
     }
-
-    // Called once all benchmarks have run.
-    void PrintRatios() const
-    {
-        std::printf("\n%-40s %12s %12s %8s\n", "function", "ns/call", "floor ns", "ratio");
-        for (const auto& entry : m_times)
-        {
-            const std::string& strName = entry.first;
-            if (strName.find(kFloorSuffix) != std::string::npos)
-                continue;
-            std::string strFloor = strName;
-            const size_t nArgs = strFloor.find('/');
-            strFloor.insert(nArgs == std::string::npos ? strFloor.size() : nArgs, kFloorSuffix);
-            auto floor = m_times.find(strFloor);
-            if (floor == m_times.end())
-                continue;
-            std::printf("%-40s %12.2f %12.2f %8.3f\n", strName.c_str(), entry.second, floor->second,
-                        entry.second / floor->second);
-        }
-    }
-
-private:
-    std::map<std::string, double> m_times; // CPU time per call, ns
 };
 
 } // namespace
 
+// The benchmarks, then each function's time over its floor's.
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    CFloorRatioReporter reporter;
+    CFastestReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintRatios();
+    std::printf("\n%-32s %8s %9s %6s\n", "function", "ns", "floor ns", "ratio");
+    for (const auto& [name, ns] : reporter.m_ns)
+        if (auto floor = reporter.m_ns.find(name + "_floor"); floor != reporter.m_ns.end())
+            std::printf("%-32s %8.1f %9.1f %6.2f\n", name.c_str() + 6, ns, floor->second, ns / floor->second);
     benchmark::Shutdown();
-    return 0;
 }
