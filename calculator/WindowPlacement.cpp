@@ -1,10 +1,10 @@
 #include "WindowPlacement.h"
+#include "SettingsStore.h"
 
 #include <climits>
 
 namespace
 {
-const int kNotSet = -5000;          // saved position that asks for centring
 const int kOptionDialogOffset = 50; // settings dialog's shift from the main window [px]
 
 // Beyond this distance from the origin a corner ends on the same screen edge
@@ -44,7 +44,7 @@ CPlacement ClampToScreen(long long x, long long y, int w, int h, int cx, int cy)
 
 CPlacement PlaceMainWindow(int& nPosX, int& nPosY, int w, int h, int cx, int cy)
 {
-    if (nPosX == kNotSet && nPosY == kNotSet)
+    if (nPosX == POSITION_NOT_SET && nPosY == POSITION_NOT_SET)
     {
         nPosX = cx / 2 - w / 2;
         nPosY = cy / 2 - h / 2;

@@ -16,10 +16,10 @@ std::map<HWND, CWnd*>& PermanentMap()
     return map;
 }
 
+// A window's wrapper is attached by hand: CWnd::Attach makes it permanent.
 CAfxTempMap<CWnd, HWND>& TempMap()
 {
-    static CAfxTempMap<CWnd, HWND> map;
-    return map;
+    return CAfxTempMap<CWnd, HWND>::Get();
 }
 
 // The message being handled, for Default().
