@@ -29,6 +29,11 @@ struct PlanRow
     std::vector<CBlit> expected;
 };
 
+void PrintTo(const PlanRow& row, std::ostream* os)
+{
+    *os << row.pszName;
+}
+
 const PlanRow kRows[] = {
     {"OriginCopiesAClientSizedBlockToTheOrigin", CBackgroundMode::DRAW_ORIGIN, 100, 80, 40, 30, {Copy(0, 0, 100, 80)}},
     {"FitPaintsAsOrigin", CBackgroundMode::DRAW_FIT, 100, 80, 40, 30, {Copy(0, 0, 100, 80)}},

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 
 namespace {
@@ -17,6 +19,11 @@ struct ConversionRow
     int bPotential;
     double dExpected;
 };
+
+void PrintTo(const ConversionRow& row, std::ostream* os)
+{
+    *os << row.pszName;
+}
 
 const ConversionRow kRows[] = {
     // name                                 base T  base g   depth   S     water T  pot  result

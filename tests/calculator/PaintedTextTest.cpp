@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 namespace {
@@ -16,6 +18,11 @@ struct FixedRow
     int nDecimals;
     const char* pszExpected;
 };
+
+void PrintTo(const FixedRow& row, std::ostream* os)
+{
+    *os << row.pszName;
+}
 
 const FixedRow kFixedRows[] = {
     {"BaseTemperatureKeepsItsTrailingZero", 24.0, 1, "24.0"},
@@ -48,6 +55,11 @@ struct LabelRow
     UINT nIDBox;
     const char* pszExpected;
 };
+
+void PrintTo(const LabelRow& row, std::ostream* os)
+{
+    *os << row.pszName;
+}
 
 const LabelRow kLabelRows[] = {
     {"SalinityNameFromItsString", kPermille, IDC_LABEL_SALINITY, kSalinity},

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct FaceRow
@@ -12,6 +14,11 @@ struct FaceRow
     BOOL bHasDown, bHasFocus, bHasDisabled;
     AfxButtonFace expected;
 };
+
+void PrintTo(const FaceRow& row, std::ostream* os)
+{
+    *os << row.pszName;
+}
 
 const FaceRow kRows[] = {
     // name                               sel foc dis  down foc dis
