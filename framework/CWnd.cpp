@@ -134,11 +134,6 @@ void CWnd::ScreenToClient(LPRECT lpRect) const
     ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(lpRect) + 1);
 }
 
-void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
-{
-    MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
-}
-
 void CWnd::GetWindowText(CString& rString) const
 {
     int nLen = ::GetWindowTextLengthA(m_hWnd);
