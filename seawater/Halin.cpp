@@ -42,9 +42,8 @@ const double m0 = -9.9348e-7, m1 = 2.0816e-8, m2 = 9.1697e-10;
 
 // The coefficients carry the standard's own names, so the density is computed
 // in their namespace, where they hide the C library's Bessel function j0.
-// The check values of the library were computed with exactly these steps in
-// this order: regrouping them (Horner's scheme, fewer pow calls, sums in
-// another order) changes the last digits, so the order stays as written.
+// The reference values were computed in exactly this order: do not regroup it
+// (no Horner's scheme, no sums reordered), or the last digits change.
 double InSituDensity(double dSalinity, double dTemp, double dPressure)
 {
     const double S = dSalinity;
