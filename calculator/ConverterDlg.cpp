@@ -160,6 +160,8 @@ void CConverterDlg::OnCalculate()
 void CConverterDlg::OnTogglePotential()
 {
     m_bPotential = m_bPotential == 0 ? 1 : 0;
+    // The box has no object of its own (only the exchange reads and sets it),
+    // so the message goes to the control by its id.
     SendDlgItemMessageA(m_hWnd, IDC_POTENTIAL, BM_SETCHECK, static_cast<WPARAM>(m_bPotential), 0);
     GetDlgItem(IDC_EDIT_WATERTEMP)->SetFocus();
 }

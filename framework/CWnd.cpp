@@ -109,6 +109,8 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
         return FALSE;
     WNDPROC pfnOld = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+    // A window made by the framework runs AfxWndProc already (the creation hook
+    // subclassed it); calling that as its own super would recurse.
     if (pfnOld != &AfxWndProc)
         m_pfnSuper = pfnOld;
     return TRUE;
