@@ -11,21 +11,21 @@ const int kOptionDialogOffset = 50; // settings dialog's shift from the main win
 // whatever its exact value, and the 64-bit sums below cannot overflow.
 const long long kFarAway = 1LL << 40;
 
-long long Limit(long long v, long long lo, long long hi)
+long long Clamp(long long v, long long lo, long long hi)
 {
     return v < lo ? lo : (v > hi ? hi : v);
 }
 
 int ToInt(long long v)
 {
-    return static_cast<int>(Limit(v, INT_MIN, INT_MAX));
+    return static_cast<int>(Clamp(v, INT_MIN, INT_MAX));
 }
 
 // Start of a span of nSize moved until its far end is at most nLimit, then
 // until its start is at least 0, so the start wins when the span is too long.
 long long ClampAxis(long long nStart, int nSize, int nLimit)
 {
-    long long nFrom = Limit(nStart, -kFarAway, kFarAway);
+    long long nFrom = Clamp(nStart, -kFarAway, kFarAway);
     if (nFrom + nSize >= nLimit)
         nFrom = static_cast<long long>(nLimit) - nSize;
     if (nFrom <= 0)
