@@ -44,7 +44,7 @@ void CBitmapDialog::SetDraggable(BOOL bDraggable)
 BOOL CBitmapDialog::LoadBackground(UINT nIDResource)
 {
     LPCSTR lpszName = MAKEINTRESOURCEA(LOWORD(nIDResource));
-    HINSTANCE hInst = AfxFindResourceHandle(lpszName, MAKEINTRESOURCEA(2) /* RT_BITMAP */);
+    HINSTANCE hInst = AfxFindResourceHandle(lpszName, AFX_RT_BITMAP);
     HANDLE hImage = ::LoadImageA(hInst, lpszName, IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR);
     return SetBackground(static_cast<HBITMAP>(hImage));
 }
@@ -127,33 +127,16 @@ BOOL CBitmapDialog::OnEraseBkgnd(CDC* pDC)
 
     CRect rcClient;
     GetClientRect(rcClient);
-    int nWidth = rcClient.Width();
-    int nHeight = rcClient.Height();
-    int nBkWidth = static_cast<int>(m_nBkWidth);
-    int nBkHeight = static_cast<int>(m_nBkHeight);
-
     CDC memDC;
     memDC.CreateCompatibleDC(pDC);
     HGDIOBJ hOld = memDC.SelectObject(m_hBackground);
-    switch (m_nDrawMode)
+    for (const CBlit& blit : PlanBackground(m_nDrawMode, rcClient.Width(), rcClient.Height(),
+                                            static_cast<int>(m_nBkWidth), static_cast<int>(m_nBkHeight)))
     {
-    case DRAW_ORIGIN:
-    case DRAW_FIT:
-        pDC->BitBlt(0, 0, nWidth, nHeight, &memDC, 0, 0, SRCCOPY);
-        break;
-    case DRAW_TILE:
-        for (int y = 0; y < nHeight && nBkHeight > 0; y += nBkHeight)
-            for (int x = 0; x < nWidth && nBkWidth > 0; x += nBkWidth)
-                pDC->BitBlt(x, y, nWidth, nHeight, &memDC, 0, 0, SRCCOPY);
-        break;
-    case DRAW_CENTER:
-        pDC->BitBlt((nWidth - nBkWidth) / 2, (nHeight - nBkHeight) / 2, nWidth, nHeight, &memDC, 0, 0, SRCCOPY);
-        break;
-    case DRAW_STRETCH:
-        pDC->StretchBlt(0, 0, nWidth, nHeight, &memDC, 0, 0, nBkWidth, nBkHeight, SRCCOPY);
-        break;
-    default:
-        break;
+        if (blit.bStretch)
+            pDC->StretchBlt(blit.x, blit.y, blit.cx, blit.cy, &memDC, 0, 0, blit.cxSrc, blit.cySrc, SRCCOPY);
+        else
+            pDC->BitBlt(blit.x, blit.y, blit.cx, blit.cy, &memDC, 0, 0, SRCCOPY);
     }
     memDC.SelectObject(hOld);
     return bErased;
@@ -164,4 +147,18 @@ void CBitmapDialog::OnSize(UINT, int, int)
     Default();
     if (m_hBackground != nullptr)
         InvalidateRect(nullptr, TRUE);
+}
+
+void CBitmapDialog::LoadButton(CBitmapButton& button, UINT nIDUp, UINT nIDDown, UINT nIDFocus, UINT nIDDisabled)
+{
+    button.LoadBitmaps(nIDUp, nIDDown, nIDFocus, nIDDisabled);
+    button.SizeToContent();
+}
+
+void CBitmapDialog::MoveOnScreen(const CRect& rcWindow, const std::function<CPlacement(int, int, int, int)>& fnPlace)
+{
+    const int cxScreen = ::GetSystemMetrics(SM_CXSCREEN);
+    const int cyScreen = ::GetSystemMetrics(SM_CYSCREEN);
+    const CPlacement place = fnPlace(rcWindow.Width(), rcWindow.Height(), cxScreen, cyScreen);
+    MoveWindow(place.x, place.y, rcWindow.Width(), rcWindow.Height(), TRUE);
 }

@@ -1,25 +1,20 @@
 // A caption-less dialog whose whole face is a bitmap: painted in one of five
 // modes, dragged by any point, cut to the bitmap's shape by a colour key.
 #pragma once
+#include "BackgroundPlan.h"
+#include "WindowPlacement.h"
 #include <Afxwin.h>
+
+#include <functional>
 
 typedef BOOL(WINAPI* PFN_SET_LAYERED_WINDOW_ATTRIBUTES)(HWND, COLORREF, BYTE, DWORD);
 
 // SetLayeredWindowAttributes of the platform, or null where it lacks it.
 extern PFN_SET_LAYERED_WINDOW_ATTRIBUTES g_pfnSetLayeredWindowAttributes;
 
-class CBitmapDialog : public CDialog
+class CBitmapDialog : public CDialog, public CBackgroundMode
 {
 public:
-    enum
-    {
-        DRAW_ORIGIN = 0,  // at the client origin, unscaled
-        DRAW_TILE = 1,    // repeated from the origin, row by row
-        DRAW_CENTER = 2,  // centred, unscaled
-        DRAW_STRETCH = 3, // stretched over the client area
-        DRAW_FIT = 4,     // as DRAW_ORIGIN; the window takes the bitmap's size
-    };
-
     CBitmapDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     ~CBitmapDialog() override;
 
@@ -45,11 +40,18 @@ protected:
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnSize(UINT nType, int cx, int cy);
 
+    // Loads a bitmap button's faces (up, down, focus, disabled) and sizes it to its up face.
+    static void LoadButton(CBitmapButton& button, UINT nIDUp, UINT nIDDown, UINT nIDFocus, UINT nIDDisabled);
+    // Moves the window, at the size of rcWindow (its rectangle on the screen),
+    // to the corner that fnPlace(width, height, screen width, screen height)
+    // gives for the primary screen, repainting.
+    void MoveOnScreen(const CRect& rcWindow, const std::function<CPlacement(int, int, int, int)>& fnPlace);
+
     BOOL m_bDraggable;      // a press anywhere starts a window move
     HBITMAP m_hBackground;  // owned
     UINT m_nBkWidth;        // pixels; meaningful while m_hBackground is set
     UINT m_nBkHeight;       // pixels; meaningful while m_hBackground is set
-    int m_nDrawMode;        // DRAW_xxx
+    int m_nDrawMode;        // DRAW_xxx of CBackgroundMode
 
     DECLARE_MESSAGE_MAP()
 };

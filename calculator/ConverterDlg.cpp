@@ -1,17 +1,13 @@
 #include "ConverterDlg.h"
 #include "AboutDlg.h"
-#include "LabelPainter.h"
+#include "GravityConversion.h"
+#include "LabelPaint.h"
 #include "OptionDlg.h"
+#include "PaintedText.h"
 #include "RegistryKey.h"
-#include "ResultRounding.h"
-#include "SettingsStore.h"
 #include "WindowPlacement.h"
 
 #include <Halin.h>
-
-namespace {
-const char SETTINGS_KEY[] = "Software\\brenmoor\\Varnok";
-} // namespace
 
 BEGIN_MESSAGE_MAP(CConverterDlg, CBitmapDialog)
     ON_WM_SYSCOMMAND()                                   // void OnSysCommand(UINT nID, LPARAM lParam)
@@ -25,21 +21,23 @@ BEGIN_MESSAGE_MAP(CConverterDlg, CBitmapDialog)
     ON_COMMAND(IDC_EDIT_WATERTEMP, OnFocusWaterTemp)     // void OnFocusWaterTemp(): Ctrl+E
 END_MESSAGE_MAP()
 
-CConverterDlg::CConverterDlg(CWnd* pParent)
+CConverterDlg::CConverterDlg(CWnd* pParent) : CConverterDlg(pParent, CConverterSettings()) {}
+
+CConverterDlg::CConverterDlg(CWnd* pParent, const CConverterSettings& defaults)
     : CBitmapDialog(IDD_CONVERTER_DIALOG, pParent),
-      m_dBaseTemp(24.0),
-      m_dBaseGravity(1.024),
-      m_dDepth(1.0),
-      m_dSalinity(35.0),
+      m_dBaseTemp(defaults.dBaseTemp),
+      m_dBaseGravity(defaults.dBaseGravity),
+      m_dDepth(defaults.dDepth),
+      m_dSalinity(defaults.dSalinity),
       m_dResult(0.0),
-      m_bPotential(1),
-      m_nPosX(-5000),
-      m_nPosY(-5000),
+      m_bPotential(defaults.bPotential),
+      m_nPosX(defaults.nPosX),
+      m_nPosY(defaults.nPosY),
       m_hAccel(nullptr),
       m_bBlankDisplay(1),
       m_pDigit(),
       m_dWaterTemp(0.0),
-      m_bPotentialCheck(1),
+      m_bPotentialCheck(defaults.bPotential),
       m_hIcon(AfxGetApp()->LoadIcon(IDR_MAINFRAME)),
       m_display(m_pDigit)
 {
@@ -70,7 +68,7 @@ BOOL CConverterDlg::OnInitDialog()
     AddAboutItem();
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
-    m_hAccel = ::LoadAcceleratorsA(AfxFindResourceHandle(MAKEINTRESOURCEA(IDR_ACCELERATOR), MAKEINTRESOURCEA(9)),
+    m_hAccel = ::LoadAcceleratorsA(AfxFindResourceHandle(MAKEINTRESOURCEA(IDR_ACCELERATOR), AFX_RT_ACCELERATOR),
                                    MAKEINTRESOURCEA(IDR_ACCELERATOR));
     CHalin::GetVersion(); // asked at every start; the window shows no version
     LoadSkin(IDB_MAIN_BACKGROUND);
@@ -110,12 +108,9 @@ void CConverterDlg::AddAboutItem()
 
 void CConverterDlg::LoadButtonFaces()
 {
-    m_btnOpt.LoadBitmaps(IDB_OPT_UP, IDB_OPT_DOWN, IDB_OPT_FOCUS, IDB_OPT_DISABLED);
-    m_btnOpt.SizeToContent();
-    m_btnCalc.LoadBitmaps(IDB_CALC_UP, IDB_CALC_DOWN, IDB_CALC_FOCUS, IDB_CALC_DISABLED);
-    m_btnCalc.SizeToContent();
-    m_btnOff.LoadBitmaps(IDB_OFF_UP, IDB_OFF_DOWN, IDB_OFF_FOCUS, IDB_OFF_DISABLED);
-    m_btnOff.SizeToContent();
+    LoadButton(m_btnOpt, IDB_OPT_UP, IDB_OPT_DOWN, IDB_OPT_FOCUS, IDB_OPT_DISABLED);
+    LoadButton(m_btnCalc, IDB_CALC_UP, IDB_CALC_DOWN, IDB_CALC_FOCUS, IDB_CALC_DISABLED);
+    LoadButton(m_btnOff, IDB_OFF_UP, IDB_OFF_DOWN, IDB_OFF_FOCUS, IDB_OFF_DISABLED);
 }
 
 // Slot 0 is the rightmost place.
@@ -130,9 +125,7 @@ void CConverterDlg::PlaceWindow()
 {
     CRect rcWindow;
     GetWindowRect(rcWindow);
-    CPlacement place = PlaceMainWindow(m_nPosX, m_nPosY, rcWindow.Width(), rcWindow.Height(),
-                                       ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
-    MoveWindow(place.x, place.y, rcWindow.Width(), rcWindow.Height(), TRUE);
+    MoveOnScreen(rcWindow, [this](int w, int h, int cx, int cy) { return PlaceMainWindow(m_nPosX, m_nPosY, w, h, cx, cy); });
 }
 
 void CConverterDlg::OnSysCommand(UINT nID, LPARAM)
@@ -156,9 +149,7 @@ HCURSOR CConverterDlg::OnQueryDragIcon()
 void CConverterDlg::OnCalculate()
 {
     UpdateData(TRUE); // on rejected text the last accepted temperature is used
-    double dGravity = CHalin::GetSpecificGravity(m_dWaterTemp, m_dBaseGravity, m_dBaseTemp,
-                                                 m_dSalinity, m_dDepth, m_bPotentialCheck);
-    m_dResult = RoundToFiveDecimals(dGravity);
+    m_dResult = ConvertAndRound(GetSettings(), m_dWaterTemp, m_bPotentialCheck);
     m_bBlankDisplay = 0;
     UpdateData(FALSE);
     InvalidateRect(nullptr, TRUE);
@@ -169,6 +160,8 @@ void CConverterDlg::OnCalculate()
 void CConverterDlg::OnTogglePotential()
 {
     m_bPotential = m_bPotential == 0 ? 1 : 0;
+    // The box has no object of its own (only the exchange reads and sets it),
+    // so the message goes to the control by its id.
     SendDlgItemMessageA(m_hWnd, IDC_POTENTIAL, BM_SETCHECK, static_cast<WPARAM>(m_bPotential), 0);
     GetDlgItem(IDC_EDIT_WATERTEMP)->SetFocus();
 }
@@ -181,16 +174,10 @@ void CConverterDlg::OnFocusWaterTemp()
 void CConverterDlg::OnOption()
 {
     COptionDlg dlgOption;
-    dlgOption.SetBaseTemp(m_dBaseTemp);
-    dlgOption.SetBaseGravity(m_dBaseGravity);
-    dlgOption.SetWaterDepth(m_dDepth);
-    dlgOption.SetSalinity(m_dSalinity);
+    ShowSettingsIn(dlgOption);
     if (dlgOption.DoModal() == IDOK)
     {
-        m_dBaseTemp = dlgOption.GetBaseTemp();
-        m_dBaseGravity = dlgOption.GetBaseGravity();
-        m_dDepth = dlgOption.GetWaterDepth();
-        m_dSalinity = dlgOption.GetSalinity();
+        TakeSettingsFrom(dlgOption);
         UpdateData(FALSE);
         InvalidateRect(nullptr, TRUE); // the painted base values change; the result waits for Calc
         m_bPotential = m_bPotentialCheck;
@@ -225,12 +212,6 @@ void CConverterDlg::ShowResult()
     m_display.Apply();
 }
 
-void CConverterDlg::ShowError()
-{
-    m_display.ShowError();
-    m_display.Apply();
-}
-
 void CConverterDlg::ClearDisplay()
 {
     m_display.ClearDisplay();
@@ -239,9 +220,39 @@ void CConverterDlg::ClearDisplay()
 
 void CConverterDlg::LoadSettings()
 {
-    CRegistryKey key(SETTINGS_KEY);
+    CRegistryKey key(SETTINGS_KEY_PATH);
     CConverterSettings settings;
     CSettingsStore(key).Load(settings);
+    ApplySettings(settings);
+}
+
+void CConverterDlg::SaveSettings()
+{
+    CRegistryKey key(SETTINGS_KEY_PATH);
+    CSettingsStore(key).SaveSettings(GetSettings());
+}
+
+void CConverterDlg::SavePosition()
+{
+    CRegistryKey key(SETTINGS_KEY_PATH);
+    CSettingsStore(key).SavePosition(m_nPosX, m_nPosY);
+}
+
+CConverterSettings CConverterDlg::GetSettings() const
+{
+    CConverterSettings settings;
+    settings.dBaseTemp = m_dBaseTemp;
+    settings.dBaseGravity = m_dBaseGravity;
+    settings.dDepth = m_dDepth;
+    settings.dSalinity = m_dSalinity;
+    settings.bPotential = m_bPotential;
+    settings.nPosX = m_nPosX;
+    settings.nPosY = m_nPosY;
+    return settings;
+}
+
+void CConverterDlg::ApplySettings(const CConverterSettings& settings)
+{
     m_dBaseTemp = settings.dBaseTemp;
     m_dBaseGravity = settings.dBaseGravity;
     m_dDepth = settings.dDepth;
@@ -251,22 +262,21 @@ void CConverterDlg::LoadSettings()
     m_nPosY = settings.nPosY;
 }
 
-void CConverterDlg::SaveSettings()
+// In the order the dialog's setters are called.
+void CConverterDlg::ShowSettingsIn(COptionDlg& dlgOption) const
 {
-    CConverterSettings settings;
-    settings.dBaseTemp = m_dBaseTemp;
-    settings.dBaseGravity = m_dBaseGravity;
-    settings.dDepth = m_dDepth;
-    settings.dSalinity = m_dSalinity;
-    settings.bPotential = m_bPotential;
-    CRegistryKey key(SETTINGS_KEY);
-    CSettingsStore(key).SaveSettings(settings);
+    dlgOption.SetBaseTemp(m_dBaseTemp);
+    dlgOption.SetBaseGravity(m_dBaseGravity);
+    dlgOption.SetWaterDepth(m_dDepth);
+    dlgOption.SetSalinity(m_dSalinity);
 }
 
-void CConverterDlg::SavePosition()
+void CConverterDlg::TakeSettingsFrom(const COptionDlg& dlgOption)
 {
-    CRegistryKey key(SETTINGS_KEY);
-    CSettingsStore(key).SavePosition(m_nPosX, m_nPosY);
+    m_dBaseTemp = dlgOption.GetBaseTemp();
+    m_dBaseGravity = dlgOption.GetBaseGravity();
+    m_dDepth = dlgOption.GetWaterDepth();
+    m_dSalinity = dlgOption.GetSalinity();
 }
 
 void CConverterDlg::OnPaint()
@@ -277,24 +287,18 @@ void CConverterDlg::OnPaint()
         return;
     }
 
-    CFont labelFont;
-    CLabelPainter::CreateLabelFont(this, labelFont);
-    CPaintDC dc(this); // erasing paints the background bitmap
-    CFont* pOldFont = CLabelPainter::SelectLabelStyle(&dc, &labelFont);
-
-    DrawLabel(&dc, IDC_LABEL_BASE, IDS_BASE);
-    DrawLabel(&dc, IDC_LABEL_WATERTEMP, IDS_WATERTEMP);
-    DrawLabel(&dc, IDC_LABEL_DEGREE, IDS_CELSIUS);
-    DrawLabel(&dc, IDC_LABEL_GRAVITY, IDS_GRAVITY);
-    DrawValue(&dc, IDC_VALUE_BASE_TEMP, m_dBaseTemp, 1);
-    DrawValue(&dc, IDC_VALUE_BASE_GRAVITY, m_dBaseGravity, 3);
-    DrawLabel(&dc, IDC_LABEL_POTENTIAL, IDS_POTENTIAL);
-
+    CLabelPaint paint(this); // beginning the paint erases: the background bitmap
+    DrawLabel(paint, IDC_LABEL_BASE, IDS_BASE);
+    DrawLabel(paint, IDC_LABEL_WATERTEMP, IDS_WATERTEMP);
+    DrawLabel(paint, IDC_LABEL_DEGREE, IDS_CELSIUS);
+    DrawLabel(paint, IDC_LABEL_GRAVITY, IDS_GRAVITY);
+    DrawValue(paint, IDC_VALUE_BASE_TEMP, m_dBaseTemp, 1);
+    DrawValue(paint, IDC_VALUE_BASE_GRAVITY, m_dBaseGravity, 3);
+    DrawLabel(paint, IDC_LABEL_POTENTIAL, IDS_POTENTIAL);
     Default();
-    if (pOldFont != nullptr)
-        dc.SelectObject(pOldFont);
-    labelFont.DeleteObject();
+    paint.EndLabels();
 
+    // Every paint rewrites the display, while the paint is still open.
     if (m_bBlankDisplay)
         ClearDisplay();
     else
@@ -315,18 +319,14 @@ void CConverterDlg::PaintIcon()
     dc.DrawIcon(x, y, m_hIcon);
 }
 
-void CConverterDlg::DrawLabel(CDC* pDC, UINT nIDBox, UINT nIDString)
+void CConverterDlg::DrawLabel(CLabelPaint& paint, UINT nIDBox, UINT nIDString)
 {
     CString text;
     text.LoadString(nIDString);
-    CLabelPainter::DrawInBox(this, pDC, nIDBox, text);
+    paint.DrawInBox(nIDBox, text);
 }
 
-void CConverterDlg::DrawValue(CDC* pDC, UINT nIDBox, double dValue, int nDecimals)
+void CConverterDlg::DrawValue(CLabelPaint& paint, UINT nIDBox, double dValue, int nDecimals)
 {
-    CString format;
-    format.Format("%%.%dlf", nDecimals);
-    CString text;
-    text.Format(format, dValue);
-    CLabelPainter::DrawInBox(this, pDC, nIDBox, text);
+    paint.DrawInBox(nIDBox, FormatFixed(dValue, nDecimals));
 }

@@ -3,12 +3,19 @@
 #pragma once
 #include "BitmapDialog.h"
 #include "DigitPlaces.h"
+#include "SettingsStore.h"
 #include "resource.h"
+
+class CLabelPaint;
+class COptionDlg;
 
 class CConverterDlg : public CBitmapDialog
 {
 public:
     explicit CConverterDlg(CWnd* pParent = nullptr);
+
+private:
+    CConverterDlg(CWnd* pParent, const CConverterSettings& defaults);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -28,13 +35,18 @@ protected:
 
     // Digit display
     void ShowResult();
-    void ShowError();
     void ClearDisplay();
 
     // Settings store
     void LoadSettings();
     void SaveSettings();
     void SavePosition();
+    // The members as a settings record, and back: all seven fields.
+    CConverterSettings GetSettings() const;
+    void ApplySettings(const CConverterSettings& settings);
+    // The four conversion settings to the settings dialog before it runs, and back after IDOK.
+    void ShowSettingsIn(COptionDlg& dlgOption) const;
+    void TakeSettingsFrom(const COptionDlg& dlgOption);
 
     // Steps of the initialisation
     void AddAboutItem();
@@ -44,8 +56,8 @@ protected:
 
     // Painting
     void PaintIcon();
-    void DrawLabel(CDC* pDC, UINT nIDBox, UINT nIDString);
-    void DrawValue(CDC* pDC, UINT nIDBox, double dValue, int nDecimals);
+    void DrawLabel(CLabelPaint& paint, UINT nIDBox, UINT nIDString);
+    void DrawValue(CLabelPaint& paint, UINT nIDBox, double dValue, int nDecimals);
 
     double m_dBaseTemp;       // base water temperature, degrees Celsius
     double m_dBaseGravity;    // specific gravity read at the base temperature
@@ -57,7 +69,10 @@ protected:
     int m_nPosY;              // saved top edge, screen pixels; -5000: not set
     HACCEL m_hAccel;          // accelerator table of the module
     int m_bBlankDisplay;      // 1 until the first calculation
-    CWnd* m_pDigit[CDigitDisplay::PLACES]; // slot 0 rightmost place; owned by the window
+    // Slot 0 rightmost place. The framework's temporary wrappers of the seven
+    // controls: its idle clean-up drops only wrappers of windows that are
+    // gone, so they stay valid while the window lives; nothing here frees them.
+    CWnd* m_pDigit[CDigitDisplay::PLACES];
     CBitmapButton m_btnOpt;
     CBitmapButton m_btnCalc;
     CBitmapButton m_btnOff;

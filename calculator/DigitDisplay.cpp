@@ -33,15 +33,17 @@ void CDigitDisplay::ShowResult(double dResult)
     }
 
     ClearDisplay();
-    int k = 0;
+    // From the last character to the first, rightmost slot first. ShowDigit
+    // takes a number, so each digit is read back from its one-character text.
+    int nSlot = 0;
     for (int i = nLength - 1; i >= 0; --i)
     {
         const char szChar[2] = {szText[i], '\0'};
         if (std::strcmp(szChar, ".") == 0)
-            PutGlyph(k, IDB_GLYPH_POINT);
+            PutGlyph(nSlot, IDB_GLYPH_POINT);
         else
-            ShowDigit(k, static_cast<int>(std::atol(szChar)));
-        ++k;
+            ShowDigit(nSlot, static_cast<int>(std::atol(szChar)));
+        ++nSlot;
     }
 }
 

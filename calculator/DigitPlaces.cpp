@@ -40,9 +40,6 @@ HBITMAP CDigitPlaces::GetGlyph(UINT nGlyph)
 {
     HBITMAP& hGlyph = m_glyphs[nGlyph];
     if (hGlyph == nullptr)
-    {
-        LPCSTR lpszName = MAKEINTRESOURCEA(nGlyph);
-        hGlyph = ::LoadBitmapA(AfxFindResourceHandle(lpszName, MAKEINTRESOURCEA(2) /* RT_BITMAP */), lpszName);
-    }
+        hGlyph = AfxLoadBitmap(nGlyph);
     return hGlyph;
 }

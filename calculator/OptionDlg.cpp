@@ -1,5 +1,6 @@
 #include "OptionDlg.h"
-#include "LabelPainter.h"
+#include "LabelPaint.h"
+#include "PaintedText.h"
 #include "WindowPlacement.h"
 #include "resource.h"
 
@@ -7,16 +8,18 @@ BEGIN_MESSAGE_MAP(COptionDlg, CBitmapDialog)
     ON_WM_PAINT() // void OnPaint()
 END_MESSAGE_MAP()
 
-COptionDlg::COptionDlg(CWnd* pParent)
+COptionDlg::COptionDlg(CWnd* pParent) : COptionDlg(pParent, CConverterSettings()) {}
+
+COptionDlg::COptionDlg(CWnd* pParent, const CConverterSettings& defaults)
     : CBitmapDialog(IDD_OPTION_DIALOG, pParent),
-      m_dBaseTemp(24.0),
-      m_dBaseGravity(1.024),
-      m_dDepth(1.0),
-      m_dSalinity(35.0),
-      m_dEditBaseTemp(24.0),
-      m_dEditBaseGravity(1.024),
-      m_dEditDepth(1.0),
-      m_dEditSalinity(35.0)
+      m_dBaseTemp(defaults.dBaseTemp),
+      m_dBaseGravity(defaults.dBaseGravity),
+      m_dDepth(defaults.dDepth),
+      m_dSalinity(defaults.dSalinity),
+      m_dEditBaseTemp(defaults.dBaseTemp),
+      m_dEditBaseGravity(defaults.dBaseGravity),
+      m_dEditDepth(defaults.dDepth),
+      m_dEditSalinity(defaults.dSalinity)
 {
 }
 
@@ -51,10 +54,8 @@ BOOL COptionDlg::OnInitDialog()
 
 void COptionDlg::LoadButtonFaces()
 {
-    m_btnCancel.LoadBitmaps(IDB_CANCEL_UP, IDB_CANCEL_DOWN, IDB_CANCEL_FOCUS, IDB_CANCEL_DISABLED);
-    m_btnCancel.SizeToContent();
-    m_btnOK.LoadBitmaps(IDB_OK_UP, IDB_OK_DOWN, IDB_OK_FOCUS, IDB_OK_DISABLED);
-    m_btnOK.SizeToContent();
+    LoadButton(m_btnCancel, IDB_CANCEL_UP, IDB_CANCEL_DOWN, IDB_CANCEL_FOCUS, IDB_CANCEL_DISABLED);
+    LoadButton(m_btnOK, IDB_OK_UP, IDB_OK_DOWN, IDB_OK_FOCUS, IDB_OK_DISABLED);
 }
 
 // 50 pixels right of and below the main window, kept on the screen.
@@ -62,8 +63,9 @@ void COptionDlg::PlaceWindow()
 {
     CRect rcWindow;
     GetWindowRect(rcWindow);
-    // The template puts the dialog at its owner's client origin; the dialog
-    // manager may already have pulled it onto the screen, so start from there.
+    // The template puts the dialog at its owner's client origin, but the dialog
+    // manager may already have pulled it onto the screen: start from the
+    // owner's origin itself, or from the dialog's corner when it has no owner.
     POINT ptOrigin = { rcWindow.left, rcWindow.top };
     HWND hWndOwner = ::GetWindow(m_hWnd, GW_OWNER);
     if (hWndOwner != nullptr)
@@ -72,9 +74,9 @@ void COptionDlg::PlaceWindow()
         ptOrigin.y = 0;
         ::ClientToScreen(hWndOwner, &ptOrigin);
     }
-    CPlacement place = PlaceOptionDialog(ptOrigin.x, ptOrigin.y, rcWindow.Width(), rcWindow.Height(),
-                                         ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
-    MoveWindow(place.x, place.y, rcWindow.Width(), rcWindow.Height(), TRUE);
+    MoveOnScreen(rcWindow, [&ptOrigin](int w, int h, int cx, int cy) {
+        return PlaceOptionDialog(ptOrigin.x, ptOrigin.y, w, h, cx, cy);
+    });
 }
 
 // A rejected entry keeps the dialog open and the committed values as they were.
@@ -91,31 +93,14 @@ void COptionDlg::OnOK()
 
 void COptionDlg::OnPaint()
 {
-    CFont labelFont;
-    CLabelPainter::CreateLabelFont(this, labelFont);
-    CPaintDC dc(this);
-    CFont* pOldFont = CLabelPainter::SelectLabelStyle(&dc, &labelFont);
-
+    CLabelPaint paint(this);
     CString salinity;
     salinity.LoadString(IDS_SALINITY);
     CString permille;
     permille.LoadString(IDS_PERMILLE);
     CString unitFormat;
     unitFormat.LoadString(IDS_UNIT_FORMAT);
-    CString salinityUnit;
-    salinityUnit.Format(unitFormat, static_cast<const char*>(permille));
-
-    CLabelPainter::DrawInBox(this, &dc, IDC_LABEL_SALINITY, salinity);
-    CLabelPainter::DrawInBox(this, &dc, IDC_LABEL_PERMILLE, salinityUnit);
-    // Code page 932 bytes of 基準水温, [℃], 水深, [ｍ] and 基準比重.
-    CLabelPainter::DrawInBox(this, &dc, IDC_LABEL_BASE_TEMP, "\x8a\xee\x8f\x80\x90\x85\x89\xb7");
-    CLabelPainter::DrawInBox(this, &dc, IDC_LABEL_CELSIUS, "[\x81\x8e]");
-    CLabelPainter::DrawInBox(this, &dc, IDC_LABEL_DEPTH, "\x90\x85\x90\x5b");
-    CLabelPainter::DrawInBox(this, &dc, IDC_LABEL_METRE, "[\x82\x8d]");
-    CLabelPainter::DrawInBox(this, &dc, IDC_LABEL_BASE_GRAVITY, "\x8a\xee\x8f\x80\x94\xe4\x8f\x64");
-
+    for (const CPaintedLabel& label : OptionDialogLabels(salinity, permille, unitFormat))
+        paint.DrawInBox(label.nIDBox, label.strText);
     Default();
-    if (pOldFont != nullptr)
-        dc.SelectObject(pOldFont);
-    labelFont.DeleteObject();
 }

@@ -2,6 +2,7 @@
 // in a skinned window opened by Opt or Ctrl+O.
 #pragma once
 #include "BitmapDialog.h"
+#include "SettingsStore.h"
 
 class COptionDlg : public CBitmapDialog
 {
@@ -16,6 +17,9 @@ public:
     double GetBaseGravity() const { return m_dBaseGravity; }
     double GetWaterDepth() const { return m_dDepth; }
     double GetSalinity() const { return m_dSalinity; }
+
+private:
+    COptionDlg(CWnd* pParent, const CConverterSettings& defaults);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

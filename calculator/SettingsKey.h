@@ -2,6 +2,9 @@
 #pragma once
 #include "AfxTypes.h"
 
+// The key's path below HKEY_CURRENT_USER.
+const char SETTINGS_KEY_PATH[] = "Software\\brenmoor\\Varnok";
+
 // The registry's operations on one key; natively a small store stands in.
 // Values are opened, read and written only between Open and Close.
 class CSettingsKey

@@ -1,31 +1,31 @@
 #include "WindowPlacement.h"
+#include "SettingsStore.h"
 
 #include <climits>
 
 namespace
 {
-const int kNotSet = -5000;          // saved position that asks for centring
 const int kOptionDialogOffset = 50; // settings dialog's shift from the main window [px]
 
 // Beyond this distance from the origin a corner ends on the same screen edge
 // whatever its exact value, and the 64-bit sums below cannot overflow.
 const long long kFarAway = 1LL << 40;
 
-long long Limit(long long v, long long lo, long long hi)
+long long Clamp(long long v, long long lo, long long hi)
 {
     return v < lo ? lo : (v > hi ? hi : v);
 }
 
 int ToInt(long long v)
 {
-    return static_cast<int>(Limit(v, INT_MIN, INT_MAX));
+    return static_cast<int>(Clamp(v, INT_MIN, INT_MAX));
 }
 
 // Start of a span of nSize moved until its far end is at most nLimit, then
 // until its start is at least 0, so the start wins when the span is too long.
 long long ClampAxis(long long nStart, int nSize, int nLimit)
 {
-    long long nFrom = Limit(nStart, -kFarAway, kFarAway);
+    long long nFrom = Clamp(nStart, -kFarAway, kFarAway);
     if (nFrom + nSize >= nLimit)
         nFrom = static_cast<long long>(nLimit) - nSize;
     if (nFrom <= 0)
@@ -44,7 +44,7 @@ CPlacement ClampToScreen(long long x, long long y, int w, int h, int cx, int cy)
 
 CPlacement PlaceMainWindow(int& nPosX, int& nPosY, int w, int h, int cx, int cy)
 {
-    if (nPosX == kNotSet && nPosY == kNotSet)
+    if (nPosX == POSITION_NOT_SET && nPosY == POSITION_NOT_SET)
     {
         nPosX = cx / 2 - w / 2;
         nPosY = cy / 2 - h / 2;

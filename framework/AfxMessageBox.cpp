@@ -1,11 +1,6 @@
 #include "AfxMessageBox.h"
 #include "CWinApp.h"
 
-int AfxMessageBox(LPCSTR lpszText, UINT nType)
-{
-    return ::MessageBoxA(::GetActiveWindow(), lpszText, AfxGetAppName(), nType);
-}
-
 void AfxMessageBoxParseReal(HWND hWndOwner)
 {
     // Written in UTF-16 so the text does not depend on the ANSI code page.

@@ -44,4 +44,10 @@ HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType)
         return hResource;
     return AfxGetInstanceHandle();
 }
+
+HBITMAP AfxLoadBitmap(UINT nIDResource)
+{
+    LPCSTR lpszName = MAKEINTRESOURCEA(nIDResource);
+    return ::LoadBitmapA(AfxFindResourceHandle(lpszName, AFX_RT_BITMAP), lpszName);
+}
 #endif

@@ -1,6 +1,5 @@
 #include "AfxNumber.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -72,7 +71,6 @@ BOOL AfxParseDouble(const char* pszText, double* pd)
 
     // The text is a plain decimal number from here on; strtod reads it.
     std::string number(pNumber, pEnd);
-    errno = 0;
     double d = std::strtod(number.c_str(), nullptr);
     if (std::isinf(d))
         return FALSE;

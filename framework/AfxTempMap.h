@@ -8,7 +8,20 @@ template <class TObject, class THandle>
 class CAfxTempMap
 {
 public:
-    ~CAfxTempMap() { RemoveIf([](THandle) { return true; }); }
+    ~CAfxTempMap() { RemoveAll(); }
+
+    // The module's one map of TObject wrappers.
+    static CAfxTempMap& Get()
+    {
+        static CAfxTempMap map;
+        return map;
+    }
+
+    // The wrapper of h, attached with TObject::Attach when it is new.
+    TObject* FromHandle(THandle h)
+    {
+        return FromHandle(h, [](TObject& object, THandle hNew) { object.Attach(hNew); });
+    }
 
     // The wrapper of h; attach(wrapper, h) fills a new one.
     template <class FnAttach>
@@ -47,6 +60,11 @@ public:
     void Remove(THandle h)
     {
         RemoveIf([h](THandle hOther) { return hOther == h; });
+    }
+
+    void RemoveAll()
+    {
+        RemoveIf([](THandle) { return true; });
     }
 
 private:

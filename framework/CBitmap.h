@@ -7,6 +7,4 @@ class CBitmap : public CGdiObject
 public:
     // Loads bitmap nIDResource from the module that holds it.
     BOOL LoadBitmap(UINT nIDResource);
-    HBITMAP GetSafeHandle() const { return static_cast<HBITMAP>(m_hObject); }
-    operator HBITMAP() const { return GetSafeHandle(); }
 };

@@ -1,4 +1,5 @@
 #include "CBitmapButton.h"
+#include "AfxButtonFace.h"
 #include "CDC.h"
 
 BOOL CBitmapButton::LoadBitmaps(UINT nIDBitmapResource, UINT nIDBitmapResourceSel,
@@ -29,14 +30,13 @@ void CBitmapButton::SizeToContent()
 
 void CBitmapButton::DrawItem(LPDRAWITEMSTRUCT lpDIS)
 {
-    const CBitmap* pBitmap = &m_bitmap;
-    UINT state = lpDIS->itemState;
-    if ((state & ODS_SELECTED) && m_bitmapSel.m_hObject != nullptr)
-        pBitmap = &m_bitmapSel;
-    else if ((state & ODS_FOCUS) && m_bitmapFocus.m_hObject != nullptr)
-        pBitmap = &m_bitmapFocus;
-    else if ((state & ODS_DISABLED) && m_bitmapDisabled.m_hObject != nullptr)
-        pBitmap = &m_bitmapDisabled;
+    const CBitmap* faces[AFX_FACE_COUNT] = { &m_bitmap, &m_bitmapSel, &m_bitmapFocus, &m_bitmapDisabled };
+    BOOL bHasFace[AFX_FACE_COUNT];
+    for (int nFace = 0; nFace < AFX_FACE_COUNT; ++nFace)
+        bHasFace[nFace] = faces[nFace]->m_hObject != nullptr;
+    const UINT state = lpDIS->itemState;
+    const CBitmap* pBitmap = faces[AfxChooseButtonFace((state & ODS_SELECTED) != 0, (state & ODS_FOCUS) != 0,
+                                                       (state & ODS_DISABLED) != 0, bHasFace)];
     if (pBitmap->m_hObject == nullptr)
         return;
 

@@ -8,22 +8,14 @@ CDC::~CDC()
     DeleteDC();
 }
 
-namespace {
-CAfxTempMap<CDC, HDC>& TempMap()
-{
-    static CAfxTempMap<CDC, HDC> map;
-    return map;
-}
-} // namespace
-
 CDC* CDC::FromHandle(HDC hDC)
 {
-    return TempMap().FromHandle(hDC, [](CDC& dc, HDC h) { dc.Attach(h); });
+    return CAfxTempMap<CDC, HDC>::Get().FromHandle(hDC);
 }
 
 void CDC::DeleteTempMap()
 {
-    TempMap().RemoveIf([](HDC) { return true; });
+    CAfxTempMap<CDC, HDC>::Get().RemoveAll();
 }
 
 BOOL CDC::Attach(HDC hDC)

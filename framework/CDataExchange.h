@@ -24,7 +24,6 @@ private:
     BOOL m_bEditLastControl = FALSE;
 };
 
-class CWnd;
 void DDX_Text(CDataExchange* pDX, int nIDC, double& value);
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
 // Binds the control to rControl, subclassing it on the first exchange.

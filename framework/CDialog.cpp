@@ -30,8 +30,8 @@ HWND CDialog::GetOwnerWindow() const
 INT_PTR CDialog::DoModal()
 {
     LPCSTR lpszName = MAKEINTRESOURCEA(m_nIDTemplate);
-    HINSTANCE hInst = AfxFindResourceHandle(lpszName, MAKEINTRESOURCEA(5) /* RT_DIALOG */);
-    HRSRC hResource = ::FindResourceA(hInst, lpszName, MAKEINTRESOURCEA(5));
+    HINSTANCE hInst = AfxFindResourceHandle(lpszName, AFX_RT_DIALOG);
+    HRSRC hResource = ::FindResourceA(hInst, lpszName, AFX_RT_DIALOG);
     HGLOBAL hTemplate = hResource != nullptr ? ::LoadResource(hInst, hResource) : nullptr;
     const DLGTEMPLATE* pTemplate = hTemplate != nullptr ? static_cast<const DLGTEMPLATE*>(::LockResource(hTemplate)) : nullptr;
     if (pTemplate == nullptr)

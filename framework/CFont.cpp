@@ -31,20 +31,12 @@ BOOL CFont::CreateFontIndirect(const LOGFONTA* lpLogFont)
     return Attach(::CreateFontIndirectA(lpLogFont));
 }
 
-namespace {
-CAfxTempMap<CFont, HFONT>& TempMap()
-{
-    static CAfxTempMap<CFont, HFONT> map;
-    return map;
-}
-} // namespace
-
 CFont* CFont::FromHandle(HFONT hFont)
 {
-    return TempMap().FromHandle(hFont, [](CFont& font, HFONT h) { font.m_hObject = h; });
+    return CAfxTempMap<CFont, HFONT>::Get().FromHandle(hFont);
 }
 
 void CFont::DeleteTempMap()
 {
-    TempMap().RemoveIf([](HFONT) { return true; });
+    CAfxTempMap<CFont, HFONT>::Get().RemoveAll();
 }

@@ -13,5 +13,4 @@ public:
     BOOL CreateFontIndirect(const LOGFONTA* lpLogFont);
     static CFont* FromHandle(HFONT hFont); // a temporary wrapper that does not own the font
     static void DeleteTempMap();
-    HFONT GetSafeHandle() const { return static_cast<HFONT>(m_hObject); }
 };

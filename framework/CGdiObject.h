@@ -14,7 +14,6 @@ public:
     HGDIOBJ Detach();
     BOOL DeleteObject();
     int GetObject(int nCount, void* pObject) const;
-    HGDIOBJ GetSafeHandle() const { return m_hObject; }
 
     HGDIOBJ m_hObject = nullptr;
 };

@@ -1,22 +1,22 @@
 #include "CMenu.h"
 #include "AfxTempMap.h"
 
-namespace {
-CAfxTempMap<CMenu, HMENU>& TempMap()
-{
-    static CAfxTempMap<CMenu, HMENU> map;
-    return map;
-}
-} // namespace
-
 CMenu* CMenu::FromHandle(HMENU hMenu)
 {
-    return TempMap().FromHandle(hMenu, [](CMenu& menu, HMENU h) { menu.m_hMenu = h; });
+    return CAfxTempMap<CMenu, HMENU>::Get().FromHandle(hMenu);
 }
 
 void CMenu::DeleteTempMap()
 {
-    TempMap().RemoveIf([](HMENU) { return true; });
+    CAfxTempMap<CMenu, HMENU>::Get().RemoveAll();
+}
+
+BOOL CMenu::Attach(HMENU hMenu)
+{
+    if (hMenu == nullptr)
+        return FALSE;
+    m_hMenu = hMenu;
+    return TRUE;
 }
 
 HMENU CMenu::Detach()

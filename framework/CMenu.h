@@ -12,7 +12,7 @@ public:
     {
         return ::AppendMenuA(m_hMenu, nFlags, nIDNewItem, lpszNewItem);
     }
-    HMENU GetSafeHmenu() const { return m_hMenu; }
+    BOOL Attach(HMENU hMenu);
     HMENU Detach();
 
     HMENU m_hMenu = nullptr;

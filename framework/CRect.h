@@ -11,7 +11,6 @@ public:
 
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
-    void OffsetRect(int dx, int dy) { ::OffsetRect(this, dx, dy); }
 
     operator LPRECT() { return this; }
     operator LPCRECT() const { return this; }

@@ -18,6 +18,8 @@ BOOL CString::LoadString(UINT nID)
     {
         std::vector<char> buf(static_cast<size_t>(nSize));
         int nLen = ::LoadStringA(AfxGetResourceHandle(), nID, buf.data(), nSize);
+        // A cut string fills the buffer to nSize - 1 bytes, or to nSize - 2
+        // where the cut fell inside a double-byte character.
         if (nLen < nSize - 2)
         {
             m_str.assign(buf.data(), static_cast<size_t>(nLen));

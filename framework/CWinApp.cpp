@@ -57,7 +57,7 @@ BOOL CWinApp::Enable3dControls()
 HICON CWinApp::LoadIcon(UINT nIDResource) const
 {
     LPCSTR lpszName = MAKEINTRESOURCEA(nIDResource);
-    return ::LoadIconA(AfxFindResourceHandle(lpszName, MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */), lpszName);
+    return ::LoadIconA(AfxFindResourceHandle(lpszName, AFX_RT_GROUP_ICON), lpszName);
 }
 
 void CWinApp::OnHelp() {}

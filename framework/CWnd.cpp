@@ -16,10 +16,10 @@ std::map<HWND, CWnd*>& PermanentMap()
     return map;
 }
 
+// A window's wrapper is attached by hand: CWnd::Attach makes it permanent.
 CAfxTempMap<CWnd, HWND>& TempMap()
 {
-    static CAfxTempMap<CWnd, HWND> map;
-    return map;
+    return CAfxTempMap<CWnd, HWND>::Get();
 }
 
 // The message being handled, for Default().
@@ -109,6 +109,8 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
         return FALSE;
     WNDPROC pfnOld = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+    // A window made by the framework runs AfxWndProc already (the creation hook
+    // subclassed it); calling that as its own super would recurse.
     if (pfnOld != &AfxWndProc)
         m_pfnSuper = pfnOld;
     return TRUE;
@@ -132,11 +134,6 @@ void CWnd::ScreenToClient(LPRECT lpRect) const
 {
     ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(lpRect));
     ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(lpRect) + 1);
-}
-
-void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
-{
-    MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
 }
 
 void CWnd::GetWindowText(CString& rString) const

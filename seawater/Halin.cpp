@@ -42,61 +42,66 @@ const double m0 = -9.9348e-7, m1 = 2.0816e-8, m2 = 9.1697e-10;
 
 // The coefficients carry the standard's own names, so the density is computed
 // in their namespace, where they hide the C library's Bessel function j0.
+// The reference values were computed in exactly this order: do not regroup it
+// (no Horner's scheme, no sums reordered), or the last digits change.
 double InSituDensity(double dSalinity, double dTemp, double dPressure)
 {
     const double S = dSalinity;
     const double t = dTemp;
-    const double p = dPressure * kBarPerDecibar;
+    const double p = dPressure * kBarPerDecibar; // bar
 
     const double t2 = crt::pow(t, 2.0);
     const double t4 = crt::pow(t, 4.0);
     const double t3 = crt::pow(t, 3.0);
     const double S15 = crt::pow(S, 1.5);
 
-    // rho(S,t,0): the salinity terms, then pure water.
-    double X = d0 * crt::pow(S, 2.0);
-    double u = b2 * t2 + b1 * t;
-    u = u + b4 * t4;
-    u = u + b3 * t3;
-    u = u + b0;
-    X = X + u * S;
-    double v = c1 * t + c2 * t2;
-    v = v + c0;
-    X = X + v * S15;
-    double w = a5 * crt::pow(t, 5.0);
-    w = w + a1 * t;
-    w = w + a3 * t3;
-    w = w + a2 * t2;
-    w = w + a4 * t4;
-    w = w + a0;
-    const double rho0 = X + w;
+    // rho(S,t,0) = rho_w + (b-polynomial) S + (c-polynomial) S^1.5 + d0 S^2,
+    // the salinity part summed first.
+    double rhoSalt = d0 * crt::pow(S, 2.0);
+    double bPoly = b2 * t2 + b1 * t;
+    bPoly = bPoly + b4 * t4;
+    bPoly = bPoly + b3 * t3;
+    bPoly = bPoly + b0;
+    rhoSalt = rhoSalt + bPoly * S;
+    double cPoly = c1 * t + c2 * t2;
+    cPoly = cPoly + c0;
+    rhoSalt = rhoSalt + cPoly * S15;
+    double rhoW = a5 * crt::pow(t, 5.0);
+    rhoW = rhoW + a1 * t;
+    rhoW = rhoW + a3 * t3;
+    rhoW = rhoW + a2 * t2;
+    rhoW = rhoW + a4 * t4;
+    rhoW = rhoW + a0;
+    const double rho0 = rhoSalt + rhoW;
 
-    // K(S,t,p), the secant bulk modulus; the p^2 term goes in before the p term.
+    // B = B_w + (m-polynomial) S, the coefficient of p^2.
     const double p2 = crt::pow(p, 2.0);
-    double q = m1 * t + m2 * t2;
-    q = q + m0;
-    q = q * S;
-    double r = k2 * t2 + k1 * t;
-    r = r + k0;
-    const double Bp = (q + r) * p2;
+    double mPoly = m1 * t + m2 * t2;
+    mPoly = mPoly + m0;
+    mPoly = mPoly * S;
+    double Bw = k2 * t2 + k1 * t;
+    Bw = Bw + k0;
+    const double Bp2 = (mPoly + Bw) * p2;
 
-    double y = f0 + f1 * t;
-    y = y + f2 * t2;
-    y = y + f3 * t3;
-    y = y * S;
-    double z = e1 * t + e4 * t4;
-    z = z + e2 * t2;
-    z = z + e3 * t3;
-    z = z + e0;
-    double K = (z + y) + (g1 * t + g2 * t2 + g0) * S15;
-    K = K + Bp;
+    // K(S,t,0) = K_w + (f-polynomial) S + (g-polynomial) S^1.5.
+    double fTerm = f0 + f1 * t;
+    fTerm = fTerm + f2 * t2;
+    fTerm = fTerm + f3 * t3;
+    fTerm = fTerm * S;
+    double Kw = e1 * t + e4 * t4;
+    Kw = Kw + e2 * t2;
+    Kw = Kw + e3 * t3;
+    Kw = Kw + e0;
+    double K = (Kw + fTerm) + (g1 * t + g2 * t2 + g0) * S15;
 
-    double n = h2 * t2 + h1 * t;
-    n = n + h3 * t3;
-    n = n + h0;
-    double o = i0 + i1 * t;
-    o = o + i2 * t2;
-    double A = n + o * S;
+    // K(S,t,p) = K(S,t,0) + A p + B p^2, the p^2 term added first.
+    K = K + Bp2;
+    double Aw = h2 * t2 + h1 * t;
+    Aw = Aw + h3 * t3;
+    Aw = Aw + h0;
+    double iPoly = i0 + i1 * t;
+    iPoly = iPoly + i2 * t2;
+    double A = Aw + iPoly * S;
     A = A + j0 * S15;
     K = K + A * p;
 
@@ -121,7 +126,7 @@ const double kGravityPerDecibar = 1.092e-6;
 const double kDepth1 = 9.72659, kDepth2 = -2.2512e-5, kDepth3 = 2.279e-10, kDepth4 = -1.82e-15;
 
 // Water chemistry factors, each the exact double its conversion multiplies by.
-const double kCarbonDioxide = 372000000.0;
+const double kCarbonDioxideFactor = 372000000.0;
 const double kAlkToKh = 2.8;
 const double kKhToAlk = 0.35714285714285715; // nearest double to 1/2.8
 const double kMeqToMg = 50.0;
@@ -192,7 +197,7 @@ double CHalin::GetDepth(double dPressure, double dLatitude)
 
 double CHalin::GetDissolvedCarbonDioxide(double dPH, double dCarbonate)
 {
-    return crt::pow(10.0, -dPH) * dCarbonate * kCarbonDioxide;
+    return crt::pow(10.0, -dPH) * dCarbonate * kCarbonDioxideFactor;
 }
 
 double CHalin::ALK2KH(double dAlkalinity)

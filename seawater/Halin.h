@@ -48,7 +48,7 @@ public:
     //   returns    depth, metres, positive downwards
     static double GetDepth(double dPressure, double dLatitude);
 
-    // Dissolved carbon dioxide, 10^-pH * dCarbonate * 3.72e8. The result is
+    // Dissolved carbon dioxide, 10^-pH * dCarbonate * 3.72e8. The result
     // is in the unit the carbonate measure is given in.
     //   dPH         pH, any value (not limited to 0..14)
     //   dCarbonate  carbonate measure, the caller's unit
