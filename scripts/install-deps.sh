@@ -13,10 +13,8 @@ install_deps() {
     apt-get update -q
     DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
   fi
-  # Code page 932 under Wine comes from the Japanese UTF-8 locale. glibc looks
-  # for the locale archive once per process, so a shell that started before the
-  # locale was made cannot switch to it: LOCALE_GENERATED tells the caller to
-  # start afresh.
+  # Code page 932 under Wine comes from the Japanese UTF-8 locale;
+  # LOCALE_GENERATED tells the caller that it was made just now.
   LOCALE_GENERATED=
   if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
     sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen

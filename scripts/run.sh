@@ -6,13 +6,7 @@
 # settings dialog (Ctrl+O) are saved as pictures, their paths printed, and the
 # program is closed. The pictures go into the folder given as the first
 # argument (the checkout if none): `bash scripts/run.sh docs` renews the README's.
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
-. scripts/install-deps.sh
-. scripts/wine-session.sh
-install_deps
-[ -z "$LOCALE_GENERATED" ] || exec bash "$0" "$@"
+. "$(dirname "$0")/prepare.sh"
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$(nproc)" --target Varnok

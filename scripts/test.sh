@@ -1,12 +1,6 @@
 #!/bin/bash
 # Installs what is missing, builds both flavours and runs every test.
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
-. scripts/install-deps.sh
-. scripts/wine-session.sh
-install_deps
-[ -z "$LOCALE_GENERATED" ] || exec bash "$0" "$@"
+. "$(dirname "$0")/prepare.sh"
 
 cmake --preset native
 cmake --build --preset native -j "$(nproc)"
