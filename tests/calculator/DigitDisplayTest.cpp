@@ -43,6 +43,7 @@ const struct
     {{10.0}, -1, "    -E-"},
     {{-0.00001}, -1, "    -E-"},
     {{NAN}, -1, "    -E-"},
+    {{INFINITY}, -1, "    -E-"},       // "inf" would fit the seven places
     {{9.999996}, -1, "    -E-"},       // five decimals make it 10.00000, eight characters
     {{1.02346, NAN}, -1, "    -E-"},   // no digit of the number survives
     {{NAN, 1.5}, -1, "1.50000"},       // nor the error pattern
