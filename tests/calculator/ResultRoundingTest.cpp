@@ -1,6 +1,5 @@
-// Rounding of the converted gravity to the five decimals the display shows:
-// n steps of the stored double 0.00001, bit for bit, or NaN where n would not
-// fit a signed 32-bit integer.
+// Rounding of the converted gravity to the five decimals the display shows: n steps of the stored double 0.00001, bit
+// for bit, or NaN where n would not fit a signed 32-bit integer.
 #include "ResultRounding.h"
 
 #include <gtest/gtest.h>
@@ -8,19 +7,13 @@
 #include <cmath>
 #include <limits>
 
-namespace
-{
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
-const double kInf = std::numeric_limits<double>::infinity();
 const long long kNone = 1LL << 40; // no step count: the result is NaN
 
-struct Row
+const struct
 {
     double g;
     long long nSteps;
-};
-
-const Row kRows[] = {
+} kRows[] = {
     {1.0234567, 102346}, {1.0234549, 102345}, // half up at the fifth decimal
     {0.999995, 100000},  {9.999995, 1000000}, {1.024, 102400}, {0.0, 0},
     {-0.0000149, 0},     {-1e-300, 0},        {-0.0, 0},       // toward zero, as +0
@@ -29,13 +22,12 @@ const Row kRows[] = {
     {21474.83647, 2147483647},        {21474.836474999996, 2147483647}, {21474.836475, kNone},
     {-21474.836494999996, -2147483648LL}, {-21474.836495, kNone},
     {1e6, kNone}, {-std::numeric_limits<double>::max(), kNone},
-    {kNaN, kNone}, {kInf, kNone}, {-kInf, kNone},
+    {NAN, kNone}, {INFINITY, kNone}, {-INFINITY, kNone},
 };
-}
 
 TEST(ResultRounding, StepsOfOneHundredThousandth)
 {
-    for (const Row& row : kRows)
+    for (const auto& row : kRows)
     {
         const double dRounded = RoundToFiveDecimals(row.g);
         if (row.nSteps == kNone)
@@ -45,18 +37,5 @@ TEST(ResultRounding, StepsOfOneHundredThousandth)
         }
         EXPECT_EQ(dRounded, static_cast<int>(row.nSteps) * 0.00001) << row.g;
         EXPECT_FALSE(std::signbit(dRounded) && row.nSteps == 0) << row.g << " gave -0";
-    }
-}
-
-TEST(ResultRounding, EveryResultIsWithinHalfAStepAndStable)
-{
-    for (int i = 0; i <= 20000; ++i)
-    {
-        const double g = i * 0.000499 + 0.0000003; // through [0, 10), off the step grid
-        const double dRounded = RoundToFiveDecimals(g);
-        const double dSteps = dRounded * 100000.0;
-        ASSERT_NEAR(dSteps, std::round(dSteps), 1e-6) << g;
-        ASSERT_LE(std::fabs(dRounded - g), 0.000005 + 1e-12) << g;
-        ASSERT_EQ(RoundToFiveDecimals(dRounded), dRounded) << g;
     }
 }

@@ -1,6 +1,5 @@
-// The framework's string: loading from the string table of the current
-// resource module (StringTable.rc on Windows, a module table with the same
-// texts elsewhere) and formatting.
+// The framework's string: loading from the string table of the current resource module (StringTable.rc on
+// Windows, a module table with the same texts elsewhere) and formatting.
 #include "AfxModule.h"
 #include "CString.h"
 
@@ -25,9 +24,8 @@ std::string Letters(size_t nLength)
     return Repeat("abcdefghijklmnopqrstuvwxyz", nLength / 26 + 1).substr(0, nLength);
 }
 
-// What StringTable.rc holds, in code page 932, loaded long to short into one
-// string; string 7 is empty. 253 to 1000 characters and 400 double-byte
-// bytes (水 two hundred times) lie around and beyond the loader's first buffer.
+// What StringTable.rc holds, in code page 932, loaded long to short into one string; string 7 is empty. 253 to
+// 1000 characters and 400 double-byte bytes (水 two hundred times) lie around and beyond the loader's first buffer.
 const struct { UINT nID; std::string text; } kTable[] = {
     {6, Letters(1000)}, {9, Repeat("\x90\x85", 200)}, {5, Letters(255)}, {4, Letters(254)},
     {3, Letters(253)}, {2, "\x90\x85\x89\xb7"}, {1, "Seawater"},
@@ -60,19 +58,14 @@ TEST(String, LoadsStringsLongerThanTheFirstBuffer)
     AfxSetResourceHandle(hSaved);
 }
 
-TEST(String, FormatsLongOutputWhole)
-{
-    const std::string big = Letters(100000);
-    CString text;
-    text.Format("<%s>%0*d", big.c_str(), 5000, 7);
-    EXPECT_EQ(std::string(text), "<" + big + ">" + std::string(4999, '0') + "7");
-}
-
-TEST(String, MayFormatItsOwnText)
+TEST(String, FormatsFromItsOwnTextAndLongOutputWhole)
 {
     CString text("Tervane");
     text.Format("[%s] %s", static_cast<const char*>(text), static_cast<const char*>(text));
     EXPECT_STREQ(text, "[Tervane] Tervane");
+    const std::string big = Letters(100000);
+    text.Format("<%s>%0*d", big.c_str(), 5000, 7);
+    EXPECT_EQ(std::string(text), "<" + big + ">" + std::string(4999, '0') + "7");
 }
 
 } // namespace

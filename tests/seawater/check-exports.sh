@@ -17,20 +17,12 @@ esac
 
 missing=0
 for symbol in \
-    _ZN6CHalinC1Ev _ZN6CHalinC2Ev \
-    _ZN6CHalinC1ERKS_ _ZN6CHalinC2ERKS_ \
-    _ZN6CHalinaSERKS_ \
-    _ZN6CHalinD0Ev _ZN6CHalinD1Ev _ZN6CHalinD2Ev \
-    _ZTV6CHalin \
-    _ZN6CHalin10GetDensityEddd \
-    _ZN6CHalin16GetPotentialTempEddd \
-    _ZN6CHalin18GetSpecificGravityEdddddi \
-    _ZN6CHalin8GetDepthEdd \
-    _ZN6CHalin25GetDissolvedCarbonDioxideEdd \
-    _ZN6CHalin6ALK2KHEd _ZN6CHalin6KH2ALKEd \
-    _ZN6CHalin6meq2mgEd _ZN6CHalin6mg2meqEd \
-    _ZN6CHalin6mol2mgEd _ZN6CHalin6mg2molEd \
-    _ZN6CHalin10GetVersionEv
+    _ZN6CHalinC1Ev _ZN6CHalinC2Ev _ZN6CHalinC1ERKS_ _ZN6CHalinC2ERKS_ _ZN6CHalinaSERKS_ \
+    _ZN6CHalinD0Ev _ZN6CHalinD1Ev _ZN6CHalinD2Ev _ZTV6CHalin \
+    _ZN6CHalin10GetDensityEddd _ZN6CHalin16GetPotentialTempEddd _ZN6CHalin18GetSpecificGravityEdddddi \
+    _ZN6CHalin8GetDepthEdd _ZN6CHalin25GetDissolvedCarbonDioxideEdd _ZN6CHalin10GetVersionEv \
+    _ZN6CHalin6ALK2KHEd _ZN6CHalin6KH2ALKEd _ZN6CHalin6meq2mgEd _ZN6CHalin6mg2meqEd \
+    _ZN6CHalin6mol2mgEd _ZN6CHalin6mg2molEd
 do
     if ! printf '%s\n' "$names" | grep -qx "$symbol"; then
         echo "missing export $symbol"

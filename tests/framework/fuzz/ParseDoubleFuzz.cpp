@@ -1,6 +1,5 @@
-// libFuzzer target for the number text of the edits: whatever the text,
-// AfxParseDouble reads within it, accepts exactly the plain decimal numbers
-// that fit a double, and an accepted value is the one strtod gives; and what
+// libFuzzer target for the number text of the edits: whatever the text, AfxParseDouble reads within it, accepts
+// exactly the plain decimal numbers that fit a double, and an accepted value is the one strtod gives; and what
 // AfxFormatDouble writes of it reads back as the same double.
 #include "AfxNumber.h"
 
