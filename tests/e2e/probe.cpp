@@ -207,7 +207,7 @@ int main(int argc, char** argv)
     if (hWnd == nullptr)
     {
         std::printf("nowindow\n");
-        return 0;
+        return command == "post" || command == "move" ? 1 : 0;
     }
     if (command == "children")
     {

@@ -54,7 +54,7 @@ def unhex(text):
 
 class Control:
     def __init__(self, fields):
-        self.id, self.cls = int(fields[0]), fields[1]
+        self.id = int(fields[0])
         self.rect = tuple(int(v) for v in fields[3:7])
         self.check = int(fields[7])
         self.text = unhex(fields[8]) if fields[8] != "?" else None
@@ -68,8 +68,8 @@ class Control:
 class Window:
     """A top-level window as another process sees it, with its controls by id."""
 
-    def __init__(self, rect, text=None, depth=0, cls="#32770"):
-        self.rect, self.text, self.depth, self.cls = rect, text, depth, cls
+    def __init__(self, rect, text=None, depth=0):
+        self.rect, self.text, self.depth = rect, text, depth
         self.controls = {}  # by id; the static texts that all carry 65535 only in texts()
         self.all = []
 
@@ -92,8 +92,7 @@ def parse_windows(lines):
         if f[0] == "window" and f[1] == "1":
             windows.append(Window(tuple(int(v) for v in f[2:6])))
         elif f[0] == "owned":
-            windows.append(Window(tuple(int(v) for v in f[2:6]), unhex(f[6]) if f[6] != "?" else None,
-                                  int(f[7]), f[1]))
+            windows.append(Window(tuple(int(v) for v in f[2:6]), unhex(f[6]) if f[6] != "?" else None, int(f[7])))
         elif windows and (f[0][0].isdigit() or f[0][0] == "-"):
             c = Control(f)
             windows[-1].all.append(c)
@@ -283,8 +282,10 @@ class Varnok:
 
     def wait_display(self, expected):
         seen = []
-        wait_until(lambda: seen.append(self.display()) or seen[-1] == expected,
-                   "the display to show %r (last seen %r)" % (expected, seen[-1:]))
+        try:
+            wait_until(lambda: seen.append(self.display()) or seen[-1] == expected, "the display")
+        except AssertionError:
+            raise AssertionError("the display shows %r, expected %r" % (seen[-1], expected))
 
     def wait_exit(self):
         try:
