@@ -13,7 +13,7 @@ class Closing(VarnokTestCase):
         app = self.start()
         self.assertEqual(app.snap.rect, (398, 298, 398 + MAIN_SIZE[0], 298 + MAIN_SIZE[1]))  # centred
         self.assertEqual(registry(), {})
-        self.assertEqual(app.display(), "       ")
+        app.wait_display("       ")  # blank until the first Calc
         self.assertSeeThroughCorners(app)
 
         self.calculate("26", "1.02339")
