@@ -54,32 +54,20 @@ def unhex(text):
 
 class Control:
     def __init__(self, fields):
-        self.id = int(fields[0])
-        self.rect = tuple(int(v) for v in fields[3:7])
-        self.check = int(fields[7])
+        self.id, self.check = int(fields[0]), int(fields[7])
+        l, t, r, b = self.rect = tuple(int(v) for v in fields[3:7])
+        self.centre = ((l + r) // 2, (t + b) // 2)
         self.text = unhex(fields[8]) if fields[8] != "?" else None
-
-    @property
-    def centre(self):
-        l, t, r, b = self.rect
-        return ((l + r) // 2, (t + b) // 2)
 
 
 class Window:
-    """A top-level window as another process sees it, with its controls by id."""
+    """A top-level window as another process sees it: its controls by id, and all
+    of them (the static texts share one id) in order."""
 
     def __init__(self, rect, text=None, depth=0):
         self.rect, self.text, self.depth = rect, text, depth
-        self.controls = {}  # by id; the static texts that all carry 65535 only in texts()
-        self.all = []
-
-    @property
-    def origin(self):
-        return self.rect[:2]
-
-    @property
-    def size(self):
-        return self.rect[2] - self.rect[0], self.rect[3] - self.rect[1]
+        self.origin, self.size = rect[:2], (rect[2] - rect[0], rect[3] - rect[1])
+        self.controls, self.all = {}, []
 
     def texts(self):
         return [c.text for c in self.all]
@@ -227,8 +215,8 @@ class Varnok:
         return prompt
 
     def keys(self, *keys):
-        """Key presses to whichever window of the program holds the focus. X gives them
-        to one of the program's windows; the program hands them to its focus."""
+        """Key presses to whichever window of the program holds the focus: X gives them
+        to one of the program's windows, the program hands them to its focus."""
         xdotool("windowfocus", "--sync", self.xid)
         for key in keys:
             xdotool("key", "--clearmodifiers", key)
