@@ -1,25 +1,19 @@
 // Looks at the running program from outside, as the platform lets any other
 // process do: its windows, their controls and texts, and its registry key.
-// Input never comes from here: the tests type and click through X like a person.
+// Keys and clicks never come from here: the journeys type and click through X.
 //
-//   probe windows                    top-level windows: handle, class, visible, rect, exstyle, title
-//   probe children <title>           the window's controls: id, class, visible, rect, check, text
+//   probe children <title>           the window: visible and rect; then its controls:
+//                                    id, class, visible, rect, check, text
 //   probe owned <title>              visible windows it owns, directly or through another owned window:
 //                                    class, rect, title, depth in the chain of owners; then their controls
 //   probe focus <title>              where the keyboard focus of the window's thread is: control id, class,
 //                                    and the top-level window holding it ("main", or its class and rect)
 //   probe post <title> <msg> <wparam> <lparam>
 //                                    posts a message to the window, as any process may
-//   probe post-owned <title> <msg> <wparam> <lparam>
-//                                    posts it to every visible window the window owns
-//   probe close-button <title>       for each visible window it owns: where its caption's close button is,
-//                                    found by asking the window what lies under points of its caption
-//   probe sync <title>               returns once the window's thread has taken a message from its queue
-//   probe clip-set <hex>             puts text (hex of its bytes) on the clipboard, for a person to paste
+//   probe move <title> <x> <y>       moves the window, as a window manager would
 //   probe reg-dump                   the settings key: "nokey", or one line per value: name type size hex
 //   probe reg-clear                  deletes the settings key
-//   probe reg-set <name> <type> <hex>  stores raw bytes with a registry type number; with the hex "@"
-//                                    it is read from standard input (values beyond a command line's length)
+//   probe reg-set <name> <type> <hex>  stores raw bytes with a registry type number
 //
 // Texts are printed as hex of their code page 932 bytes, so nothing is lost.
 #include <windows.h>
@@ -63,10 +57,10 @@ std::vector<unsigned char> Unhex(const char* psz)
 // The text of another process's window: WM_GETTEXT is marshalled across.
 std::string WindowText(HWND hWnd)
 {
-    char buf[32768];
+    char buf[4096];
     DWORD_PTR nLen = 0;
-    if (!::SendMessageTimeoutA(hWnd, WM_GETTEXT, sizeof(buf), reinterpret_cast<LPARAM>(buf), SMTO_ABORTIFHUNG, 2000, &nLen))
-        return "-";
+    if (!::SendMessageTimeoutA(hWnd, WM_GETTEXT, sizeof(buf), reinterpret_cast<LPARAM>(buf), SMTO_ABORTIFHUNG, 5000, &nLen))
+        return "?";
     return Hex(reinterpret_cast<unsigned char*>(buf), nLen);
 }
 
@@ -77,23 +71,13 @@ void PrintRect(HWND hWnd)
     std::printf(" %ld %ld %ld %ld", rc.left, rc.top, rc.right, rc.bottom);
 }
 
-BOOL CALLBACK PrintTopLevel(HWND hWnd, LPARAM)
-{
-    char cls[64];
-    ::GetClassNameA(hWnd, cls, sizeof(cls));
-    std::printf("%p %s %d", static_cast<void*>(hWnd), cls, ::IsWindowVisible(hWnd) ? 1 : 0);
-    PrintRect(hWnd);
-    std::printf(" %lx %s\n", static_cast<unsigned long>(::GetWindowLongA(hWnd, GWL_EXSTYLE)), WindowText(hWnd).c_str());
-    return TRUE;
-}
-
 BOOL CALLBACK PrintChild(HWND hWnd, LPARAM)
 {
     char cls[64];
     ::GetClassNameA(hWnd, cls, sizeof(cls));
     DWORD_PTR nCheck = 0;
     if (_stricmp(cls, "Button") == 0)
-        ::SendMessageTimeoutA(hWnd, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &nCheck);
+        ::SendMessageTimeoutA(hWnd, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &nCheck);
     std::printf("%d %s %d", ::GetDlgCtrlID(hWnd), cls, ::IsWindowVisible(hWnd) ? 1 : 0);
     PrintRect(hWnd);
     std::printf(" %d %s\n", static_cast<int>(nCheck), WindowText(hWnd).c_str());
@@ -119,29 +103,22 @@ int OwnerDepth(HWND hWnd, HWND hWndOwner)
     return 0;
 }
 
-// Visible windows in the chain of owners below hWndOwner, with their depth.
-std::vector<std::pair<HWND, int>> OwnedWindows(HWND hWndOwner)
+void PrintOwned(HWND hWndOwner)
 {
     std::vector<HWND> all;
     ::EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&all));
-    std::vector<std::pair<HWND, int>> owned;
     for (HWND hWnd : all)
     {
         int nDepth = OwnerDepth(hWnd, hWndOwner);
-        if (nDepth > 0 && ::IsWindowVisible(hWnd))
-            owned.push_back(std::make_pair(hWnd, nDepth));
+        if (nDepth == 0 || !::IsWindowVisible(hWnd))
+            continue;
+        char cls[64];
+        ::GetClassNameA(hWnd, cls, sizeof(cls));
+        std::printf("owned %s", cls);
+        PrintRect(hWnd);
+        std::printf(" %s %d\n", WindowText(hWnd).c_str(), nDepth);
+        ::EnumChildWindows(hWnd, PrintChild, 0);
     }
-    return owned;
-}
-
-void PrintOwned(HWND hWnd, int nDepth)
-{
-    char cls[64];
-    ::GetClassNameA(hWnd, cls, sizeof(cls));
-    std::printf("owned %s", cls);
-    PrintRect(hWnd);
-    std::printf(" %s %d\n", WindowText(hWnd).c_str(), nDepth);
-    ::EnumChildWindows(hWnd, PrintChild, 0);
 }
 
 void PrintFocus(HWND hWndMain)
@@ -169,89 +146,6 @@ void PrintFocus(HWND hWndMain)
     std::printf("\n");
 }
 
-LRESULT HitTest(HWND hWnd, int x, int y)
-{
-    DWORD_PTR nHit = HTNOWHERE;
-    ::SendMessageTimeoutA(hWnd, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_ABORTIFHUNG, 2000, &nHit);
-    return static_cast<LRESULT>(nHit);
-}
-
-// The centre of the close button on the caption row of hWnd: "close x y", or "close none".
-void PrintCloseButton(HWND hWnd)
-{
-    if ((::GetWindowLongA(hWnd, GWL_STYLE) & (WS_CAPTION | WS_SYSMENU)) != (WS_CAPTION | WS_SYSMENU))
-    {
-        std::printf("close none\n");
-        return;
-    }
-    RECT rc;
-    ::GetWindowRect(hWnd, &rc);
-    for (int y = rc.top; y < rc.bottom && y < rc.top + 64; ++y)
-    {
-        int nRight = -1;
-        int nLeft = -1;
-        for (int x = rc.right - 1; x >= rc.left; --x)
-        {
-            bool bClose = HitTest(hWnd, x, y) == HTCLOSE;
-            if (bClose && nRight < 0)
-                nRight = x;
-            if (!bClose && nRight >= 0)
-            {
-                nLeft = x + 1;
-                break;
-            }
-        }
-        if (nRight >= 0)
-        {
-            // The row through the button's middle: scan down to its last row.
-            int nBottom = y;
-            while (nBottom + 1 < rc.bottom && HitTest(hWnd, (nLeft + nRight) / 2, nBottom + 1) == HTCLOSE)
-                ++nBottom;
-            std::printf("close %d %d\n", (nLeft + nRight) / 2, (y + nBottom) / 2);
-            return;
-        }
-    }
-    std::printf("close none\n");
-}
-
-int Post(HWND hWnd, char** argv)
-{
-    UINT nMsg = static_cast<UINT>(std::strtoul(argv[0], nullptr, 0));
-    WPARAM wParam = static_cast<WPARAM>(std::strtoul(argv[1], nullptr, 0));
-    LPARAM lParam = static_cast<LPARAM>(std::strtol(argv[2], nullptr, 0));
-    return ::PostMessageA(hWnd, nMsg, wParam, lParam) ? 0 : 1;
-}
-
-int ClipSet(const char* pszHex)
-{
-    std::vector<unsigned char> bytes = Unhex(pszHex);
-    HGLOBAL hText = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
-    if (hText == nullptr)
-        return 1;
-    char* p = static_cast<char*>(::GlobalLock(hText));
-    if (!bytes.empty())
-        std::memcpy(p, bytes.data(), bytes.size());
-    p[bytes.size()] = '\0';
-    ::GlobalUnlock(hText);
-    if (!::OpenClipboard(nullptr))
-    {
-        ::GlobalFree(hText);
-        return 1;
-    }
-    ::EmptyClipboard();
-    BOOL bDone = ::SetClipboardData(CF_TEXT, hText) != nullptr;
-    ::CloseClipboard();
-    return bDone ? 0 : 1;
-}
-
-HWND FindTitle(const char* pszTitle)
-{
-    HWND hWnd = ::FindWindowA(nullptr, pszTitle);
-    if (hWnd == nullptr)
-        std::printf("nowindow\n");
-    return hWnd;
-}
-
 int RegDump()
 {
     HKEY hKey;
@@ -260,7 +154,7 @@ int RegDump()
         std::printf("nokey\n");
         return 0;
     }
-    std::vector<unsigned char> data(1 << 20);
+    std::vector<unsigned char> data(1 << 16);
     for (DWORD i = 0;; ++i)
     {
         char name[256];
@@ -276,24 +170,12 @@ int RegDump()
     return 0;
 }
 
-std::string ReadStdin()
-{
-    std::string text;
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof(buf), stdin)) > 0)
-        text.append(buf, n);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
-        text.pop_back();
-    return text;
-}
-
 int RegSet(const char* pszName, const char* pszType, const char* pszHex)
 {
     HKEY hKey;
     if (::RegCreateKeyExA(HKEY_CURRENT_USER, SETTINGS_KEY, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey, nullptr) != ERROR_SUCCESS)
         return 1;
-    std::vector<unsigned char> bytes = std::strcmp(pszHex, "@") == 0 ? Unhex(ReadStdin().c_str()) : Unhex(pszHex);
+    std::vector<unsigned char> bytes = Unhex(pszHex);
     LONG result = ::RegSetValueExA(hKey, pszName, 0, std::strtoul(pszType, nullptr, 10),
                                    bytes.empty() ? nullptr : bytes.data(), static_cast<DWORD>(bytes.size()));
     ::RegCloseKey(hKey);
@@ -305,71 +187,6 @@ int RegSet(const char* pszName, const char* pszType, const char* pszHex)
 int main(int argc, char** argv)
 {
     std::string command = argc > 1 ? argv[1] : "";
-    if (command == "windows")
-    {
-        ::EnumWindows(PrintTopLevel, 0);
-        return 0;
-    }
-    if (command == "children" && argc > 2)
-    {
-        HWND hWnd = FindTitle(argv[2]);
-        if (hWnd == nullptr)
-            return 0;
-        std::printf("window %d", ::IsWindowVisible(hWnd) ? 1 : 0);
-        PrintRect(hWnd);
-        std::printf(" %lx\n", static_cast<unsigned long>(::GetWindowLongA(hWnd, GWL_EXSTYLE)));
-        ::EnumChildWindows(hWnd, PrintChild, 0);
-        return 0;
-    }
-    if (command == "owned" && argc > 2)
-    {
-        HWND hWndOwner = FindTitle(argv[2]);
-        if (hWndOwner != nullptr)
-            for (const auto& owned : OwnedWindows(hWndOwner))
-                PrintOwned(owned.first, owned.second);
-        return 0;
-    }
-    if (command == "focus" && argc > 2)
-    {
-        HWND hWnd = FindTitle(argv[2]);
-        if (hWnd != nullptr)
-            PrintFocus(hWnd);
-        return 0;
-    }
-    if (command == "post" && argc > 5)
-    {
-        HWND hWnd = FindTitle(argv[2]);
-        return hWnd != nullptr ? Post(hWnd, argv + 3) : 1;
-    }
-    if (command == "post-owned" && argc > 5)
-    {
-        HWND hWndOwner = FindTitle(argv[2]);
-        if (hWndOwner == nullptr)
-            return 1;
-        int nFailed = 0;
-        for (const auto& owned : OwnedWindows(hWndOwner))
-            nFailed += Post(owned.first, argv + 3);
-        return nFailed == 0 ? 0 : 1;
-    }
-    if (command == "close-button" && argc > 2)
-    {
-        HWND hWndOwner = FindTitle(argv[2]);
-        if (hWndOwner != nullptr)
-            for (const auto& owned : OwnedWindows(hWndOwner))
-                PrintCloseButton(owned.first);
-        return 0;
-    }
-    if (command == "sync" && argc > 2)
-    {
-        HWND hWnd = FindTitle(argv[2]);
-        DWORD_PTR nResult = 0;
-        if (hWnd == nullptr || !::SendMessageTimeoutA(hWnd, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &nResult))
-            return 1;
-        std::printf("synced\n");
-        return 0;
-    }
-    if (command == "clip-set" && argc > 2)
-        return ClipSet(argv[2]);
     if (command == "reg-dump")
         return RegDump();
     if (command == "reg-clear")
@@ -380,8 +197,37 @@ int main(int argc, char** argv)
     }
     if (command == "reg-set" && argc > 4)
         return RegSet(argv[2], argv[3], argv[4]);
-    std::fprintf(stderr, "usage: probe windows | children <title> | owned <title> | focus <title>\n"
-                         "       | post <title> <msg> <wparam> <lparam> | post-owned <title> <msg> <wparam> <lparam>\n"
-                         "       | close-button <title> | sync <title> | clip-set <hex> | reg-dump | reg-clear | reg-set <name> <type> <hex>\n");
-    return 2;
+    if (argc < 3)
+    {
+        std::fprintf(stderr, "usage: probe children|owned|focus <title> | post <title> <msg> <wparam> <lparam>\n"
+                             "       | move <title> <x> <y> | reg-dump | reg-clear | reg-set <name> <type> <hex>\n");
+        return 2;
+    }
+    HWND hWnd = ::FindWindowA(nullptr, argv[2]);
+    if (hWnd == nullptr)
+    {
+        std::printf("nowindow\n");
+        return command == "post" || command == "move" ? 1 : 0;
+    }
+    if (command == "children")
+    {
+        std::printf("window %d", ::IsWindowVisible(hWnd) ? 1 : 0);
+        PrintRect(hWnd);
+        std::printf("\n");
+        ::EnumChildWindows(hWnd, PrintChild, 0);
+    }
+    else if (command == "owned")
+        PrintOwned(hWnd);
+    else if (command == "focus")
+        PrintFocus(hWnd);
+    else if (command == "post" && argc > 5)
+        return ::PostMessageA(hWnd, static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),
+                              static_cast<WPARAM>(std::strtoul(argv[4], nullptr, 0)),
+                              static_cast<LPARAM>(std::strtol(argv[5], nullptr, 0))) ? 0 : 1;
+    else if (command == "move" && argc > 4)
+        return ::SetWindowPos(hWnd, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), 0, 0,
+                              SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
+    else
+        return 2;
+    return 0;
 }
