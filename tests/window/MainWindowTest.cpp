@@ -14,16 +14,6 @@ public:
     using CConverterDlg::m_bBlankDisplay;
     using CConverterDlg::m_nPosX;
     using CConverterDlg::m_nPosY;
-    bool m_bSystemMenu = false; // give the window a system menu before it initialises
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        // As where the platform gives caption-less windows a system menu.
-        if (m_bSystemMenu)
-            ::SetWindowLongA(m_hWnd, GWL_STYLE, ::GetWindowLongA(m_hWnd, GWL_STYLE) | WS_SYSMENU);
-        return CLiveDialog<CConverterDlg>::OnInitDialog();
-    }
 };
 
 const struct
@@ -35,15 +25,18 @@ const struct
     {"click of Calc", CALC, BN_CLICKED, true, true, true},
     {"Enter, from the accelerator", CALC, 1, false, true, true},
     {"Calc gains the focus (BS_NOTIFY)", CALC, BN_SETFOCUS, true, false, false},
-    {"Calc loses the focus (BS_NOTIFY)", CALC, BN_KILLFOCUS, true, false, false},
     {"Calc double-clicked (BS_NOTIFY)", CALC, BN_DOUBLECLICKED, true, false, false},
     {"Ctrl+E, from the accelerator", EDIT_WATER_TEMP, 1, false, false, true},
     {"the edit's own change", EDIT_WATER_TEMP, EN_CHANGE, true, false, false},
 };
 
-TEST(MainWindow, OnlyClicksAndCommandsReachTheHandlers)
+TEST(MainWindow, RoutesOnlyClicksAndCommandsSignedMovesAndAboutCommands)
 {
     CLiveConverterDlg dlg;
+    // A system menu, as where the platform gives caption-less windows one.
+    dlg.m_fnInit = [&] {
+        ::SetWindowLongA(dlg.m_hWnd, GWL_STYLE, ::GetWindowLongA(dlg.m_hWnd, GWL_STYLE) | WS_SYSMENU);
+    };
     dlg.Then([&] {
         for (const auto& row : ROUTES)
         {
@@ -54,10 +47,23 @@ TEST(MainWindow, OnlyClicksAndCommandsReachTheHandlers)
             EXPECT_EQ(dlg.m_bBlankDisplay == 0, row.bCalculates) << row.pszName;
             EXPECT_EQ(::GetFocus() == dlg.Item(EDIT_WATER_TEMP), row.bFocusesEdit) << row.pszName;
         }
-        // Signed: a window left of and above the screen.
-        dlg.SendMessage(WM_MOVE, 0, MAKELPARAM(-20, -30));
+        dlg.SendMessage(WM_MOVE, 0, MAKELPARAM(-20, -30)); // left of and above the screen
         EXPECT_EQ(dlg.m_nPosX, -20);
         EXPECT_EQ(dlg.m_nPosY, -30);
+
+        // The About entry comes last in the system menu, after a separator.
+        char szAbout[256] = "", szItem[256] = "";
+        ::LoadStringA(::GetModuleHandleA(nullptr), 101, szAbout, sizeof szAbout);
+        HMENU hMenu = ::GetSystemMenu(dlg.m_hWnd, FALSE);
+        UINT nLast = static_cast<UINT>(::GetMenuItemCount(hMenu) - 1);
+        EXPECT_NE(::GetMenuState(hMenu, nLast - 1, MF_BYPOSITION) & MF_SEPARATOR, 0u);
+        EXPECT_EQ(::GetMenuItemID(hMenu, static_cast<int>(nLast)), 0x10u);
+        ::GetMenuStringA(hMenu, nLast, szItem, sizeof szItem, MF_BYPOSITION);
+        EXPECT_STREQ(szItem, szAbout);
+        for (UINT nCommand : {0x0Fu, 0x10u, 0x1Fu, 0x20u})
+            EXPECT_EQ(AnswerDialogs(dlg.m_hWnd, [&] { dlg.SendMessage(WM_SYSCOMMAND, nCommand, 0); }),
+                      nCommand >> 4 == 1 ? 1 : 0)
+                << std::hex << nCommand;
         dlg.EndDialog(IDCANCEL);
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
@@ -67,7 +73,7 @@ TEST(MainWindow, OnlyClicksAndCommandsReachTheHandlers)
 class CCalcTakenDlg : public CLiveConverterDlg
 {
 public:
-    int m_nTaken = 0; // clicks of Calc this class took
+    int m_nTaken = 0;
 
 protected:
     void OnTakeCalc() { ++m_nTaken; }
@@ -85,32 +91,6 @@ TEST(MainWindow, TheDerivedMapIsSearchedBeforeItsBase)
         ::SendMessageA(dlg.Item(CALC), BM_CLICK, 0, 0);
         EXPECT_EQ(dlg.m_nTaken, 1);
         EXPECT_EQ(dlg.m_bBlankDisplay, 1) << "the main window's own handler ran too";
-        dlg.EndDialog(IDCANCEL);
-    });
-    dlg.DoModal();
-}
-
-TEST(MainWindow, SystemCommands0x10To0x1FOpenTheAboutBoxFromTheMenusLastEntry)
-{
-    CLiveConverterDlg dlg;
-    dlg.m_bSystemMenu = true;
-    dlg.Then([&] {
-        char szAbout[256] = "", szItem[256] = "";
-        ASSERT_GT(::LoadStringA(::GetModuleHandleA(nullptr), 101, szAbout, sizeof szAbout), 0);
-        HMENU hMenu = ::GetSystemMenu(dlg.m_hWnd, FALSE);
-        int nLast = ::GetMenuItemCount(hMenu) - 1;
-        ASSERT_GE(nLast, 1);
-        EXPECT_NE(::GetMenuState(hMenu, static_cast<UINT>(nLast - 1), MF_BYPOSITION) & MF_SEPARATOR, 0u);
-        EXPECT_EQ(::GetMenuItemID(hMenu, nLast), 0x10u);
-        ::GetMenuStringA(hMenu, static_cast<UINT>(nLast), szItem, sizeof szItem, MF_BYPOSITION);
-        EXPECT_STREQ(szItem, szAbout);
-
-        for (UINT nCommand : {0x0Fu, 0x10u, 0x1Fu, 0x20u})
-        {
-            CDialogAnswerer about(dlg.m_hWnd);
-            dlg.SendMessage(WM_SYSCOMMAND, nCommand, 0); // returns once the box has ended
-            EXPECT_EQ(about.Answered(), nCommand >> 4 == 1 ? 1 : 0) << std::hex << nCommand;
-        }
         dlg.EndDialog(IDCANCEL);
     });
     dlg.DoModal();

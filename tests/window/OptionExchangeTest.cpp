@@ -6,6 +6,9 @@
 namespace {
 
 const int EDIT_SALINITY = 1000, EDIT_DEPTH = 1002, EDIT_BASE_GRAVITY = 1004, EDIT_BASE_TEMP = 1006;
+// In the order of the exchange, the refused text second.
+const std::pair<int, const char*> TEXTS[] = {
+    {EDIT_BASE_TEMP, "20"}, {EDIT_BASE_GRAVITY, "1.0x"}, {EDIT_DEPTH, "7"}, {EDIT_SALINITY, "33"}};
 
 class CLiveOptionDlg : public CLiveDialog<COptionDlg>
 {
@@ -14,28 +17,19 @@ public:
     using COptionDlg::m_dEditBaseTemp;
     using COptionDlg::m_dEditDepth;
     using COptionDlg::m_dEditSalinity;
-
-    void Fill(int nID, const std::string& text) { ::SetDlgItemTextA(m_hWnd, nID, text.c_str()); }
 };
 
 TEST(OptionExchange, ARefusedTextKeepsTheDialogOpenAndALongTextIsReadWhole)
 {
     CLiveOptionDlg dlg;
     dlg.SetBaseTemp(1.0);
-    dlg.SetBaseGravity(2.0);
     dlg.SetWaterDepth(3.0);
     dlg.SetSalinity(4.0);
     bool bStillOpen = false;
     dlg.Then([&] {
-        dlg.Fill(EDIT_BASE_TEMP, "20");
-        dlg.Fill(EDIT_BASE_GRAVITY, "1.0x");
-        dlg.Fill(EDIT_DEPTH, "7");
-        dlg.Fill(EDIT_SALINITY, "33");
-        {
-            CDialogAnswerer prompt(dlg.m_hWnd);
-            dlg.OnOK();
-            EXPECT_EQ(prompt.Answered(), 1) << "one prompt, answered once it had the focus";
-        }
+        for (const auto& [nID, pszText] : TEXTS)
+            ::SetDlgItemTextA(dlg.m_hWnd, nID, pszText);
+        EXPECT_EQ(AnswerDialogs(dlg.m_hWnd, [&] { dlg.OnOK(); }), 1);
         EXPECT_EQ(::GetFocus(), dlg.Item(EDIT_BASE_GRAVITY));
         DWORD nStart = 1, nEnd = 0;
         ::SendMessageA(dlg.Item(EDIT_BASE_GRAVITY), EM_GETSEL, reinterpret_cast<WPARAM>(&nStart),
@@ -49,10 +43,8 @@ TEST(OptionExchange, ARefusedTextKeepsTheDialogOpenAndALongTextIsReadWhole)
 
         dlg.Then([&] { // reached only while the dialog still runs
             bStillOpen = true;
-            dlg.Fill(EDIT_BASE_GRAVITY, std::string(5000, '0') + "1.5");
-            CDialogAnswerer prompt(dlg.m_hWnd);
-            dlg.OnOK();
-            EXPECT_EQ(prompt.Answered(), 0);
+            ::SetDlgItemTextA(dlg.m_hWnd, EDIT_BASE_GRAVITY, (std::string(5000, '0') + "1.5").c_str());
+            EXPECT_EQ(AnswerDialogs(dlg.m_hWnd, [&] { dlg.OnOK(); }), 0);
         });
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);
