@@ -14,7 +14,7 @@ DRIVE_C = os.path.join(os.environ["WINEPREFIX"], "drive_c")
 DEADLINE = 30.0
 ZIP = os.path.join(os.environ["VARNOK_PACKAGES"], "Varnok-%s-win64.zip" % VERSION)
 INSTALLER = os.path.join(os.environ["VARNOK_PACKAGES"], "Varnok-%s-win64.exe" % VERSION)
-FOLDER = os.path.join(DRIVE_C, "Program Files", "Varnok")
+FOLDER = r"C:\Program Files\Varnok"
 START_MENU = os.path.join(DRIVE_C, "ProgramData", "Microsoft", "Windows", "Start Menu", "Programs", "Varnok")
 UNINSTALL_KEYS = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
 ENTRY = UNINSTALL_KEYS + "\\Varnok " + VERSION
@@ -32,8 +32,7 @@ def wine(*args, out=subprocess.DEVNULL):
 
 
 def wine_command_line(line):
-    """Runs one command line as a Windows shell would pass it, for the options
-    that must not be quoted (/D= and _?= take the rest of the line, spaces and all)."""
+    """Runs a command line unquoted, as /D= and _?= need (they take the rest of the line, spaces and all)."""
     batch = os.path.join(DRIVE_C, "varnok-package-test.cmd")
     with open(batch, "wb") as f:
         f.write(("@%s\r\n@exit /b %%errorlevel%%\r\n" % line).encode("cp932"))
@@ -50,17 +49,19 @@ def reg_query(key):
     return sorted(line.strip() for line in lines if line.strip()) if out.returncode == 0 else None
 
 
+def on_drive_c(path):
+    return os.path.join(DRIVE_C, *path[3:].split("\\"))
+
+
 def wait_until(condition, what):
     end = time.monotonic() + DEADLINE
     while not condition():
-        if time.monotonic() > end:
-            raise AssertionError("timed out waiting for " + what)
+        assert time.monotonic() < end, "timed out waiting for " + what
         time.sleep(0.1)
 
 
 def drive_tree():
-    """Every file and folder of drive C:, apart from the temporary folders
-    (where an uninstaller leaves its running copy until the next restart)."""
+    """Every file and folder of drive C: but the temporary ones, where an uninstaller's copy stays till a restart."""
     tree = set()
     for root, dirs, files in os.walk(DRIVE_C):
         dirs[:] = [d for d in dirs if d.lower() != "temp"]
@@ -69,8 +70,7 @@ def drive_tree():
 
 
 def run_and_close(folder):
-    """Starts the installed program, waits for its window and closes it as the
-    system does at log-off (WM_CLOSE), which makes it save the user's settings."""
+    """Starts the program and closes its window as log-off does (WM_CLOSE), which makes it save its settings."""
     program = subprocess.Popen(["wine", os.path.join(folder, "Varnok.exe")], cwd=tempfile.gettempdir(),
                                env=WINE_ENV, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
@@ -102,49 +102,48 @@ class InstallerTest(unittest.TestCase):
         wine("reg", "delete", SETTINGS, "/f")
         self.addCleanup(wine, "reg", "delete", SETTINGS, "/f")
 
-    def install(self, folder, windows_folder, option=""):
-        """Installs silently (into its default folder unless option is /D=); the uninstall entry."""
+    def install(self, folder, option=""):
+        """Installs silently (into its default folder unless option is /D=) and runs the program; the entry."""
         self.assertEqual(wine_command_line(r"Z:%s /S%s" % (INSTALLER.replace("/", "\\"), option)), 0)
-        self.assertEqual(sorted(os.listdir(folder)), INSTALLED_FILES)
+        self.assertEqual(sorted(os.listdir(on_drive_c(folder))), INSTALLED_FILES)
         entry = reg_query(ENTRY)
-        self.assertIn('UninstallString    REG_SZ    "%s\\Uninstall.exe"' % windows_folder, entry)
+        self.assertIn('UninstallString    REG_SZ    "%s\\Uninstall.exe"' % folder, entry)
+        self.assertEqual(run_and_close(on_drive_c(folder)), 0)
         return entry
 
     def test_installs_twice_starts_and_uninstalls_twice_leaving_the_users_settings(self):
         tree_before, entries_before, vendor_before = drive_tree(), reg_query(UNINSTALL_KEYS), reg_query(VENDOR)
-        entry = self.install(FOLDER, r"C:\Program Files\Varnok")
+        entry = self.install(FOLDER)
         self.assertIn("DisplayName    REG_SZ    Varnok", entry)
         with open(os.path.join(START_MENU, "Varnok.lnk"), "rb") as f:  # its target, in the link's ANSI path
             self.assertIn(b"C:\\Program Files\\Varnok\\Varnok.exe\0", f.read())
         # Installing over an installation repairs it: one entry, the same files.
-        self.assertEqual(self.install(FOLDER, r"C:\Program Files\Varnok"), entry)
-        self.assertEqual(run_and_close(FOLDER), 0)
+        self.assertEqual(self.install(FOLDER), entry)
         settings = reg_query(SETTINGS)
         self.assertIsNotNone(settings, "the program saved no settings")
         saved = tempfile.mkdtemp(prefix="varnok-uninstaller-")
         self.addCleanup(shutil.rmtree, saved)
-        shutil.copy(os.path.join(FOLDER, "Uninstall.exe"), saved)
+        shutil.copy(on_drive_c(FOLDER + r"\Uninstall.exe"), saved)
 
         def as_before():  # the user's settings stay
             return (drive_tree() == tree_before and reg_query(UNINSTALL_KEYS) == entries_before
                     and reg_query(VENDOR) == vendor_before and reg_query(SETTINGS) == settings)
         # The uninstaller copies itself to a temporary folder, starts the copy and returns.
-        self.assertEqual(wine(os.path.join(FOLDER, "Uninstall.exe"), "/S").returncode, 0)
+        self.assertEqual(wine(on_drive_c(FOLDER + r"\Uninstall.exe"), "/S").returncode, 0)
         wait_until(as_before, "the uninstaller to remove the installation")
         # A second uninstall of the same folder finds nothing to do and says so
         # by succeeding, without touching anything else.
         copy = "Z:" + os.path.join(saved, "Uninstall.exe").replace("/", "\\")
-        self.assertEqual(wine_command_line(r"%s /S _?=C:\Program Files\Varnok" % copy), 0)
+        self.assertEqual(wine_command_line(r"%s /S _?=%s" % (copy, FOLDER)), 0)
         self.assertTrue(as_before())
 
     def test_installs_into_a_folder_with_spaces_and_japanese(self):
-        parent = os.path.join(DRIVE_C, "Program Files", "ヴァルノク 試験 版")
-        self.addCleanup(shutil.rmtree, parent, ignore_errors=True)
         folder = r"C:\Program Files\ヴァルノク 試験 版\Varnok"
-        self.install(os.path.join(parent, "Varnok"), folder, " /D=" + folder)
-        self.assertEqual(run_and_close(os.path.join(parent, "Varnok")), 0)
-        self.assertEqual(wine(os.path.join(parent, "Varnok", "Uninstall.exe"), "/S").returncode, 0)
-        wait_until(lambda: os.listdir(parent) == [] and reg_query(ENTRY) is None, "the uninstaller to finish")
+        self.addCleanup(shutil.rmtree, os.path.dirname(on_drive_c(folder)), ignore_errors=True)
+        self.install(folder, " /D=" + folder)
+        self.assertEqual(wine(on_drive_c(folder + r"\Uninstall.exe"), "/S").returncode, 0)
+        wait_until(lambda: os.listdir(os.path.dirname(on_drive_c(folder))) == [] and reg_query(ENTRY) is None,
+                   "the uninstaller to finish")
 
 
 if __name__ == "__main__":
