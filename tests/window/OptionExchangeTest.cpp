@@ -2,13 +2,13 @@
 // the platform's prompt and keeps the dialog open; a long text is read whole.
 #include "LiveDialog.h"
 #include "OptionDlg.h"
+#include "resource.h"
 
 namespace {
 
-const int EDIT_SALINITY = 1000, EDIT_DEPTH = 1002, EDIT_BASE_GRAVITY = 1004, EDIT_BASE_TEMP = 1006;
 // In the order of the exchange, the refused text second.
 const std::pair<int, const char*> TEXTS[] = {
-    {EDIT_BASE_TEMP, "20"}, {EDIT_BASE_GRAVITY, "1.0x"}, {EDIT_DEPTH, "7"}, {EDIT_SALINITY, "33"}};
+    {IDC_EDIT_BASE_TEMP, "20"}, {IDC_EDIT_BASE_GRAVITY, "1.0x"}, {IDC_EDIT_DEPTH, "7"}, {IDC_EDIT_SALINITY, "33"}};
 
 class CLiveOptionDlg : public CLiveDialog<COptionDlg>
 {
@@ -30,9 +30,9 @@ TEST(OptionExchange, ARefusedTextKeepsTheDialogOpenAndALongTextIsReadWhole)
         for (const auto& [nID, pszText] : TEXTS)
             ::SetDlgItemTextA(dlg.m_hWnd, nID, pszText);
         EXPECT_EQ(AnswerDialogs(dlg.m_hWnd, [&] { dlg.OnOK(); }), 1);
-        EXPECT_EQ(::GetFocus(), dlg.Item(EDIT_BASE_GRAVITY));
+        EXPECT_EQ(::GetFocus(), dlg.Item(IDC_EDIT_BASE_GRAVITY));
         DWORD nStart = 1, nEnd = 0;
-        ::SendMessageA(dlg.Item(EDIT_BASE_GRAVITY), EM_GETSEL, reinterpret_cast<WPARAM>(&nStart),
+        ::SendMessageA(dlg.Item(IDC_EDIT_BASE_GRAVITY), EM_GETSEL, reinterpret_cast<WPARAM>(&nStart),
                        reinterpret_cast<LPARAM>(&nEnd));
         EXPECT_EQ(nStart, 0u);
         EXPECT_EQ(nEnd, 4u) << "the refused text is selected whole";
@@ -43,7 +43,7 @@ TEST(OptionExchange, ARefusedTextKeepsTheDialogOpenAndALongTextIsReadWhole)
 
         dlg.Then([&] { // reached only while the dialog still runs
             bStillOpen = true;
-            ::SetDlgItemTextA(dlg.m_hWnd, EDIT_BASE_GRAVITY, (std::string(5000, '0') + "1.5").c_str());
+            ::SetDlgItemTextA(dlg.m_hWnd, IDC_EDIT_BASE_GRAVITY, (std::string(5000, '0') + "1.5").c_str());
             EXPECT_EQ(AnswerDialogs(dlg.m_hWnd, [&] { dlg.OnOK(); }), 0);
         });
     });
