@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
 #include <utility>
 
 template <class TDialog>
@@ -56,11 +55,9 @@ private:
     std::function<void()> m_fnStep; // the step still to come
 };
 
-// Runs fnOpen, answering every other dialog of this thread it opens (a
-// prompt, the About box, the settings dialog) with nCommand once painted: from
-// a thread timer that the dialog's own loop dispatches, so only once it runs.
-// The dialogs answered, or -1 when one was still open ten seconds after its
-// answer (and then cancelled).
+// Runs fnOpen, answering every other dialog of this thread it opens (a prompt, the About box, the settings
+// dialog) with nCommand once painted: from a thread timer that the dialog's own loop dispatches, so only once
+// it runs. The dialogs answered, or -1 when one was still open ten seconds on (and then cancelled).
 inline int AnswerDialogs(HWND hWndOwn, const std::function<void()>& fnOpen, WPARAM nCommand = IDOK)
 {
     static struct
@@ -68,25 +65,22 @@ inline int AnswerDialogs(HWND hWndOwn, const std::function<void()>& fnOpen, WPAR
         HWND hWndOwn, hWndLast; // the dialog under test, never answered; the dialog answered last
         WPARAM nCommand;
         int nAnswered;
-        DWORD nAnsweredAt;
+        DWORD nStart;
         bool bMissed;
     } s;
-    s = {hWndOwn, nullptr, nCommand, 0, 0, false};
+    s = {hWndOwn, nullptr, nCommand, 0, ::GetTickCount(), false};
     UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) {
         ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM) -> BOOL {
-            char szClass[16] = "";
-            ::GetClassNameA(hWnd, szClass, sizeof szClass);
-            if (hWnd == s.hWndOwn || std::string(szClass) != "#32770" || !::IsWindowVisible(hWnd))
+            if (hWnd == s.hWndOwn || ::GetClassLongA(hWnd, GCW_ATOM) != 32770 || !::IsWindowVisible(hWnd))
                 return TRUE;
             if (hWnd != s.hWndLast)
             {
                 s.hWndLast = hWnd;
-                s.nAnsweredAt = ::GetTickCount();
                 ++s.nAnswered;
                 ::UpdateWindow(hWnd);
                 ::PostMessageA(hWnd, WM_COMMAND, s.nCommand, 0);
             }
-            else if (::GetTickCount() - s.nAnsweredAt > 10000)
+            else if (::GetTickCount() - s.nStart > 10000)
             {
                 s.bMissed = true;
                 ::PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
@@ -99,9 +93,8 @@ inline int AnswerDialogs(HWND hWndOwn, const std::function<void()>& fnOpen, WPAR
     return s.bMissed ? -1 : s.nAnswered;
 }
 
-// The process set up as the program's entry point sets up the program: one
-// application object, this module holding the resources; and no settings key
-// left by an earlier run (the main window reads it at start, writes each move).
+// The process set up as the program's entry point sets it up: one application object, this module holding the
+// resources; and no settings key left by an earlier run (the main window reads it at start, writes each move).
 struct CProgramProcess : ::testing::Environment
 {
     void SetUp() override

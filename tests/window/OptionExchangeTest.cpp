@@ -4,6 +4,8 @@
 #include "OptionDlg.h"
 #include "resource.h"
 
+#include <string>
+
 namespace {
 
 // In the order of the exchange, the refused text second.
