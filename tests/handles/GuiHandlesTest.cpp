@@ -3,27 +3,21 @@
 // so the objects are counted where the product makes them: its classes are
 // linked into this program, so their calls into GDI32 and USER32 go through
 // this program's import address table, which is pointed at counting stand-ins.
+#include "../window/LiveDialog.h"
 #include "ConverterDlg.h"
 
-#include <gtest/gtest.h>
-
-#include <cstring>
 #include <map>
 #include <string>
 
 namespace {
 
 std::multimap<const void*, const char*> g_live; // handles made and not yet released, with their maker
-long g_nMade = 0;                               // successful making calls so far
 
 template <typename H>
 H Made(H h, const char* pszMaker)
 {
     if (h != nullptr)
-    {
         g_live.emplace(h, pszMaker);
-        ++g_nMade;
-    }
     return h;
 }
 
@@ -59,43 +53,32 @@ RELEASER(DeleteObject, (HGDIOBJ hObject), (hObject), hObject)
 RELEASER(DestroyWindow, (HWND hWnd), (hWnd), hWnd)
 RELEASER(UnhookWindowsHookEx, (HHOOK hHook), (hHook), hHook)
 
-// Points this program's import of pszName at pfnCounted; the system's function, or null when it is not imported.
-void* PatchImport(const char* pszName, void* pfnCounted)
-{
-    BYTE* pBase = reinterpret_cast<BYTE*>(::GetModuleHandleA(nullptr));
-    const IMAGE_NT_HEADERS* pNt =
-        reinterpret_cast<const IMAGE_NT_HEADERS*>(pBase + reinterpret_cast<IMAGE_DOS_HEADER*>(pBase)->e_lfanew);
-    DWORD nImports = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
-    for (auto* pDll = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(pBase + nImports); pDll->Name != 0; ++pDll)
-    {
-        auto* pName = reinterpret_cast<IMAGE_THUNK_DATA*>(pBase + pDll->OriginalFirstThunk);
-        auto* pSlot = reinterpret_cast<IMAGE_THUNK_DATA*>(pBase + pDll->FirstThunk);
-        for (; pName->u1.AddressOfData != 0; ++pName, ++pSlot)
-            if (!IMAGE_SNAP_BY_ORDINAL(pName->u1.Ordinal) &&
-                std::strcmp(reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(pBase + pName->u1.AddressOfData)->Name,
-                            pszName) == 0)
-            {
-                DWORD dwProtect = 0;
-                ::VirtualProtect(&pSlot->u1.Function, sizeof(void*), PAGE_READWRITE, &dwProtect);
-                void* pfnSystem = reinterpret_cast<void*>(pSlot->u1.Function);
-                pSlot->u1.Function = reinterpret_cast<ULONG_PTR>(pfnCounted);
-                ::VirtualProtect(&pSlot->u1.Function, sizeof(void*), dwProtect, &dwProtect);
-                return pfnSystem;
-            }
-    }
-    return nullptr;
-}
-
-// Points the import at the stand-in and keeps the system's function; the function's name when it is not imported.
+// Points this program's import of pszName, which the loader bound to the system's function, at pfnCounted and
+// keeps the system's function; the function's name when it is not imported.
 template <typename F>
 const char* Patch(const char* pszName, F* ppfnSystem, F pfnCounted)
 {
-    *ppfnSystem = reinterpret_cast<F>(PatchImport(pszName, reinterpret_cast<void*>(pfnCounted)));
-    return *ppfnSystem == nullptr ? pszName : nullptr;
+    FARPROC pfnSystem = ::GetProcAddress(::GetModuleHandleA("gdi32.dll"), pszName);
+    if (pfnSystem == nullptr)
+        pfnSystem = ::GetProcAddress(::GetModuleHandleA("user32.dll"), pszName);
+    BYTE* pBase = reinterpret_cast<BYTE*>(::GetModuleHandleA(nullptr));
+    auto* pNt = reinterpret_cast<IMAGE_NT_HEADERS*>(pBase + reinterpret_cast<IMAGE_DOS_HEADER*>(pBase)->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& iat = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IAT];
+    auto* ppSlot = reinterpret_cast<FARPROC*>(pBase + iat.VirtualAddress);
+    for (FARPROC* ppEnd = ppSlot + iat.Size / sizeof(FARPROC); pfnSystem != nullptr && ppSlot < ppEnd; ++ppSlot)
+        if (*ppSlot == pfnSystem)
+        {
+            DWORD dwProtect = 0;
+            ::VirtualProtect(ppSlot, sizeof(FARPROC), PAGE_READWRITE, &dwProtect);
+            *ppSlot = reinterpret_cast<FARPROC>(pfnCounted);
+            ::VirtualProtect(ppSlot, sizeof(FARPROC), dwProtect, &dwProtect);
+            *ppfnSystem = reinterpret_cast<F>(pfnSystem);
+            return nullptr;
+        }
+    return pszName;
 }
 #define PATCH(fn) Patch(#fn, &g_pfn##fn, &Counted##fn)
 
-// What is live, counted by maker.
 std::map<std::string, int> LiveByMaker()
 {
     std::map<std::string, int> counts;
@@ -104,97 +87,44 @@ std::map<std::string, int> LiveByMaker()
     return counts;
 }
 
-const UINT WM_RUN_ROUNDS = WM_APP + 1;
-const int ROUNDS = 25;                   // after a first round that loads what is kept
+const int ROUNDS = 25; // after the first
 const int CALCULATIONS_PER_ROUND = 8;
-const char* const TEMPS[] = { "10", "25.5" }; // two results: the places change every time
-
-HWND g_hMain = nullptr;     // the main window
-HWND g_hSettings = nullptr; // the settings dialog the last opening showed
-
-// Runs inside the settings dialog's modal loop: lets it paint, then cancels it.
-void CALLBACK CancelSettings(HWND, UINT, UINT_PTR, DWORD)
-{
-    ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM) -> BOOL {
-        char szClass[16] = "";
-        ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-        if (std::strcmp(szClass, "#32770") == 0 && hWnd != g_hMain && ::IsWindowVisible(hWnd))
-        {
-            g_hSettings = hWnd;
-            ::UpdateWindow(hWnd);
-            ::PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
-        }
-        return TRUE;
-    }, 0);
-}
-
-// The main window, running the rounds inside its modal loop once it is up.
-class CRoundsConverterDlg : public CConverterDlg
-{
-public:
-    std::map<std::string, int> m_before, m_after; // live after the first round, after the last
-    long m_nMadeInRounds = 0;
-    int m_nOpenings = 0; // settings dialogs seen and cancelled
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        BOOL bFocusFirst = CConverterDlg::OnInitDialog();
-        PostMessage(WM_RUN_ROUNDS);
-        return bFocusFirst;
-    }
-
-    BOOL PreTranslateMessage(MSG* pMsg) override
-    {
-        if (pMsg->message != WM_RUN_ROUNDS || pMsg->hwnd != m_hWnd)
-            return CConverterDlg::PreTranslateMessage(pMsg);
-        Round();
-        m_before = LiveByMaker();
-        long nMade = g_nMade;
-        for (int i = 0; i < ROUNDS; ++i)
-            Round();
-        m_nMadeInRounds = g_nMade - nMade;
-        m_after = LiveByMaker();
-        EndDialog(IDCANCEL);
-        return TRUE;
-    }
-
-    // Calculations as Enter makes them, each painted, then the settings dialog opened as Ctrl+O opens it.
-    void Round()
-    {
-        for (int i = 0; i < CALCULATIONS_PER_ROUND; ++i)
-        {
-            ::SetDlgItemTextA(m_hWnd, IDC_EDIT_WATERTEMP, TEMPS[i % 2]);
-            SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CALC, 1), 0);
-            ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        }
-        g_hMain = m_hWnd;
-        g_hSettings = nullptr;
-        UINT_PTR idTimer = ::SetTimer(nullptr, 0, 10, &CancelSettings);
-        SendMessage(WM_COMMAND, MAKEWPARAM(IDC_OPTION, 1), 0);
-        ::KillTimer(nullptr, idTimer);
-        m_nOpenings += g_hSettings != nullptr && !::IsWindow(g_hSettings);
-    }
-};
+const char* const TEMPS[] = {"10", "25.5"}; // two results: the places change every time
 
 TEST(GuiHandlesTest, CalculationsAndSettingsDialogsLeaveNoObjectsBehind)
 {
     for (const char* pszMissing :
-         { PATCH(CreateCompatibleDC), PATCH(GetDC), PATCH(CreateFontIndirectA), PATCH(LoadBitmapA), PATCH(LoadImageA),
-           PATCH(CreateDialogIndirectParamA), PATCH(SetWindowsHookExA), PATCH(DeleteDC), PATCH(ReleaseDC),
-           PATCH(DeleteObject), PATCH(DestroyWindow), PATCH(UnhookWindowsHookEx) })
+         {PATCH(CreateCompatibleDC), PATCH(GetDC), PATCH(CreateFontIndirectA), PATCH(LoadBitmapA), PATCH(LoadImageA),
+          PATCH(CreateDialogIndirectParamA), PATCH(SetWindowsHookExA), PATCH(DeleteDC), PATCH(ReleaseDC),
+          PATCH(DeleteObject), PATCH(DestroyWindow), PATCH(UnhookWindowsHookEx)})
         ASSERT_EQ(pszMissing, nullptr) << "is no longer imported";
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\brenmoor\\Varnok");
-    AfxSetInstanceHandle(::GetModuleHandleA(nullptr)); // the images are linked into this program
-    AfxSetResourceHandle(::GetModuleHandleA(nullptr));
 
-    CRoundsConverterDlg dlg;
-    ASSERT_EQ(dlg.DoModal(), IDCANCEL);
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\brenmoor\\Varnok");
-    EXPECT_EQ(dlg.m_nOpenings, ROUNDS + 1);
-    EXPECT_GE(dlg.m_nMadeInRounds, ROUNDS * (CALCULATIONS_PER_ROUND + 1)) << "a font per paint at least";
-    EXPECT_GT(dlg.m_before["LoadBitmapA"], 0) << "the button faces and the glyphs shown are kept";
-    EXPECT_EQ(dlg.m_after, dlg.m_before);
+    CLiveDialog<CConverterDlg> dlg;
+    std::map<std::string, int> before, after; // live after the first round (which loads what is kept), the last
+    int nOpenings = 0;
+    dlg.Then([&] {
+        // Calculations as Enter makes them, each painted, then the settings dialog opened as Ctrl+O opens it,
+        // painted and cancelled.
+        for (int nRound = 0; nRound <= ROUNDS; ++nRound)
+        {
+            if (nRound == 1)
+                before = LiveByMaker();
+            for (int i = 0; i < CALCULATIONS_PER_ROUND; ++i)
+            {
+                ::SetDlgItemTextA(dlg.m_hWnd, IDC_EDIT_WATERTEMP, TEMPS[i % 2]);
+                dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CALC, 1), 0);
+                ::RedrawWindow(dlg.m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            }
+            auto fnOpenSettings = [&] { dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_OPTION, 1), 0); };
+            nOpenings += AnswerDialogs(dlg.m_hWnd, fnOpenSettings, IDCANCEL);
+        }
+        after = LiveByMaker();
+        dlg.EndDialog(IDCANCEL);
+    });
+    dlg.DoModal();
+    EXPECT_EQ(nOpenings, ROUNDS + 1);
+    EXPECT_GT(before["LoadBitmapA"], 0) << "the button faces and the glyphs shown are kept";
+    EXPECT_EQ(after, before);
 }
 
 } // namespace

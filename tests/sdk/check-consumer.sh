@@ -1,13 +1,8 @@
 #!/bin/sh
-# Builds the client in consumer/ against an installed hali SDK and checks what
-# it prints.
+# Builds the client in consumer/ against an installed hali SDK and checks what it prints:
 #   check-consumer.sh install <cmake> <build tree> <prefix>
-#       installs the build tree into a fresh prefix
-#   check-consumer.sh cmake <cmake> <prefix> <work dir> [<toolchain file> <runner>]
-#       builds with find_package(hali); cross-compiled with a toolchain file,
-#       the program runs through the runner
+#   check-consumer.sh cmake <cmake> <prefix> <work dir> [<toolchain file> <runner of the .exe>]
 #   check-consumer.sh pkg-config <c++ compiler> <prefix> <work dir>
-#       builds with the flags of pkg-config --cflags --libs hali
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 mode=$1 tool=$2
@@ -22,24 +17,16 @@ rm -rf "$work"
 mkdir -p "$work"
 case $mode in
 cmake)
-    if [ $# -ge 6 ]; then
-        "$tool" -S "$here/consumer" -B "$work" -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_TOOLCHAIN_FILE="$5" >/dev/null
-        "$tool" --build "$work"
-        out=$("$6" "$work/hali_consumer.exe")
-    else
-        "$tool" -S "$here/consumer" -B "$work" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
-        "$tool" --build "$work"
-        out=$("$work/hali_consumer")
-    fi ;;
+    "$tool" -S "$here/consumer" -B "$work" -DCMAKE_PREFIX_PATH="$prefix" ${5:+"-DCMAKE_TOOLCHAIN_FILE=$5"} >/dev/null
+    "$tool" --build "$work"
+    # Cross-compiled, the program runs through the runner.
+    out=$(${6:+"$6"} "$work/hali_consumer${6:+.exe}") ;;
 pkg-config)
     export PKG_CONFIG_PATH="$prefix/lib/pkgconfig"
     # pkg-config escapes the spaces of the prefix for a shell to read back.
     eval "set -- $(pkg-config --cflags --libs hali)"
     "$tool" -o "$work/hali_consumer" "$here/consumer/main.cpp" "$@"
     out=$(LD_LIBRARY_PATH="$prefix/lib" "$work/hali_consumer") ;;
-*)
-    echo "unknown mode $mode" >&2
-    exit 2 ;;
 esac
 
 # Carriage returns of a Windows console are not part of the values.
@@ -49,4 +36,3 @@ if [ "$out" != "$expected" ]; then
     printf 'the client printed:\n%s\nexpected:\n%s\n' "$out" "$expected"
     exit 1
 fi
-echo "client prints the density and version of the installed library"

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
 #include <utility>
 
 template <class TDialog>
@@ -24,7 +23,8 @@ public:
         if (::IsWindow(m_hWnd))
             ::PostMessageA(m_hWnd, WM_STEP, 0, 0);
     }
-    HWND Item(int nID) const { return ::GetDlgItem(m_hWnd, nID); } // a control of the live window
+    HWND Item(int nID) const { return ::GetDlgItem(m_hWnd, nID); }
+    std::function<void()> m_fnInit; // runs as the window initialises, before the dialog's own initialisation
 
 protected:
     static const UINT WM_STEP = WM_APP + 0x51;
@@ -32,6 +32,8 @@ protected:
     // The first step is queued behind everything the initialisation queued.
     BOOL OnInitDialog() override
     {
+        if (m_fnInit)
+            m_fnInit();
         BOOL bFocusFirst = TDialog::OnInitDialog();
         ::PostMessageA(m_hWnd, WM_STEP, 0, 0);
         return bFocusFirst;
@@ -53,68 +55,55 @@ private:
     std::function<void()> m_fnStep; // the step still to come
 };
 
-// While it lives, every other dialog of this thread (a prompt, the About box)
-// is answered with Enter, posted when one of its controls takes the focus and
-// so handled by that dialog's own loop once the focus has moved. One still
-// open at the deadline is closed, and Answered() then reports -1.
-class CDialogAnswerer
+// Runs fnOpen, answering every other dialog of this thread it opens (a prompt, the About box, the settings
+// dialog) with nCommand once painted: from a thread timer that the dialog's own loop dispatches, so only once
+// it runs. The dialogs answered, or -1 when one was still open ten seconds on (and then cancelled).
+inline int AnswerDialogs(HWND hWndOwn, const std::function<void()>& fnOpen, WPARAM nCommand = IDOK)
 {
-public:
-    explicit CDialogAnswerer(HWND hWndOwn)
-        : m_hHook(::SetWindowsHookExA(WH_CBT, &OnCbt, nullptr, ::GetCurrentThreadId())),
-          m_nTimer(::SetTimer(nullptr, 0, 10000, &OnDeadline))
+    static struct
     {
-        s = {hWndOwn, nullptr, 0, false};
-    }
-    ~CDialogAnswerer()
-    {
-        ::KillTimer(nullptr, m_nTimer);
-        ::UnhookWindowsHookEx(m_hHook);
-    }
-    static int Answered() { return s.bMissed ? -1 : s.nAnswered; } // dialogs answered so far
-
-private:
-    // The dialog hWnd belongs to, unless it is none or the watched one.
-    static HWND OtherDialog(HWND hWnd)
-    {
-        HWND hWndRoot = ::GetAncestor(hWnd, GA_ROOT);
-        char szClass[16] = "";
-        ::GetClassNameA(hWndRoot, szClass, sizeof szClass);
-        return hWndRoot != s.hWndOwn && std::string(szClass) == "#32770" ? hWndRoot : nullptr;
-    }
-    // Before the focus moves to hWndFocus.
-    static LRESULT CALLBACK OnCbt(int nCode, WPARAM wParam, LPARAM lParam)
-    {
-        HWND hWndFocus = reinterpret_cast<HWND>(wParam);
-        HWND hWndDialog = nCode == HCBT_SETFOCUS ? OtherDialog(hWndFocus) : nullptr;
-        if (hWndDialog != nullptr && hWndDialog != s.hWndLast)
-        {
-            s.hWndLast = hWndDialog;
-            ++s.nAnswered;
-            ::PostMessageA(hWndFocus, WM_KEYDOWN, VK_RETURN, 0x001C0001);
-        }
-        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
-    }
-    // Ten seconds on, from whichever loop is running.
-    static void CALLBACK OnDeadline(HWND, UINT, UINT_PTR, DWORD)
-    {
+        HWND hWndOwn, hWndLast; // the dialog under test, never answered; the dialog answered last
+        WPARAM nCommand;
+        int nAnswered;
+        DWORD nStart;
+        bool bMissed;
+    } s;
+    s = {hWndOwn, nullptr, nCommand, 0, ::GetTickCount(), false};
+    UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) {
         ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM) -> BOOL {
-            if (OtherDialog(hWnd) == hWnd && ::IsWindowVisible(hWnd))
+            if (hWnd == s.hWndOwn || ::GetClassLongA(hWnd, GCW_ATOM) != 32770 || !::IsWindowVisible(hWnd))
+                return TRUE;
+            if (hWnd != s.hWndLast)
+            {
+                s.hWndLast = hWnd;
+                ++s.nAnswered;
+                ::UpdateWindow(hWnd);
+                ::PostMessageA(hWnd, WM_COMMAND, s.nCommand, 0);
+            }
+            else if (::GetTickCount() - s.nStart > 10000)
             {
                 s.bMissed = true;
-                ::PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
+                ::PostMessageA(hWnd, WM_COMMAND, IDCANCEL, 0);
             }
             return TRUE;
         }, 0);
-    }
+    });
+    fnOpen();
+    ::KillTimer(nullptr, nTimer);
+    return s.bMissed ? -1 : s.nAnswered;
+}
 
-    static inline struct
+// The process set up as the program's entry point sets it up: one application object, this module holding the
+// resources; and no settings key left by an earlier run (the main window reads it at start, writes each move).
+struct CProgramProcess : ::testing::Environment
+{
+    void SetUp() override
     {
-        HWND hWndOwn;  // the dialog under test, never answered
-        HWND hWndLast; // the dialog answered last
-        int nAnswered;
-        bool bMissed;  // a dialog was still open at the deadline
-    } s;
-    HHOOK m_hHook;     // CBT hook of this thread
-    UINT_PTR m_nTimer; // the deadline
+        AfxSetInstanceHandle(::GetModuleHandleA(nullptr));
+        AfxSetResourceHandle(::GetModuleHandleA(nullptr));
+        TearDown();
+    }
+    void TearDown() override { ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\brenmoor\\Varnok"); }
 };
+inline CWinApp theApp;
+inline const auto* const g_pProgramProcess = ::testing::AddGlobalTestEnvironment(new CProgramProcess);

@@ -5,26 +5,23 @@
 
 namespace {
 
-const int EDIT_WATER_TEMP = 1002;
-const int CALC = 1005;
-
+// A class of its own that takes the settings button's click away from the main window.
 class CLiveConverterDlg : public CLiveDialog<CConverterDlg>
 {
 public:
     using CConverterDlg::m_bBlankDisplay;
     using CConverterDlg::m_nPosX;
     using CConverterDlg::m_nPosY;
-    bool m_bSystemMenu = false; // give the window a system menu before it initialises
+    int m_nOptionTaken = 0;
 
 protected:
-    BOOL OnInitDialog() override
-    {
-        // As where the platform gives caption-less windows a system menu.
-        if (m_bSystemMenu)
-            ::SetWindowLongA(m_hWnd, GWL_STYLE, ::GetWindowLongA(m_hWnd, GWL_STYLE) | WS_SYSMENU);
-        return CLiveDialog<CConverterDlg>::OnInitDialog();
-    }
+    void OnTakeOption() { ++m_nOptionTaken; }
+    DECLARE_MESSAGE_MAP()
 };
+
+BEGIN_MESSAGE_MAP(CLiveConverterDlg, CLiveDialog<CConverterDlg>)
+    ON_BN_CLICKED(IDC_OPTION, OnTakeOption) // void OnTakeOption()
+END_MESSAGE_MAP()
 
 const struct
 {
@@ -32,18 +29,21 @@ const struct
     int nID, nCode;
     bool bFromControl, bCalculates, bFocusesEdit; // a calculation ends in the edit too
 } ROUTES[] = {
-    {"click of Calc", CALC, BN_CLICKED, true, true, true},
-    {"Enter, from the accelerator", CALC, 1, false, true, true},
-    {"Calc gains the focus (BS_NOTIFY)", CALC, BN_SETFOCUS, true, false, false},
-    {"Calc loses the focus (BS_NOTIFY)", CALC, BN_KILLFOCUS, true, false, false},
-    {"Calc double-clicked (BS_NOTIFY)", CALC, BN_DOUBLECLICKED, true, false, false},
-    {"Ctrl+E, from the accelerator", EDIT_WATER_TEMP, 1, false, false, true},
-    {"the edit's own change", EDIT_WATER_TEMP, EN_CHANGE, true, false, false},
+    {"click of Calc", IDC_CALC, BN_CLICKED, true, true, true},
+    {"Enter, from the accelerator", IDC_CALC, 1, false, true, true},
+    {"Calc gains the focus (BS_NOTIFY)", IDC_CALC, BN_SETFOCUS, true, false, false},
+    {"Calc double-clicked (BS_NOTIFY)", IDC_CALC, BN_DOUBLECLICKED, true, false, false},
+    {"Ctrl+E, from the accelerator", IDC_EDIT_WATERTEMP, 1, false, false, true},
+    {"the edit's own change", IDC_EDIT_WATERTEMP, EN_CHANGE, true, false, false},
 };
 
-TEST(MainWindow, OnlyClicksAndCommandsReachTheHandlers)
+TEST(MainWindow, RoutesClicksCommandsMovesAndAboutCommands)
 {
     CLiveConverterDlg dlg;
+    // A system menu, as where the platform gives caption-less windows one.
+    dlg.m_fnInit = [&] {
+        ::SetWindowLongA(dlg.m_hWnd, GWL_STYLE, ::GetWindowLongA(dlg.m_hWnd, GWL_STYLE) | WS_SYSMENU);
+    };
     dlg.Then([&] {
         for (const auto& row : ROUTES)
         {
@@ -52,68 +52,31 @@ TEST(MainWindow, OnlyClicksAndCommandsReachTheHandlers)
             HWND hWndFrom = row.bFromControl ? dlg.Item(row.nID) : nullptr;
             dlg.SendMessage(WM_COMMAND, MAKEWPARAM(row.nID, row.nCode), reinterpret_cast<LPARAM>(hWndFrom));
             EXPECT_EQ(dlg.m_bBlankDisplay == 0, row.bCalculates) << row.pszName;
-            EXPECT_EQ(::GetFocus() == dlg.Item(EDIT_WATER_TEMP), row.bFocusesEdit) << row.pszName;
+            EXPECT_EQ(::GetFocus() == dlg.Item(IDC_EDIT_WATERTEMP), row.bFocusesEdit) << row.pszName;
         }
-        // Signed: a window left of and above the screen.
-        dlg.SendMessage(WM_MOVE, 0, MAKELPARAM(-20, -30));
+        EXPECT_EQ(AnswerDialogs(dlg.m_hWnd, [&] { ::SendMessageA(dlg.Item(IDC_OPTION), BM_CLICK, 0, 0); }), 0)
+            << "the derived map is searched first";
+        EXPECT_EQ(dlg.m_nOptionTaken, 1);
+        dlg.SendMessage(WM_MOVE, 0, MAKELPARAM(-20, -30)); // left of and above the screen
         EXPECT_EQ(dlg.m_nPosX, -20);
         EXPECT_EQ(dlg.m_nPosY, -30);
+
+        // The About entry comes last in the system menu, after a separator.
+        char szAbout[256] = "", szItem[256] = "";
+        ::LoadStringA(::GetModuleHandleA(nullptr), IDS_ABOUTBOX, szAbout, sizeof szAbout);
+        HMENU hMenu = ::GetSystemMenu(dlg.m_hWnd, FALSE);
+        UINT nLast = static_cast<UINT>(::GetMenuItemCount(hMenu) - 1);
+        EXPECT_NE(::GetMenuState(hMenu, nLast - 1, MF_BYPOSITION) & MF_SEPARATOR, 0u);
+        EXPECT_EQ(::GetMenuItemID(hMenu, static_cast<int>(nLast)), 0x10u);
+        ::GetMenuStringA(hMenu, nLast, szItem, sizeof szItem, MF_BYPOSITION);
+        EXPECT_STREQ(szItem, szAbout);
+        for (UINT nCommand : {0x0Fu, 0x10u, 0x1Fu, 0x20u})
+            EXPECT_EQ(AnswerDialogs(dlg.m_hWnd, [&] { dlg.SendMessage(WM_SYSCOMMAND, nCommand, 0); }),
+                      nCommand >> 4 == 1 ? 1 : 0)
+                << std::hex << nCommand;
         dlg.EndDialog(IDCANCEL);
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-}
-
-// A class of its own that takes Calc's click away from the main window.
-class CCalcTakenDlg : public CLiveConverterDlg
-{
-public:
-    int m_nTaken = 0; // clicks of Calc this class took
-
-protected:
-    void OnTakeCalc() { ++m_nTaken; }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CCalcTakenDlg, CLiveConverterDlg)
-    ON_BN_CLICKED(CALC, OnTakeCalc) // void OnTakeCalc()
-END_MESSAGE_MAP()
-
-TEST(MainWindow, TheDerivedMapIsSearchedBeforeItsBase)
-{
-    CCalcTakenDlg dlg;
-    dlg.Then([&] {
-        ::SendMessageA(dlg.Item(CALC), BM_CLICK, 0, 0);
-        EXPECT_EQ(dlg.m_nTaken, 1);
-        EXPECT_EQ(dlg.m_bBlankDisplay, 1) << "the main window's own handler ran too";
-        dlg.EndDialog(IDCANCEL);
-    });
-    dlg.DoModal();
-}
-
-TEST(MainWindow, SystemCommands0x10To0x1FOpenTheAboutBoxFromTheMenusLastEntry)
-{
-    CLiveConverterDlg dlg;
-    dlg.m_bSystemMenu = true;
-    dlg.Then([&] {
-        char szAbout[256] = "", szItem[256] = "";
-        ASSERT_GT(::LoadStringA(::GetModuleHandleA(nullptr), 101, szAbout, sizeof szAbout), 0);
-        HMENU hMenu = ::GetSystemMenu(dlg.m_hWnd, FALSE);
-        int nLast = ::GetMenuItemCount(hMenu) - 1;
-        ASSERT_GE(nLast, 1);
-        EXPECT_NE(::GetMenuState(hMenu, static_cast<UINT>(nLast - 1), MF_BYPOSITION) & MF_SEPARATOR, 0u);
-        EXPECT_EQ(::GetMenuItemID(hMenu, nLast), 0x10u);
-        ::GetMenuStringA(hMenu, static_cast<UINT>(nLast), szItem, sizeof szItem, MF_BYPOSITION);
-        EXPECT_STREQ(szItem, szAbout);
-
-        for (UINT nCommand : {0x0Fu, 0x10u, 0x1Fu, 0x20u})
-        {
-            CDialogAnswerer about(dlg.m_hWnd);
-            dlg.SendMessage(WM_SYSCOMMAND, nCommand, 0); // returns once the box has ended
-            EXPECT_EQ(about.Answered(), nCommand >> 4 == 1 ? 1 : 0) << std::hex << nCommand;
-        }
-        dlg.EndDialog(IDCANCEL);
-    });
-    dlg.DoModal();
 }
 
 } // namespace

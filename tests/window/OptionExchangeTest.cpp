@@ -2,10 +2,15 @@
 // the platform's prompt and keeps the dialog open; a long text is read whole.
 #include "LiveDialog.h"
 #include "OptionDlg.h"
+#include "resource.h"
+
+#include <string>
 
 namespace {
 
-const int EDIT_SALINITY = 1000, EDIT_DEPTH = 1002, EDIT_BASE_GRAVITY = 1004, EDIT_BASE_TEMP = 1006;
+// In the order of the exchange, the refused text second.
+const std::pair<int, const char*> TEXTS[] = {
+    {IDC_EDIT_BASE_TEMP, "20"}, {IDC_EDIT_BASE_GRAVITY, "1.0x"}, {IDC_EDIT_DEPTH, "7"}, {IDC_EDIT_SALINITY, "33"}};
 
 class CLiveOptionDlg : public CLiveDialog<COptionDlg>
 {
@@ -14,31 +19,22 @@ public:
     using COptionDlg::m_dEditBaseTemp;
     using COptionDlg::m_dEditDepth;
     using COptionDlg::m_dEditSalinity;
-
-    void Fill(int nID, const std::string& text) { ::SetDlgItemTextA(m_hWnd, nID, text.c_str()); }
 };
 
 TEST(OptionExchange, ARefusedTextKeepsTheDialogOpenAndALongTextIsReadWhole)
 {
     CLiveOptionDlg dlg;
     dlg.SetBaseTemp(1.0);
-    dlg.SetBaseGravity(2.0);
     dlg.SetWaterDepth(3.0);
     dlg.SetSalinity(4.0);
     bool bStillOpen = false;
     dlg.Then([&] {
-        dlg.Fill(EDIT_BASE_TEMP, "20");
-        dlg.Fill(EDIT_BASE_GRAVITY, "1.0x");
-        dlg.Fill(EDIT_DEPTH, "7");
-        dlg.Fill(EDIT_SALINITY, "33");
-        {
-            CDialogAnswerer prompt(dlg.m_hWnd);
-            dlg.OnOK();
-            EXPECT_EQ(prompt.Answered(), 1) << "one prompt, answered once it had the focus";
-        }
-        EXPECT_EQ(::GetFocus(), dlg.Item(EDIT_BASE_GRAVITY));
+        for (const auto& [nID, pszText] : TEXTS)
+            ::SetDlgItemTextA(dlg.m_hWnd, nID, pszText);
+        EXPECT_EQ(AnswerDialogs(dlg.m_hWnd, [&] { dlg.OnOK(); }), 1);
+        EXPECT_EQ(::GetFocus(), dlg.Item(IDC_EDIT_BASE_GRAVITY));
         DWORD nStart = 1, nEnd = 0;
-        ::SendMessageA(dlg.Item(EDIT_BASE_GRAVITY), EM_GETSEL, reinterpret_cast<WPARAM>(&nStart),
+        ::SendMessageA(dlg.Item(IDC_EDIT_BASE_GRAVITY), EM_GETSEL, reinterpret_cast<WPARAM>(&nStart),
                        reinterpret_cast<LPARAM>(&nEnd));
         EXPECT_EQ(nStart, 0u);
         EXPECT_EQ(nEnd, 4u) << "the refused text is selected whole";
@@ -49,10 +45,8 @@ TEST(OptionExchange, ARefusedTextKeepsTheDialogOpenAndALongTextIsReadWhole)
 
         dlg.Then([&] { // reached only while the dialog still runs
             bStillOpen = true;
-            dlg.Fill(EDIT_BASE_GRAVITY, std::string(5000, '0') + "1.5");
-            CDialogAnswerer prompt(dlg.m_hWnd);
-            dlg.OnOK();
-            EXPECT_EQ(prompt.Answered(), 0);
+            ::SetDlgItemTextA(dlg.m_hWnd, IDC_EDIT_BASE_GRAVITY, (std::string(5000, '0') + "1.5").c_str());
+            EXPECT_EQ(AnswerDialogs(dlg.m_hWnd, [&] { dlg.OnOK(); }), 0);
         });
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);
