@@ -3,7 +3,8 @@ from the display's pixels, the window's shape and place, and which ways of closi
 keep what."""
 import unittest
 
-from varnok_harness import MAIN_SIZE, VarnokTestCase, registry, screenshot, stored_dword, stored_text
+from varnok_harness import (MAIN_SIZE, VarnokTestCase, move_pointer, registry, screenshot, stored_dword, stored_text,
+                            xdotool)
 
 YELLOW = (255, 255, 0)
 
@@ -32,7 +33,11 @@ class Closing(VarnokTestCase):
         app = self.start()
         self.assertEqual(app.snap.controls[1009].check, 0)
         left, top = app.snap.origin
-        app.drag(left + 114, top + 8, -150, -120)
+        move_pointer(left + 114, top + 8)
+        xdotool("mousedown", "1")
+        for i in range(1, 9):
+            move_pointer(left + 114 - 150 * i // 8, top + 8 - 120 * i // 8)
+        xdotool("mouseup", "1")
         app.keys("ctrl+p")  # handled after the drag's last move
         app.wait_check(1, "Ctrl+P to tick the box")
         moved = app.snapshot().origin

@@ -1,8 +1,8 @@
 """The settings dialog, opened from the main window and used as a person does."""
 import unittest
 
-from varnok_harness import (MAIN_SIZE, OPTIONS_SIZE, VarnokTestCase, registry, stored_dword, stored_text,
-                            wait_until)
+from varnok_harness import (MAIN_SIZE, OPTIONS_SIZE, TITLE, VarnokTestCase, probe, registry, stored_dword,
+                            stored_text, wait_until)
 
 SALINITY, DEPTH, BASE_GRAVITY, BASE_TEMP = 1000, 1002, 1004, 1006
 EXCHANGE_ORDER = (BASE_TEMP, BASE_GRAVITY, DEPTH, SALINITY)
@@ -11,11 +11,12 @@ EXCHANGE_ORDER = (BASE_TEMP, BASE_GRAVITY, DEPTH, SALINITY)
 class Settings(VarnokTestCase):
     def open(self, action):
         action()
-        return self.app.wait_options()
+        dialog = wait_until(self.app.options, "the settings dialog")
+        self.app.wait_focus_in(dialog, "the settings dialog to take the focus")
+        return dialog
 
     def close(self, action):
-        """Closes the dialog; returns once the main window's handler has finished,
-        which gives the focus back to the water-temperature edit as its last step."""
+        """Returns once the main window's handler has given the focus back to the edit as its last step."""
         action()
         self.app.wait_focus(1002, what="the focus back in the water-temperature edit")
 
@@ -23,8 +24,8 @@ class Settings(VarnokTestCase):
         return [dialog.controls[cid].text for cid in EXCHANGE_ORDER]
 
     def box(self, cid, right_limit=None):
-        """A painted value's box relative to the window, widened up to right_limit
-        (the next label's box), since the text may run past its own box."""
+        """A painted value's box relative to the window, widened up to the next label's box (the text may run
+        past its own)."""
         snap = self.app.snap
         l, t, r, b = snap.controls[cid].rect
         if right_limit is not None:
@@ -32,7 +33,7 @@ class Settings(VarnokTestCase):
         return (l - snap.rect[0], t - snap.rect[1], r - snap.rect[0], b - snap.rect[1])
 
     def test_cancelled_refused_and_confirmed_settings(self):
-        app = self.start(posx=stored_dword(120), posy=stored_dword(90))
+        app = self.start(posx=("REG_DWORD", "120"), posy=("REG_DWORD", "90"))
         self.assertEqual(app.snap.rect, (120, 90, 120 + MAIN_SIZE[0], 90 + MAIN_SIZE[1]))
         base_boxes = (self.box(1020, right_limit=1018), self.box(1021))
         self.calculate("26", "1.02339")
@@ -95,7 +96,7 @@ class Settings(VarnokTestCase):
         self.calculate("26", "1.02338")  # 1000 m deep
 
         # Moved partly above and left of the screen: the dialog comes down only as far as needed.
-        app.move(-40, -30)
+        probe("move", TITLE, -40, -30)
         wait_until(lambda: [registry()[name] for name in ("posx", "posy")] == [stored_dword(-40), stored_dword(-30)],
                    "the new position stored")
         dialog = self.open(lambda: app.keys("ctrl+o"))
