@@ -13,7 +13,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -67,8 +66,7 @@ void PrintWindow(HWND hWnd, int nDepth)
     std::printf("])");
 }
 
-// The visible windows of the main window's thread that it owns, directly or through another owned window,
-// with the number of owners up to it.
+// Each visible window that the main window owns, directly or through another owned one, with its depth.
 BOOL CALLBACK PrintOwned(HWND hWnd, LPARAM lParam)
 {
     HWND hWndMain = reinterpret_cast<HWND>(lParam);
@@ -112,30 +110,31 @@ void Look(HWND hWndMain)
     std::printf("))\n");
 }
 
-void RegDump()
+int RegDump()
 {
     HKEY hKey;
     if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\brenmoor\\Varnok", 0, KEY_READ, &hKey) != ERROR_SUCCESS)
     {
         std::printf("None\n");
-        return;
+        return 0;
     }
-    std::vector<unsigned char> data(1 << 16);
+    static unsigned char data[1 << 16];
     std::printf("{");
     for (DWORD i = 0;; ++i)
     {
         char name[256];
         DWORD nName = sizeof(name);
         DWORD type = 0;
-        DWORD nData = static_cast<DWORD>(data.size());
-        if (::RegEnumValueA(hKey, i, name, &nName, nullptr, &type, data.data(), &nData) != ERROR_SUCCESS)
+        DWORD nData = sizeof(data);
+        if (::RegEnumValueA(hKey, i, name, &nName, nullptr, &type, data, &nData) != ERROR_SUCCESS)
             break;
         std::printf("'%s': (%lu, ", name, static_cast<unsigned long>(type));
-        PrintBytes(data.data(), nData);
+        PrintBytes(data, nData);
         std::printf("), ");
     }
     std::printf("}\n");
     ::RegCloseKey(hKey);
+    return 0;
 }
 
 } // namespace
@@ -144,10 +143,7 @@ int main(int argc, char** argv)
 {
     std::string command = argc > 1 ? argv[1] : "";
     if (command == "reg-dump")
-    {
-        RegDump();
-        return 0;
-    }
+        return RegDump();
     HWND hWnd = argc > 2 ? ::FindWindowA(nullptr, argv[2]) : nullptr;
     if (command == "look" && hWnd == nullptr)
         std::printf("None\n");

@@ -1,9 +1,6 @@
-"""The About box, reached through the main window's system commands, on settings stored
-with the wrong type or size; and text that is no number when calculating and when closing.
-
-The main window has no caption and no WS_SYSMENU style, so nothing on the screen
-leads to the About entry; the command is posted to the window from outside, as
-the task bar's window menu would send it."""
+"""The About box, reached through the main window's system commands, on settings stored with the wrong type or
+size; and text that is no number when calculating and when closing. Nothing on the captionless main window leads
+to the About entry: the command is posted from outside, as the task bar's window menu would send it."""
 import unittest
 
 from varnok_harness import TITLE, VarnokTestCase, probe, registry, stored_dword, stored_text, wait_until
@@ -48,7 +45,7 @@ class AboutBox(VarnokTestCase):
         self.assertEqual(len(uncovered), 4, "the About box leaves the main window's controls free")
         for x, y in uncovered:
             app.click(x, y)
-        app.type("5")
+        app.keys("5")
         app.keys("ctrl+p", "ctrl+o", "Escape")  # Escape is handled after everything before it
         app.wait_focus(1002, what="the focus back in the water-temperature edit")
         self.assertEqual(app.owned(), [])

@@ -1,6 +1,5 @@
-"""Drives the real Varnok.exe under Wine as a person would: X key presses and
-clicks through xdotool, the screen read back as pixels, the windows, their
-controls and the registry key looked at from outside through probe.exe."""
+"""Drives the real Varnok.exe under Wine as a person would: X key presses and clicks through xdotool, the screen
+read back as pixels, the windows, their controls and the registry key looked at from outside through probe.exe."""
 import ast
 import collections
 import io
@@ -20,7 +19,6 @@ PLACE_IDS = range(1023, 1030)  # left to right
 MAIN_SIZE = (228, 172)
 OPTIONS_SIZE = (209, 172)  # the settings dialog, fitted to its background
 PROMPT = "数値を入力してください。".encode("cp932")  # the data exchange's request for a number
-REG_SZ, REG_DWORD = 1, 4
 
 GLYPH_FILES = dict({str(d): "digit_%d.bmp" % d for d in range(10)},
                    **{".": "glyph_point.bmp", " ": "glyph_blank.bmp", "E": "glyph_e.bmp", "-": "glyph_minus.bmp"})
@@ -29,14 +27,14 @@ GLYPHS = {name: Image.open(os.path.join(os.environ["VARNOK_IMAGES"], file)).conv
 
 
 def wait_until(condition, what, timeout=DEADLINE):
-    """Polls condition() until it returns something true; that value."""
+    """Polls condition() until it returns something true; that value. what may be a function of the last look."""
     end = time.monotonic() + timeout
     while True:
         value = condition()
         if value:
             return value
         if time.monotonic() > end:
-            raise AssertionError("timed out waiting for " + what)
+            raise AssertionError("timed out waiting for " + (what() if callable(what) else what))
         time.sleep(0.05)
 
 
@@ -53,21 +51,26 @@ def probe(*args):
 
 
 def registry():
-    """The settings key: None when it does not exist, else {name: (type, bytes)}."""
     return probe("reg-dump")
 
 
 def stored_text(text):
     """A text value as the program stores it: with its terminating zero."""
-    return (REG_SZ, text.encode("ascii") + b"\0")
+    return (1, text.encode("ascii") + b"\0")  # REG_SZ
 
 
 def stored_dword(value):
-    return (REG_DWORD, (value & 0xFFFFFFFF).to_bytes(4, "little"))
+    return (4, (value & 0xFFFFFFFF).to_bytes(4, "little"))  # REG_DWORD
 
 
 def screenshot():
     return Image.open(io.BytesIO(run("import", "-window", "root", "png:-"))).convert("RGB")
+
+
+def crops(*rects):
+    """The pixels in each rect of the screen, all from one picture of it."""
+    image = screenshot()
+    return tuple(image.crop(r).tobytes() for r in rects)
 
 
 def xdotool(*args):
@@ -120,7 +123,6 @@ class Varnok:
         return self.look()[1]
 
     def has_focus(self, cid, window=None):
-        """Whether control cid of the main window (or of window) holds the keyboard focus."""
         return self.look()[2] == (cid, window.rect if window else None)
 
     def wait_focus(self, cid, window=None, what=None):
@@ -129,14 +131,10 @@ class Varnok:
     def wait_focus_in(self, window, what):
         wait_until(lambda: (self.look()[2] or (0, None))[1] == window.rect, what)
 
-    def check(self):
-        return self.snapshot().controls[1009].check
-
     def wait_check(self, value, what):
-        wait_until(lambda: self.check() == value, what)
+        wait_until(lambda: self.snapshot().controls[1009].check == value, what)
 
     def options(self):
-        """The settings dialog while it is open, else None."""
         return next((w for w in self.owned() if w.depth == 1 and w.size == OPTIONS_SIZE), None)
 
     def prompt(self):
@@ -159,16 +157,11 @@ class Varnok:
         for key in keys:
             xdotool("key", "--clearmodifiers", key)
 
-    def type(self, text):
-        xdotool("windowfocus", "--sync", self.xid)
-        xdotool("type", "--delay", "30", "--", text)
-
     def click(self, x, y):
         move_pointer(x, y)
         xdotool("click", "1")
 
     def press(self, cid, window=None):
-        """Clicks a button of the main window, or of window."""
         self.click(*(window or self.snapshot()).controls[cid].centre)
 
     def fill(self, cid, text, window=None):
@@ -177,40 +170,23 @@ class Varnok:
             self.press(cid, window)
             self.wait_focus(cid, window, "the focus in edit %d" % cid)
         self.keys("End", "shift+Home", "BackSpace")
-        if text:
-            self.type(text)
+        xdotool("type", "--delay", "30", "--", text)
         wait_until(lambda: (window and self.options() or self.snapshot()).controls[cid].text == text.encode(),
                    "edit %d to hold %r" % (cid, text))
 
-    def crops(self, *rects):
-        """The pixels in each rect, given relative to the main window's corner, all
-        from one picture of the screen."""
-        left, top = self.snap.origin
-        image = screenshot()
-        return tuple(image.crop((left + r[0], top + r[1], left + r[2], top + r[3])).tobytes() for r in rects)
-
     def wait_display(self, expected):
         """Waits until the seven places show expected, left to right ('?' where no glyph matches)."""
-        seen = []
+        shown = [None]
 
-        def display():
-            cells = self.crops(*[(c.rect[0] - self.snap.rect[0], c.rect[1] - self.snap.rect[1],
-                                  c.rect[0] - self.snap.rect[0] + 27, c.rect[1] - self.snap.rect[1] + 45)
-                                 for c in (self.snap.controls[p] for p in PLACE_IDS)])
-            seen.append("".join(next((name for name, data in GLYPHS.items() if data == cell), "?")
-                                for cell in cells))
-            return seen[-1] == expected
+        def shows_expected():
+            cells = crops(*[r[:2] + (r[0] + 27, r[1] + 45) for r in (self.snap.controls[p].rect for p in PLACE_IDS)])
+            shown[0] = "".join(next((name for name, data in GLYPHS.items() if data == c), "?") for c in cells)
+            return shown[0] == expected
 
-        try:
-            wait_until(display, "the display")
-        except AssertionError:
-            raise AssertionError("the display shows %r, expected %r" % (seen[-1], expected))
+        wait_until(shows_expected, lambda: "the display to show %r, not %r" % (expected, shown[0]))
 
     def wait_exit(self):
-        try:
-            self.proc.wait(timeout=DEADLINE)
-        except subprocess.TimeoutExpired:
-            raise AssertionError("the program did not end")
+        wait_until(lambda: self.proc.poll() is not None, "the program to end")
 
     def kill(self):
         if self.proc.poll() is None:
@@ -240,14 +216,12 @@ class VarnokTestCase(unittest.TestCase):
         return self.app
 
     def end(self, action):
-        """Ends the program by action and waits until it has gone."""
         action()
         self.app.wait_exit()
         self.app.kill()
         self.app = None
 
     def calculate(self, temperature, expected):
-        """Enters a water temperature, presses Enter and waits for the display."""
         self.app.fill(1002, temperature)
         self.app.keys("Return")
         self.app.wait_display(expected)
