@@ -30,9 +30,16 @@ wine_prefix_start() {
   export WINEPREFIX="$1"
   . "$WINE_SCRIPTS/wine-env.sh"
   mkdir -p "$WINEPREFIX"
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    # Making a prefix leaves a second service manager running, and RPC never
+    # starts: every desktop made later waits ten seconds for it. The prefix
+    # is used afresh once made.
+    wineboot -i >/dev/null 2>&1
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w
+  fi
   wineserver -f -p >/dev/null 2>&1 &
   WINESERVER_PID=$!
-  [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /t REG_SZ /d 'Ume P Gothic' /f >/dev/null 2>&1
 }
 
