@@ -125,7 +125,9 @@ void CConverterDlg::PlaceWindow()
 {
     CRect rcWindow;
     GetWindowRect(rcWindow);
-    MoveOnScreen(rcWindow, [this](int w, int h, int cx, int cy) { return PlaceMainWindow(m_nPosX, m_nPosY, w, h, cx, cy); });
+    MoveOnScreen(rcWindow, [this](int w, int h, int cx, int cy) {
+        return PlaceMainWindow(m_nPosX, m_nPosY, w, h, cx, cy);
+    });
 }
 
 void CConverterDlg::OnSysCommand(UINT nID, LPARAM)

@@ -21,14 +21,11 @@ ENTRY = UNINSTALL_KEYS + "\\Varnok " + VERSION
 VENDOR = r"HKLM\Software\brenmoor"
 SETTINGS = r"HKCU\Software\brenmoor\Varnok"
 INSTALLED_FILES = ["README.txt", "Uninstall.exe", "Varnok.exe", "hali.dll"]
-# Shortcuts must not turn into menu entries of the machine running the tests.
-WINE_ENV = dict(os.environ, LANG="ja_JP.UTF-8", LC_ALL="ja_JP.UTF-8", WINEDEBUG="-all",
-                WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d")
+WINE_RUN = os.environ["VARNOK_WINE_RUN"]
 
 
 def wine(*args, out=subprocess.DEVNULL):
-    return subprocess.run(["wine"] + list(args), env=WINE_ENV, stdout=out, stderr=subprocess.DEVNULL,
-                          timeout=DEADLINE)
+    return subprocess.run([WINE_RUN] + list(args), stdout=out, stderr=subprocess.DEVNULL, timeout=DEADLINE)
 
 
 def wine_command_line(line):
@@ -71,8 +68,8 @@ def drive_tree():
 
 def run_and_close(folder):
     """Starts the program and closes its window as log-off does (WM_CLOSE), which makes it save its settings."""
-    program = subprocess.Popen(["wine", os.path.join(folder, "Varnok.exe")], cwd=tempfile.gettempdir(),
-                               env=WINE_ENV, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    program = subprocess.Popen([WINE_RUN, os.path.join(folder, "Varnok.exe")], cwd=tempfile.gettempdir(),
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         # Wine gives the window the process id of the program it started.
         search = ["xdotool", "search", "--onlyvisible", "--pid", str(program.pid), "--name", "^Tervane$"]
