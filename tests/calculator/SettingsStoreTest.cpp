@@ -1,18 +1,54 @@
 // The calculator's settings in their key: what each stored value loads as,
 // whatever its size, and the texts and numbers that saving writes.
 #include "SettingsStore.h"
-#include "MemorySettingsKey.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <string>
 
 namespace
 {
-typedef CMemorySettingsKey Key;
+// A settings key held in memory, as the registry would hold it; touching a value outside Open and Close fails.
+class Key : public CSettingsKey
+{
+public:
+    BOOL Open() override { return m_bOpen = !m_bFailOpen; }
+    void Close() override { m_bOpen = false; }
+    BOOL QueryValue(const char* pszName, void* pData, unsigned long* pcbData) override
+    {
+        EXPECT_TRUE(m_bOpen) << pszName << " read while the key is closed";
+        auto it = m_values.find(pszName);
+        if (it == m_values.end())
+            return FALSE;
+        const unsigned long cbCapacity = *pcbData;
+        *pcbData = static_cast<unsigned long>(it->second.size());
+        if (*pcbData > cbCapacity)
+            return FALSE; // like ERROR_MORE_DATA, with the size needed
+        std::memcpy(pData, it->second.data(), *pcbData);
+        if (m_nFillUnused >= 0) // the registry promises nothing about the rest of the buffer
+            std::memset(static_cast<char*>(pData) + *pcbData, m_nFillUnused, cbCapacity - *pcbData);
+        return TRUE;
+    }
+    void SetText(const char* pszName, const char* pszText) override
+    {
+        EXPECT_TRUE(m_bOpen) << pszName << " written while the key is closed";
+        m_values[pszName] = std::string(pszText, std::strlen(pszText) + 1);
+    }
+    void SetDword(const char* pszName, unsigned long dwValue) override
+    {
+        EXPECT_TRUE(m_bOpen) << pszName << " written while the key is closed";
+        m_values[pszName] = {char(dwValue), char(dwValue >> 8), char(dwValue >> 16), char(dwValue >> 24)};
+    }
+
+    std::map<std::string, std::string> m_values; // the bytes of each value; the store never sees their types
+    bool m_bFailOpen = false;
+    int m_nFillUnused = -1; // byte a query leaves in the buffer beyond the value; -1 leaves it alone
+    bool m_bOpen = false;
+};
 
 const char* const kNames[] = {"baseTemperature", "baseGravity", "depth", "density", "potential", "posx", "posy"};
 const double kDefaults[] = {24.0, 1.024, 1.0, 35.0, 1, -5000, -5000};
@@ -42,6 +78,7 @@ const struct
     std::string bytes;
     int nFill; // what the query leaves beyond the value, or -1
     double dLoaded;
+    bool bFailOpen = false;
 } kLoadRows[] = {
     {"baseTemperature", std::string("25.500000\0", 10), -1, 25.5},
     {"baseGravity", std::string("1.024568\0", 9), -1, 1.024568},
@@ -57,6 +94,7 @@ const struct
     {"posx", Dword(std::uint32_t(-40)), -1, -40},
     {"posy", Dword(std::uint32_t(INT_MIN)), -1, INT_MIN},
     {"posx", std::string("1234\0", 5), -1, -5000}, // too large
+    {"depth", std::string("12.5\0", 5), -1, 1.0, true}, // a key that will not open gives the defaults
 };
 }
 
@@ -66,6 +104,7 @@ TEST(SettingsStore, EachStoredValueLoadsIntoItsFieldAlone)
     {
         Key key;
         key.m_nFillUnused = row.nFill;
+        key.m_bFailOpen = row.bFailOpen;
         key.m_values[row.pszName] = row.bytes;
         CConverterSettings s = kScrambled;
         CSettingsStore(key).Load(s);
@@ -107,20 +146,10 @@ TEST(SettingsStore, SavesSixDecimalTextsAFlagAndTheSignedPosition)
         for (int i = 0; i < 4; ++i)
             expected[kNames[i]] = std::string(row.pszTexts[i]) + '\0';
         EXPECT_EQ(key.m_values, expected);
+        key.m_values.clear();
+        key.m_bFailOpen = true; // nothing is written to a key that will not open
+        CSettingsStore(key).SaveSettings(row.s);
+        CSettingsStore(key).SavePosition(row.s.nPosX, row.s.nPosY);
+        EXPECT_TRUE(key.m_values.empty());
     }
-}
-
-TEST(SettingsStore, KeyThatWillNotOpenGivesDefaultsAndTakesNothing)
-{
-    Key key;
-    key.m_bFailOpen = true;
-    key.m_values["depth"] = std::string("12.5\0", 5);
-    CSettingsStore store(key);
-    CConverterSettings s = kScrambled;
-    store.Load(s);
-    for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(Field(s, i), kDefaults[i]) << kNames[i];
-    store.SaveSettings(kScrambled);
-    store.SavePosition(1, 2);
-    EXPECT_EQ(key.m_values.size(), 1u);
 }

@@ -2,9 +2,9 @@
 // controls and texts, and its registry key; prints what it finds as one Python literal, texts as bytes.
 // Keys and clicks never come from here: the journeys type and click through X.
 //
-//   probe look <title>   None without such a window, else (main or None while hidden, [owned], focus): a window is
-//                        (rect, title, owners up to the main window, [(id, rect, check, text) of each control]);
-//                        focus is (control id or 0, rect of its top-level window or None for the main window)
+//   probe look <title>   None without such a window, else ([windows], focus): each visible window that is the main
+//                        window (depth 0) or owned by it, as (rect, title, owner depth, [(id, rect, check, text) of
+//                        each control]); focus is (control id or 0, rect of its top-level window or None for the main)
 //   probe post <title> <msg> <wparam> <lparam>   posts a message to the window, as any process may
 //   probe move <title> <x> <y>                   moves the window, as a window manager would
 //   probe reg-dump       the settings key: None, or {name: (type, bytes)}
@@ -66,31 +66,22 @@ void PrintWindow(HWND hWnd, int nDepth)
     std::printf("])");
 }
 
-// Each visible window that the main window owns, directly or through another owned one, with its depth.
+// Each visible window that is the main window or owned by it, directly or through another owned one.
 BOOL CALLBACK PrintOwned(HWND hWnd, LPARAM lParam)
 {
-    HWND hWndMain = reinterpret_cast<HWND>(lParam);
     int nDepth = 0;
-    for (HWND h = ::GetWindow(hWnd, GW_OWNER); h != nullptr && nDepth < 16; h = ::GetWindow(h, GW_OWNER))
-    {
-        ++nDepth;
-        if (h == hWndMain && ::IsWindowVisible(hWnd))
+    for (HWND h = hWnd; h != nullptr && nDepth < 16; h = ::GetWindow(h, GW_OWNER), ++nDepth)
+        if (h == reinterpret_cast<HWND>(lParam) && ::IsWindowVisible(hWnd))
         {
             PrintWindow(hWnd, nDepth);
             std::printf(", ");
         }
-    }
     return TRUE;
 }
 
 void Look(HWND hWndMain)
 {
-    std::printf("(");
-    if (::IsWindowVisible(hWndMain))
-        PrintWindow(hWndMain, 0);
-    else
-        std::printf("None");
-    std::printf(", [");
+    std::printf("([");
     DWORD nThread = ::GetWindowThreadProcessId(hWndMain, nullptr);
     ::EnumThreadWindows(nThread, PrintOwned, reinterpret_cast<LPARAM>(hWndMain));
     std::printf("], ");

@@ -113,8 +113,9 @@ class Varnok:
     def look(self):
         """The main window while it is visible, the visible windows it owns, and where the keyboard
         focus is: (control id, rect of the top-level window holding it or None for the main window)."""
-        main, owned, focus = probe("look", TITLE) or (None, [], None)
-        return main and Window(*main), [Window(*w) for w in owned], focus
+        windows, focus = probe("look", TITLE) or ([], None)
+        windows = [Window(*w) for w in windows]
+        return next((w for w in windows if w.depth == 0), None), [w for w in windows if w.depth], focus
 
     def snapshot(self):
         return self.look()[0]
@@ -123,13 +124,12 @@ class Varnok:
         return self.look()[1]
 
     def has_focus(self, cid, window=None):
-        return self.look()[2] == (cid, window.rect if window else None)
+        """Whether control cid (any when None) of window (the main window when None) holds the focus."""
+        focus = self.look()[2] or (0, None)
+        return focus[1] == (window.rect if window else None) and cid in (None, focus[0])
 
     def wait_focus(self, cid, window=None, what=None):
-        wait_until(lambda: self.has_focus(cid, window), what or "the focus on control %d" % cid)
-
-    def wait_focus_in(self, window, what):
-        wait_until(lambda: (self.look()[2] or (0, None))[1] == window.rect, what)
+        wait_until(lambda: self.has_focus(cid, window), what or "the focus on control %r" % cid)
 
     def wait_check(self, value, what):
         wait_until(lambda: self.snapshot().controls[1009].check == value, what)
@@ -137,17 +137,14 @@ class Varnok:
     def options(self):
         return next((w for w in self.owned() if w.depth == 1 and w.size == OPTIONS_SIZE), None)
 
-    def prompt(self):
-        shown = [w for w in self.owned() if PROMPT in w.texts]
-        assert len(shown) <= 1, "%d prompts open" % len(shown)
-        return shown[0] if shown else None
-
     def dismiss_prompt(self):
-        """Closes the prompt for a number with Enter once it holds the focus; the prompt as it was."""
-        prompt = wait_until(self.prompt, "the prompt for a number")
-        self.wait_focus_in(prompt, "the prompt to take the focus")
+        """Closes the one prompt for a number with Enter once it holds the focus; the prompt as it was."""
+        def prompts():
+            return [w for w in self.owned() if PROMPT in w.texts]
+        prompt, = wait_until(prompts, "the prompt for a number")
+        self.wait_focus(None, prompt, "the prompt to take the focus")
         self.keys("Return")
-        wait_until(lambda: not self.prompt(), "the prompt to close")
+        wait_until(lambda: not prompts(), "the prompt to close")
         return prompt
 
     def keys(self, *keys):

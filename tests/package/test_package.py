@@ -70,17 +70,14 @@ def run_and_close(folder):
     """Starts the program and closes its window as log-off does (WM_CLOSE), which makes it save its settings."""
     program = subprocess.Popen([WINE_RUN, os.path.join(folder, "Varnok.exe")], cwd=tempfile.gettempdir(),
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    try:
-        # Wine gives the window the process id of the program it started.
-        search = ["xdotool", "search", "--onlyvisible", "--pid", str(program.pid), "--name", "^Tervane$"]
-        wait_until(lambda: subprocess.run(search, stdout=subprocess.PIPE, timeout=DEADLINE).stdout.split(),
-                   "the program's window")
+    try:  # Wine gives the window the process id of the program it started; --sync waits for it to show.
+        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(program.pid), "--name",
+                        "^Tervane$"], stdout=subprocess.DEVNULL, timeout=DEADLINE, check=True)
         wine("taskkill", "/im", "Varnok.exe")
         return program.wait(timeout=DEADLINE)
     finally:
-        if program.poll() is None:
-            program.kill()
-            program.wait()
+        program.kill()  # nothing when it has ended
+        program.wait()
 
 
 class ZipTest(unittest.TestCase):

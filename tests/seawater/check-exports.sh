@@ -15,8 +15,7 @@ case $module in
 *)           names=$(nm -D --defined-only "$module" | awk '{ print $3 }') ;;
 esac
 
-missing=0
-for symbol in \
+missing=$(for symbol in \
     _ZN6CHalinC1Ev _ZN6CHalinC2Ev _ZN6CHalinC1ERKS_ _ZN6CHalinC2ERKS_ _ZN6CHalinaSERKS_ \
     _ZN6CHalinD0Ev _ZN6CHalinD1Ev _ZN6CHalinD2Ev _ZTV6CHalin \
     _ZN6CHalin10GetDensityEddd _ZN6CHalin16GetPotentialTempEddd _ZN6CHalin18GetSpecificGravityEdddddi \
@@ -24,10 +23,6 @@ for symbol in \
     _ZN6CHalin6ALK2KHEd _ZN6CHalin6KH2ALKEd _ZN6CHalin6meq2mgEd _ZN6CHalin6mg2meqEd \
     _ZN6CHalin6mol2mgEd _ZN6CHalin6mg2molEd
 do
-    if ! printf '%s\n' "$names" | grep -qx "$symbol"; then
-        echo "missing export $symbol"
-        missing=1
-    fi
-done
-[ $missing -eq 0 ] && echo "all exports of CHalin present"
-exit $missing
+    printf '%s\n' "$names" | grep -qx "$symbol" || echo "missing export $symbol"
+done)
+[ -z "$missing" ] || { echo "$missing"; exit 1; }

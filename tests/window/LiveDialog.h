@@ -60,14 +60,7 @@ private:
 // it runs. The dialogs answered, or -1 when one was still open ten seconds on (and then cancelled).
 inline int AnswerDialogs(HWND hWndOwn, const std::function<void()>& fnOpen, WPARAM nCommand = IDOK)
 {
-    static struct
-    {
-        HWND hWndOwn, hWndLast; // the dialog under test, never answered; the dialog answered last
-        WPARAM nCommand;
-        int nAnswered;
-        DWORD nStart;
-        bool bMissed;
-    } s;
+    static struct { HWND hWndOwn, hWndLast; WPARAM nCommand; int nAnswered; DWORD nStart; bool bMissed; } s;
     s = {hWndOwn, nullptr, nCommand, 0, ::GetTickCount(), false};
     UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) {
         ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM) -> BOOL {

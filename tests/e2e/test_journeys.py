@@ -1,0 +1,194 @@
+"""Journeys through the real program as a person makes them: the calculator from first start to close, the
+settings dialog, and the About box on settings stored with the wrong type or size. Nothing on the captionless
+main window leads to the About entry: the command is posted from outside, as the task bar's window menu would."""
+import unittest
+
+from varnok_harness import (MAIN_SIZE, OPTIONS_SIZE, TITLE, VarnokTestCase, crops, move_pointer, probe, registry,
+                            screenshot, stored_dword, stored_text, wait_until, xdotool)
+
+YELLOW = (255, 255, 0)
+SALINITY, DEPTH, BASE_GRAVITY, BASE_TEMP = 1000, 1002, 1004, 1006
+EXCHANGE_ORDER = (BASE_TEMP, BASE_GRAVITY, DEPTH, SALINITY)
+CAPTION = "Varnokのﾊﾞｰｼﾞｮﾝ情報".encode("cp932")
+
+
+class Closing(VarnokTestCase):
+    def test_alt_f4_keeps_the_five_values_off_and_escape_keep_nothing_but_where_the_window_went(self):
+        app = self.start()
+        self.assertEqual(app.snap.rect, (398, 298, 398 + MAIN_SIZE[0], 298 + MAIN_SIZE[1]))  # centred
+        self.assertEqual(registry(), {})
+        app.wait_display("       ")  # blank until the first Calc
+        image, (left, top) = screenshot(), app.snap.origin  # the key colour is cut out, the panel painted
+        self.assertNotIn(image.getpixel((left + 114, top + 8)), [YELLOW, image.getpixel((left - 1, top + 8))])
+
+        self.calculate("26", "1.02339")
+        app.press(1009)
+        app.wait_check(0, "a click to clear the box")  # the flag of the last Calc was 1
+        self.end(lambda: app.keys("alt+F4"))
+        saved = {"baseTemperature": stored_text("24.000000"), "baseGravity": stored_text("1.024000"),
+                 "depth": stored_text("1.000000"), "density": stored_text("35.000000"), "potential": stored_dword(0)}
+        self.assertEqual(registry(), saved)
+
+        # Dragged by the panel above the display, then ended with Off after a toggle.
+        app = self.start()
+        self.assertEqual(app.snap.controls[1009].check, 0)
+        left, top = app.snap.origin
+        move_pointer(left + 114, top + 8)
+        xdotool("mousedown", "1")
+        for i in range(1, 9):
+            move_pointer(left + 114 - 150 * i // 8, top + 8 - 120 * i // 8)
+        xdotool("mouseup", "1")
+        app.keys("ctrl+p")  # handled after the drag's last move
+        app.wait_check(1, "Ctrl+P to tick the box")
+        moved = app.snapshot().origin
+        self.assertNotEqual(moved, (left, top))
+        kept = dict(saved, posx=stored_dword(moved[0]), posy=stored_dword(moved[1]))
+        self.assertEqual(registry(), kept)
+        self.end(lambda: app.press(2))
+        self.assertEqual(registry(), kept)
+
+        app = self.start()
+        self.assertEqual(app.snap.origin, moved)
+        self.assertEqual(app.snap.controls[1009].check, 0)
+        app.keys("ctrl+p")
+        app.wait_check(1, "Ctrl+P to tick the box")
+        self.end(lambda: app.keys("Escape"))
+        self.assertEqual(registry(), kept)
+
+
+class Settings(VarnokTestCase):
+    def open(self, action):
+        action()
+        dialog = wait_until(self.app.options, "the settings dialog")
+        self.app.wait_focus(1, dialog, "the settings dialog's OK to take the focus")
+        return dialog
+
+    def close(self, action):
+        """Returns once the main window's handler has given the focus back to the edit as its last step."""
+        action()
+        self.app.wait_focus(1002, what="the focus back in the water-temperature edit")
+
+    def edits(self, dialog):
+        return [dialog.controls[cid].text for cid in EXCHANGE_ORDER]
+
+    def test_cancelled_refused_and_confirmed_settings(self):
+        app = self.start(posx=("REG_DWORD", "120"), posy=("REG_DWORD", "90"))
+        self.assertEqual(app.snap.rect, (120, 90, 120 + MAIN_SIZE[0], 90 + MAIN_SIZE[1]))
+        c = app.snap.controls  # the base temperature's text may run up to the next label
+        base_boxes = (c[1020].rect[:2] + (c[1018].rect[0], c[1020].rect[3]), c[1021].rect)
+        self.calculate("26", "1.02339")
+        painted_at_start = crops(*base_boxes)
+        stored_at_start = registry()
+
+        # Cancel after editing every field, Escape after editing one: nothing changes.
+        dialog = self.open(lambda: app.press(1008))
+        self.assertEqual(dialog.rect, (170, 140, 170 + OPTIONS_SIZE[0], 140 + OPTIONS_SIZE[1]))
+        self.assertEqual(self.edits(dialog), [b"24", b"1.024", b"1", b"35"])
+        for cid, text in zip(EXCHANGE_ORDER, ["20", "1.1", "500", "30"]):
+            app.fill(cid, text, dialog)
+        self.close(lambda: app.press(2, dialog))
+        dialog = self.open(lambda: app.keys("ctrl+o"))
+        self.assertEqual(self.edits(dialog), [b"24", b"1.024", b"1", b"35"])
+        app.fill(BASE_GRAVITY, "1.1", dialog)
+        self.close(lambda: app.keys("Escape"))
+        self.assertEqual(registry(), stored_at_start)
+        self.calculate("28", "1.02275")  # with the settings as they were
+        self.assertEqual(crops(*base_boxes), painted_at_start)
+
+        # One text that is no number in every edit: refused edit by edit, in the exchange's order.
+        app.keys("ctrl+p")  # after the Calc at which the box was ticked
+        app.wait_check(0, "Ctrl+P to clear the box")
+        dialog = self.open(lambda: app.keys("ctrl+o"))
+        for cid in EXCHANGE_ORDER:
+            app.fill(cid, "x", dialog)
+        for cid, text in zip(EXCHANGE_ORDER, ["25.5", "2.048", "1000", "-1"]):
+            app.press(1, dialog)
+            self.assertEqual(app.dismiss_prompt().depth, 2, "the prompt belongs to the settings dialog")
+            app.wait_focus(cid, dialog, "the focus on the refused edit %d" % cid)
+            self.assertEqual(registry(), stored_at_start)
+            app.fill(cid, text, dialog)
+        self.close(lambda: app.press(1, dialog))
+        self.assertEqual(app.snapshot().controls[1009].check, 1, "the box as it was at the last Calc")
+        self.assertEqual(registry(), dict(stored_at_start, baseTemperature=stored_text("25.500000"),
+                                          baseGravity=stored_text("2.048000"), depth=stored_text("1000.000000"),
+                                          density=stored_text("-1.000000"), potential=stored_dword(1)))
+        wait_until(lambda: all(a != b for a, b in zip(crops(*base_boxes), painted_at_start)),
+                   "both base values repainted")
+        app.wait_display("1.02275")  # the result of the last Calc stays until the next
+        self.calculate("25.5", "    -E-")  # a negative salinity has no density
+
+        # Moved partly above and left of the screen: the dialog comes down only as far as needed.
+        probe("move", TITLE, -40, -30)
+        wait_until(lambda: [registry()[name] for name in ("posx", "posy")] == [stored_dword(-40), stored_dword(-30)],
+                   "the new position stored")
+        dialog = self.open(lambda: app.keys("ctrl+o"))
+        self.assertEqual(dialog.rect, (10, 20, 10 + OPTIONS_SIZE[0], 20 + OPTIONS_SIZE[1]))
+        self.assertEqual(self.edits(dialog), [b"25.5", b"2.048", b"1000", b"-1"], "the confirmed values")
+        self.close(lambda: app.keys("Escape"))
+
+
+class AboutBox(VarnokTestCase):
+    def open_about(self, command):
+        probe("post", TITLE, hex(0x0112), hex(command), 0)  # WM_SYSCOMMAND
+        about = wait_until(lambda: next((w for w in self.app.owned() if w.text == CAPTION), None), "the About box")
+        self.app.wait_focus(1, about, "the About box's OK to take the focus")
+        return about
+
+    def seen(self):
+        """What a person sees of the main window, and what is stored."""
+        snap = self.app.snapshot()
+        self.app.wait_display("1.46000")
+        return {"edit": snap.controls[1002].text, "box": snap.controls[1009].check, "rect": snap.rect,
+                "registry": registry()}
+
+    def test_about_box_over_a_main_window_that_takes_no_input_and_settings_of_the_wrong_type_or_size(self):
+        app = self.start(baseTemperature=("REG_SZ", "26." + "0" * 1020),  # 1024 bytes: the longest text read
+                         density=("REG_SZ", "-1." + "0" * 1021),  # too long: the default 35
+                         depth=("REG_DWORD", "0x6261"),  # a dword where text belongs: its bytes "ab", no number
+                         baseGravity=("REG_BINARY", "312e3436"),  # "1.46" without its terminating zero
+                         potential=("REG_BINARY", "00"),  # one byte where a dword belongs: 0
+                         posx=("REG_BINARY", "616200"),  # three bytes: 0x6261, beyond the right edge
+                         posy=("REG_BINARY", "1000000000"))  # five bytes: not read, so not set
+        self.assertEqual(app.snap.origin, (796, 0))
+        self.assertEqual(app.snap.controls[1009].check, 0)
+        self.calculate("26", "1.46000")  # at the base temperature: the base gravity itself
+        before = self.seen()
+
+        about = self.open_about(0x001F)  # the low four bits do not matter
+        self.assertEqual(about.depth, 1)
+        self.assertIn(b"Varnok Version 1.0", about.texts)
+        l, t, r, b = about.rect
+        uncovered = [c.centre for c in app.snapshot().controls.values() if c.id in (1002, 1005, 1008, 1009)
+                     and not (l <= c.centre[0] < r and t <= c.centre[1] < b)]
+        self.assertEqual(len(uncovered), 4, "the About box leaves the main window's controls free")
+        for x, y in uncovered:
+            app.click(x, y)
+        app.keys("5")
+        app.keys("ctrl+p", "ctrl+o", "Escape")  # Escape is handled after everything before it
+        app.wait_focus(1002, what="the focus back in the water-temperature edit")
+        self.assertEqual(app.owned(), [])
+        self.assertEqual(self.seen(), before)
+        self.open_about(0x0010)
+        app.keys("alt+F4")
+        app.wait_focus(1002, what="the focus back in the water-temperature edit")
+        self.assertEqual(self.seen(), before)
+
+        app.fill(1002, "abc")  # it takes input again
+        app.keys("Return")
+        self.assertEqual(app.dismiss_prompt().depth, 1)
+        wait_until(lambda: app.snapshot().controls[1002].text == b"26", "the last accepted temperature back")
+        app.keys("ctrl+p")
+        app.wait_check(1, "Ctrl+P to tick the box")
+        app.fill(1002, "abc")
+        app.keys("alt+F4")
+        self.assertEqual(app.dismiss_prompt().depth, 1)
+        app.wait_exit()
+        # The exchange stopped at the edit and never read the box: the flag of the last Calc is saved.
+        self.assertEqual({name: value for name, value in registry().items() if not name.startswith("pos")},
+                         {"baseTemperature": stored_text("26.000000"), "baseGravity": stored_text("1.460000"),
+                          "density": stored_text("35.000000"), "depth": stored_text("0.000000"),
+                          "potential": stored_dword(0)})
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
