@@ -3,7 +3,7 @@
 // Keys and clicks never come from here: the journeys type and click through X.
 //
 //   probe look <title>   None without such a window, else ([windows], focus): each visible window that is the main
-//                        window (depth 0) or owned by it, as (rect, title, owner depth, [(id, rect, check, text) of
+//                        window (depth 0) or owned by it, as (rect, title, owner depth, [(id, rect, text, check) of
 //                        each control]); focus is (control id or 0, rect of its top-level window or None for the main)
 //   probe post <title> <msg> <wparam> <lparam>   posts a message to the window, as any process may
 //   probe move <title> <x> <y>                   moves the window, as a window manager would
@@ -24,23 +24,19 @@ void PrintBytes(const void* p, size_t n)
     std::printf("'");
 }
 
-// The text of another process's window: WM_GETTEXT is marshalled across.
-void PrintText(HWND hWnd)
-{
-    char buf[4096];
-    DWORD_PTR nLen = 0;
-    LPARAM lBuf = reinterpret_cast<LPARAM>(buf);
-    if (::SendMessageTimeoutA(hWnd, WM_GETTEXT, sizeof(buf), lBuf, SMTO_ABORTIFHUNG, 5000, &nLen))
-        PrintBytes(buf, nLen);
-    else
-        std::printf("None");
-}
-
-void PrintRect(HWND hWnd)
+// "rect, text" of a window: WM_GETTEXT is marshalled across from the other process.
+void PrintRectAndText(HWND hWnd)
 {
     RECT rc;
     ::GetWindowRect(hWnd, &rc);
-    std::printf("(%ld, %ld, %ld, %ld)", rc.left, rc.top, rc.right, rc.bottom);
+    std::printf("(%ld, %ld, %ld, %ld), ", rc.left, rc.top, rc.right, rc.bottom);
+    char buf[4096];
+    DWORD_PTR nLen = 0;
+    if (::SendMessageTimeoutA(hWnd, WM_GETTEXT, sizeof(buf), reinterpret_cast<LPARAM>(buf), SMTO_ABORTIFHUNG, 5000,
+                              &nLen))
+        PrintBytes(buf, nLen);
+    else
+        std::printf("None");
 }
 
 BOOL CALLBACK PrintControl(HWND hWnd, LPARAM)
@@ -48,19 +44,15 @@ BOOL CALLBACK PrintControl(HWND hWnd, LPARAM)
     DWORD_PTR nCheck = 0; // what is no button answers 0
     ::SendMessageTimeoutA(hWnd, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &nCheck);
     std::printf("(%d, ", ::GetDlgCtrlID(hWnd));
-    PrintRect(hWnd);
-    std::printf(", %d, ", static_cast<int>(nCheck));
-    PrintText(hWnd);
-    std::printf("), ");
+    PrintRectAndText(hWnd);
+    std::printf(", %d), ", static_cast<int>(nCheck));
     return TRUE;
 }
 
 void PrintWindow(HWND hWnd, int nDepth)
 {
     std::printf("(");
-    PrintRect(hWnd);
-    std::printf(", ");
-    PrintText(hWnd);
+    PrintRectAndText(hWnd);
     std::printf(", %d, [", nDepth);
     ::EnumChildWindows(hWnd, PrintControl, 0);
     std::printf("])");
@@ -93,12 +85,13 @@ void Look(HWND hWndMain)
         return;
     }
     HWND hWndRoot = ::GetAncestor(info.hwndFocus, GA_ROOT);
+    RECT rc;
+    ::GetWindowRect(hWndRoot, &rc);
     std::printf("(%d, ", hWndRoot == info.hwndFocus ? 0 : ::GetDlgCtrlID(info.hwndFocus));
     if (hWndRoot == hWndMain)
-        std::printf("None");
+        std::printf("None))\n");
     else
-        PrintRect(hWndRoot);
-    std::printf("))\n");
+        std::printf("(%ld, %ld, %ld, %ld)))\n", rc.left, rc.top, rc.right, rc.bottom);
 }
 
 int RegDump()

@@ -13,7 +13,7 @@ CAPTION = "Varnokのﾊﾞｰｼﾞｮﾝ情報".encode("cp932")
 
 
 class Closing(VarnokTestCase):
-    def test_alt_f4_keeps_the_five_values_off_and_escape_keep_nothing_but_where_the_window_went(self):
+    def test_alt_f4_keeps_the_five_values_and_off_keeps_nothing_but_where_the_window_went(self):
         app = self.start()
         self.assertEqual(app.snap.rect, (398, 298, 398 + MAIN_SIZE[0], 298 + MAIN_SIZE[1]))  # centred
         self.assertEqual(registry(), {})
@@ -47,14 +47,6 @@ class Closing(VarnokTestCase):
         self.end(lambda: app.press(2))
         self.assertEqual(registry(), kept)
 
-        app = self.start()
-        self.assertEqual(app.snap.origin, moved)
-        self.assertEqual(app.snap.controls[1009].check, 0)
-        app.keys("ctrl+p")
-        app.wait_check(1, "Ctrl+P to tick the box")
-        self.end(lambda: app.keys("Escape"))
-        self.assertEqual(registry(), kept)
-
 
 class Settings(VarnokTestCase):
     def open(self, action):
@@ -80,17 +72,13 @@ class Settings(VarnokTestCase):
         painted_at_start = crops(*base_boxes)
         stored_at_start = registry()
 
-        # Cancel after editing every field, Escape after editing one: nothing changes.
+        # Cancelled after editing every field: nothing changes.
         dialog = self.open(lambda: app.press(1008))
         self.assertEqual(dialog.rect, (170, 140, 170 + OPTIONS_SIZE[0], 140 + OPTIONS_SIZE[1]))
         self.assertEqual(self.edits(dialog), [b"24", b"1.024", b"1", b"35"])
         for cid, text in zip(EXCHANGE_ORDER, ["20", "1.1", "500", "30"]):
             app.fill(cid, text, dialog)
         self.close(lambda: app.press(2, dialog))
-        dialog = self.open(lambda: app.keys("ctrl+o"))
-        self.assertEqual(self.edits(dialog), [b"24", b"1.024", b"1", b"35"])
-        app.fill(BASE_GRAVITY, "1.1", dialog)
-        self.close(lambda: app.keys("Escape"))
         self.assertEqual(registry(), stored_at_start)
         self.calculate("28", "1.02275")  # with the settings as they were
         self.assertEqual(crops(*base_boxes), painted_at_start)
@@ -128,12 +116,6 @@ class Settings(VarnokTestCase):
 
 
 class AboutBox(VarnokTestCase):
-    def open_about(self, command):
-        probe("post", TITLE, hex(0x0112), hex(command), 0)  # WM_SYSCOMMAND
-        about = wait_until(lambda: next((w for w in self.app.owned() if w.text == CAPTION), None), "the About box")
-        self.app.wait_focus(1, about, "the About box's OK to take the focus")
-        return about
-
     def seen(self):
         """What a person sees of the main window, and what is stored."""
         snap = self.app.snapshot()
@@ -154,7 +136,9 @@ class AboutBox(VarnokTestCase):
         self.calculate("26", "1.46000")  # at the base temperature: the base gravity itself
         before = self.seen()
 
-        about = self.open_about(0x001F)  # the low four bits do not matter
+        probe("post", TITLE, hex(0x0112), hex(0x001F), 0)  # WM_SYSCOMMAND; the low four bits do not matter
+        about = wait_until(lambda: next((w for w in app.owned() if w.text == CAPTION), None), "the About box")
+        app.wait_focus(1, about, "the About box's OK to take the focus")
         self.assertEqual(about.depth, 1)
         self.assertIn(b"Varnok Version 1.0", about.texts)
         l, t, r, b = about.rect
@@ -167,10 +151,6 @@ class AboutBox(VarnokTestCase):
         app.keys("ctrl+p", "ctrl+o", "Escape")  # Escape is handled after everything before it
         app.wait_focus(1002, what="the focus back in the water-temperature edit")
         self.assertEqual(app.owned(), [])
-        self.assertEqual(self.seen(), before)
-        self.open_about(0x0010)
-        app.keys("alt+F4")
-        app.wait_focus(1002, what="the focus back in the water-temperature edit")
         self.assertEqual(self.seen(), before)
 
         app.fill(1002, "abc")  # it takes input again

@@ -84,7 +84,7 @@ def move_pointer(x, y):
                "the pointer at %r" % ((x, y),))
 
 
-class Control(collections.namedtuple("Control", "id rect check text")):
+class Control(collections.namedtuple("Control", "id rect text check")):
     @property
     def centre(self):
         return ((self.rect[0] + self.rect[2]) // 2, (self.rect[1] + self.rect[3]) // 2)
@@ -96,7 +96,7 @@ class Window:
     def __init__(self, rect, text, depth, controls):
         self.rect, self.text, self.depth = rect, text, depth
         self.origin, self.size = rect[:2], (rect[2] - rect[0], rect[3] - rect[1])
-        self.texts = [c[3] for c in controls]
+        self.texts = [c[2] for c in controls]
         self.controls = {c[0]: Control(*c) for c in controls}
 
 
@@ -111,8 +111,7 @@ class Varnok:
                               "the main window on the X display")[0]
 
     def look(self):
-        """The main window while it is visible, the visible windows it owns, and where the keyboard
-        focus is: (control id, rect of the top-level window holding it or None for the main window)."""
+        """The main window while visible, the visible windows it owns, and the focus as probe.exe gives it."""
         windows, focus = probe("look", TITLE) or ([], None)
         windows = [Window(*w) for w in windows]
         return next((w for w in windows if w.depth == 0), None), [w for w in windows if w.depth], focus
@@ -148,8 +147,7 @@ class Varnok:
         return prompt
 
     def keys(self, *keys):
-        """Key presses to whichever window of the program holds the focus: X gives them
-        to one of the program's windows, the program hands them to its focus."""
+        """Key presses to the program's focus: X gives them to one of its windows, which hands them on."""
         xdotool("windowfocus", "--sync", self.xid)
         for key in keys:
             xdotool("key", "--clearmodifiers", key)
@@ -186,9 +184,8 @@ class Varnok:
         wait_until(lambda: self.proc.poll() is not None, "the program to end")
 
     def kill(self):
-        if self.proc.poll() is None:
-            self.proc.kill()
-            self.proc.wait(timeout=DEADLINE)
+        self.proc.kill()  # nothing once it has ended
+        self.proc.wait(timeout=DEADLINE)
         # The window goes with the process; the next run must not find this one.
         wait_until(lambda: probe("look", TITLE) is None, "the window to go away")
 

@@ -10,25 +10,21 @@
 
 namespace {
 
-std::string Repeat(const std::string& part, size_t nTimes)
+// pszPart repeated to nLength bytes
+std::string Repeat(const char* pszPart, size_t nLength)
 {
     std::string text;
-    while (nTimes-- > 0)
-        text += part;
-    return text;
+    while (text.size() < nLength)
+        text += pszPart;
+    return text.substr(0, nLength);
 }
-
-// a to z, repeated to nLength characters
-std::string Letters(size_t nLength)
-{
-    return Repeat("abcdefghijklmnopqrstuvwxyz", nLength / 26 + 1).substr(0, nLength);
-}
+const char kAToZ[] = "abcdefghijklmnopqrstuvwxyz";
 
 // What StringTable.rc holds, in code page 932, loaded long to short into one string; string 7 is empty. 253 to
 // 1000 characters and 400 double-byte bytes (水 two hundred times) lie around and beyond the loader's first buffer.
 const struct { UINT nID; std::string text; } kTable[] = {
-    {6, Letters(1000)}, {9, Repeat("\x90\x85", 200)}, {5, Letters(255)}, {4, Letters(254)},
-    {3, Letters(253)}, {2, "\x90\x85\x89\xb7"}, {1, "Seawater"},
+    {6, Repeat(kAToZ, 1000)}, {9, Repeat("\x90\x85", 400)}, {5, Repeat(kAToZ, 255)}, {4, Repeat(kAToZ, 254)},
+    {3, Repeat(kAToZ, 253)}, {2, "\x90\x85\x89\xb7"}, {1, "Seawater"},
 };
 
 TEST(String, LoadsStringsLongerThanTheFirstBuffer)
@@ -63,7 +59,7 @@ TEST(String, FormatsFromItsOwnTextAndLongOutputWhole)
     CString text("Tervane");
     text.Format("[%s] %s", static_cast<const char*>(text), static_cast<const char*>(text));
     EXPECT_STREQ(text, "[Tervane] Tervane");
-    const std::string big = Letters(100000);
+    const std::string big = Repeat(kAToZ, 100000);
     text.Format("<%s>%0*d", big.c_str(), 5000, 7);
     EXPECT_EQ(std::string(text), "<" + big + ">" + std::string(4999, '0') + "7");
 }

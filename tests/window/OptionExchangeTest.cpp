@@ -32,7 +32,6 @@ TEST(OptionExchange, ARefusedTextKeepsTheDialogOpenAndALongTextIsReadWhole)
         for (const auto& [nID, pszText] : TEXTS)
             ::SetDlgItemTextA(dlg.m_hWnd, nID, pszText);
         EXPECT_EQ(AnswerDialogs(dlg.m_hWnd, [&] { dlg.OnOK(); }), 1);
-        EXPECT_EQ(::GetFocus(), dlg.Item(IDC_EDIT_BASE_GRAVITY));
         DWORD nStart = 1, nEnd = 0;
         ::SendMessageA(dlg.Item(IDC_EDIT_BASE_GRAVITY), EM_GETSEL, reinterpret_cast<WPARAM>(&nStart),
                        reinterpret_cast<LPARAM>(&nEnd));
