@@ -101,10 +101,10 @@ class Window:
 
 
 class Varnok:
-    """One run of the program, started on the registry key as it is."""
+    """One run of the program (the built one unless another folder is given), on the registry key as it is."""
 
-    def __init__(self):
-        self.proc = subprocess.Popen([WINE_RUN, os.path.join(BIN, "Varnok.exe")],
+    def __init__(self, folder=BIN):
+        self.proc = subprocess.Popen([WINE_RUN, os.path.join(folder, "Varnok.exe")],
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.snap = wait_until(self.snapshot, "the main window")
         self.xid = wait_until(lambda: xdotool("search", "--onlyvisible", "--name", "^%s$" % TITLE).split(),

@@ -5,13 +5,13 @@ import shutil
 import struct
 import subprocess
 import tempfile
-import time
 import unittest
 import zipfile
 
+from varnok_harness import DEADLINE, TITLE, WINE_RUN, Varnok, probe, wait_until
+
 VERSION = os.environ["VARNOK_VERSION"]
 DRIVE_C = os.path.join(os.environ["WINEPREFIX"], "drive_c")
-DEADLINE = 30.0
 ZIP = os.path.join(os.environ["VARNOK_PACKAGES"], "Varnok-%s-win64.zip" % VERSION)
 INSTALLER = os.path.join(os.environ["VARNOK_PACKAGES"], "Varnok-%s-win64.exe" % VERSION)
 FOLDER = r"C:\Program Files\Varnok"
@@ -21,7 +21,6 @@ ENTRY = UNINSTALL_KEYS + "\\Varnok " + VERSION
 VENDOR = r"HKLM\Software\brenmoor"
 SETTINGS = r"HKCU\Software\brenmoor\Varnok"
 INSTALLED_FILES = ["README.txt", "Uninstall.exe", "Varnok.exe", "hali.dll"]
-WINE_RUN = os.environ["VARNOK_WINE_RUN"]
 
 
 def wine(*args, out=subprocess.DEVNULL):
@@ -50,13 +49,6 @@ def on_drive_c(path):
     return os.path.join(DRIVE_C, *path[3:].split("\\"))
 
 
-def wait_until(condition, what):
-    end = time.monotonic() + DEADLINE
-    while not condition():
-        assert time.monotonic() < end, "timed out waiting for " + what
-        time.sleep(0.1)
-
-
 def drive_tree():
     """Every file and folder of drive C: but the temporary ones, where an uninstaller's copy stays till a restart."""
     tree = set()
@@ -68,16 +60,10 @@ def drive_tree():
 
 def run_and_close(folder):
     """Starts the program and closes its window as log-off does (WM_CLOSE), which makes it save its settings."""
-    program = subprocess.Popen([WINE_RUN, os.path.join(folder, "Varnok.exe")], cwd=tempfile.gettempdir(),
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    try:  # Wine gives the window the process id of the program it started; --sync waits for it to show.
-        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(program.pid), "--name",
-                        "^Tervane$"], stdout=subprocess.DEVNULL, timeout=DEADLINE, check=True)
-        wine("taskkill", "/im", "Varnok.exe")
-        return program.wait(timeout=DEADLINE)
-    finally:
-        program.kill()  # nothing when it has ended
-        program.wait()
+    app = Varnok(folder)
+    probe("post", TITLE, hex(0x0010), 0, 0)
+    app.wait_exit()
+    return app.proc.returncode
 
 
 class ZipTest(unittest.TestCase):
