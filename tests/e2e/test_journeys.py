@@ -3,7 +3,7 @@ settings dialog, and the About box on settings stored with the wrong type or siz
 main window leads to the About entry: the command is posted from outside, as the task bar's window menu would."""
 import unittest
 
-from varnok_harness import (MAIN_SIZE, OPTIONS_SIZE, TITLE, VarnokTestCase, crops, move_pointer, probe, registry,
+from varnok_harness import (MAIN_SIZE, OPTIONS_SIZE, TITLE, VarnokTestCase, crops, probe, registry,
                             screenshot, stored_dword, stored_text, wait_until, xdotool)
 
 YELLOW = (255, 255, 0)
@@ -33,10 +33,9 @@ class Closing(VarnokTestCase):
         app = self.start()
         self.assertEqual(app.snap.controls[1009].check, 0)
         left, top = app.snap.origin
-        move_pointer(left + 114, top + 8)
-        xdotool("mousedown", "1")
+        xdotool("mousemove", left + 114, top + 8, "mousedown", "1")
         for i in range(1, 9):
-            move_pointer(left + 114 - 150 * i // 8, top + 8 - 120 * i // 8)
+            xdotool("mousemove", left + 114 - 150 * i // 8, top + 8 - 120 * i // 8)
         xdotool("mouseup", "1")
         app.keys("ctrl+p")  # handled after the drag's last move
         app.wait_check(1, "Ctrl+P to tick the box")

@@ -26,16 +26,14 @@ GLYPHS = {name: Image.open(os.path.join(os.environ["VARNOK_IMAGES"], file)).conv
           for name, file in GLYPH_FILES.items()}  # pixels by what they show on the display
 
 
-def wait_until(condition, what, timeout=DEADLINE):
+def wait_until(condition, what):
     """Polls condition() until it returns something true; that value. what may be a function of the last look."""
-    end = time.monotonic() + timeout
-    while True:
-        value = condition()
-        if value:
-            return value
+    end = time.monotonic() + DEADLINE
+    while not (value := condition()):
         if time.monotonic() > end:
             raise AssertionError("timed out waiting for " + (what() if callable(what) else what))
         time.sleep(0.05)
+    return value
 
 
 def run(*args):
@@ -74,14 +72,8 @@ def crops(*rects):
 
 
 def xdotool(*args):
+    """Runs xdotool, which has the X server act on what it sends before it returns (it syncs as it closes)."""
     return run("xdotool", *args).decode()
-
-
-def move_pointer(x, y):
-    """(xdotool's own --sync waits for a motion, which never comes when the pointer is already in place.)"""
-    xdotool("mousemove", x, y)
-    wait_until(lambda: xdotool("getmouselocation").split()[:2] == ["x:%d" % x, "y:%d" % y],
-               "the pointer at %r" % ((x, y),))
 
 
 class Control(collections.namedtuple("Control", "id rect text check")):
@@ -153,8 +145,7 @@ class Varnok:
             xdotool("key", "--clearmodifiers", key)
 
     def click(self, x, y):
-        move_pointer(x, y)
-        xdotool("click", "1")
+        xdotool("mousemove", x, y, "click", "1")
 
     def press(self, cid, window=None):
         self.click(*(window or self.snapshot()).controls[cid].centre)

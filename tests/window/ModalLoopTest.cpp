@@ -11,7 +11,6 @@ const struct
     bool bEndWhileInitialising, bQuitWhileRunning; // else a step ends it
     INT_PTR nResult;
 } ENDINGS[] = {
-    {"ended from its loop", false, false, IDCANCEL},
     {"ended while it initialises", true, false, IDOK},
     {"the program quits while it runs", false, true, -1},
 };
