@@ -187,24 +187,19 @@ class VarnokTestCase(unittest.TestCase):
     def setUp(self):
         subprocess.run([WINE_RUN, "reg", "delete", KEY, "/f"], stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL, timeout=120)  # fails when there is no key
-        self.app = None
-
-    def tearDown(self):
-        if self.app is not None:
-            self.app.kill()
 
     def start(self, **values):
         """Stores values given as name=(type, data) as `reg add` takes them, then starts the program."""
         for name, (vtype, data) in values.items():
             run(WINE_RUN, "reg", "add", KEY, "/v", name, "/t", vtype, "/d", data, "/f")
         self.app = Varnok()
+        self.addCleanup(self.app.kill)
         return self.app
 
     def end(self, action):
         action()
         self.app.wait_exit()
         self.app.kill()
-        self.app = None
 
     def calculate(self, temperature, expected):
         self.app.fill(1002, temperature)

@@ -32,9 +32,6 @@ def faults(path):
     return found + [f"yellowish pixel {px[n]} next to the key at {n}" for n in fringe]
 
 
-failed = False
-for path in sys.argv[1:]:
-    for fault in faults(path)[:10]:
-        print(f"{path}: {fault}")
-        failed = True
-sys.exit(1 if failed else 0)
+found = [f"{path}: {fault}" for path in sys.argv[1:] for fault in faults(path)[:10]]
+print("\n".join(found))
+sys.exit(1 if found else 0)
