@@ -63,14 +63,6 @@ def drive_tree():
     return tree
 
 
-def run_and_close(folder):
-    """Starts the program and closes its window as log-off does (WM_CLOSE), which makes it save its settings."""
-    app = Varnok(folder)
-    probe("post", TITLE, hex(0x0010), 0, 0)
-    app.wait_exit()
-    return app.proc.returncode
-
-
 class ZipTest(unittest.TestCase):
     def test_holds_the_stripped_program_its_library_and_readme(self):
         with zipfile.ZipFile(ZIP) as archive:
@@ -88,13 +80,21 @@ class InstallerTest(unittest.TestCase):
         self.addCleanup(wine, "reg", "delete", SETTINGS, "/f")
         self.machine_keys = machine_keys()
 
+    def run_and_close(self, folder):
+        """Starts the program and closes its window as log-off does (WM_CLOSE), which makes it save its settings."""
+        app = Varnok(folder)
+        self.addCleanup(app.kill)
+        probe("post", TITLE, hex(0x0010), 0, 0)
+        app.wait_exit()
+        return app.proc.returncode
+
     def install(self, folder, option=""):
         """Installs silently (into its default folder unless option is /D=) and runs the program; the entry."""
         self.assertEqual(wine_command_line(r"Z:%s /S%s" % (INSTALLER.replace("/", "\\"), option)), 0)
         self.assertEqual(sorted(os.listdir(on_drive_c(folder))), INSTALLED_FILES)
         entry = reg_query(ENTRY)
         self.assertIn('UninstallString    REG_SZ    "%s\\Uninstall.exe"' % folder, entry)
-        self.assertEqual(run_and_close(on_drive_c(folder)), 0)
+        self.assertEqual(self.run_and_close(on_drive_c(folder)), 0)
         return entry
 
     def test_installs_twice_starts_and_uninstalls_twice_leaving_the_users_settings(self):
