@@ -12,6 +12,11 @@
 
 namespace
 {
+std::string Dword(std::uint32_t n)
+{
+    return std::string{char(n), char(n >> 8), char(n >> 16), char(n >> 24)};
+}
+
 // A settings key held in memory, as the registry would hold it; touching a value outside Open and Close fails.
 class Key : public CSettingsKey
 {
@@ -41,7 +46,7 @@ public:
     void SetDword(const char* pszName, unsigned long dwValue) override
     {
         EXPECT_TRUE(m_bOpen) << pszName << " written while the key is closed";
-        m_values[pszName] = {char(dwValue), char(dwValue >> 8), char(dwValue >> 16), char(dwValue >> 24)};
+        m_values[pszName] = Dword(std::uint32_t(dwValue));
     }
 
     std::map<std::string, std::string> m_values; // the bytes of each value; the store never sees their types
@@ -63,11 +68,6 @@ double Field(const CConverterSettings& s, int i)
 
 // Settings far from every default, so a load that skips a field shows.
 const CConverterSettings kScrambled = {-9.0, -9.0, -9.0, -9.0, 9, 9, 9};
-
-std::string Dword(std::uint32_t n)
-{
-    return std::string{char(n), char(n >> 8), char(n >> 16), char(n >> 24)};
-}
 
 // 1e22 (exact in a double) right-aligned in 1024 bytes of blanks: the largest text that loads.
 const std::string kFullText = std::string(1001, ' ') + "1" + std::string(22, '0');
