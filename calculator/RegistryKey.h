@@ -7,7 +7,7 @@
 class CRegistryKey : public CSettingsKey
 {
 public:
-    // pszPath: the key's path below HKEY_CURRENT_USER, such as "Software\\brenmoor\\Varnok".
+    // pszPath: the key's path below HKEY_CURRENT_USER, such as SETTINGS_KEY_PATH.
     explicit CRegistryKey(const char* pszPath);
     ~CRegistryKey() override;
 

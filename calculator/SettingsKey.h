@@ -1,9 +1,10 @@
 // The one named key the calculator's settings live in.
 #pragma once
 #include "AfxTypes.h"
+#include "Identity.h"
 
 // The key's path below HKEY_CURRENT_USER.
-const char SETTINGS_KEY_PATH[] = "Software\\brenmoor\\Varnok";
+const char SETTINGS_KEY_PATH[] = VARNOK_SETTINGS_KEY;
 
 // The registry's operations on one key; natively a small store stands in.
 // Values are opened, read and written only between Open and Close.

@@ -16,7 +16,7 @@ set(HALI_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/hali)
 
 if(NOT WIN32)
   # Clients record libhali.so.1; a later 1.x drops in beside them.
-  set_target_properties(hali PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+  set_target_properties(hali PROPERTIES VERSION ${VARNOK_RELEASE_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
 endif()
 
 # CHalin::GetVersion hands its caller a CString, which the caller then owns:
@@ -90,7 +90,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${VARNOK_INSTALL_RUNTI
 # Values reach CPack exactly as written here, quotes and backslashes included.
 set(CPACK_VERBATIM_VARIABLES TRUE)
 set(CPACK_PACKAGE_NAME Varnok)
-set(CPACK_PACKAGE_VENDOR brenmoor)
+set(CPACK_PACKAGE_VENDOR ${VARNOK_VENDOR})
+set(CPACK_PACKAGE_VERSION ${VARNOK_RELEASE_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Seawater specific-gravity calculator")
 set(CPACK_SYSTEM_NAME win64)
 set(CPACK_GENERATOR ZIP NSIS)
@@ -102,7 +103,7 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY Varnok)
 # HKLM\Software\<vendor>\<this key>, and its uninstaller deletes that key. It
 # must never be "Varnok": for a user without administrator rights the record
 # would go to HKCU and the uninstaller would delete the user's settings.
-set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Varnok ${PROJECT_VERSION}")
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Varnok ${CPACK_PACKAGE_VERSION}")
 # The Start-menu shortcut, written out: CPack's own would name the program
 # through a bin folder the program does not have.
 set(CPACK_NSIS_CREATE_ICONS_EXTRA "  CreateShortCut \"$SMPROGRAMS\\$STARTMENU_FOLDER\\Varnok.lnk\" \"$INSTDIR\\Varnok.exe\"")

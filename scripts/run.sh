@@ -11,6 +11,8 @@
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$(nproc)" --target Varnok
 exe="$root/build/windows/bin/Varnok.exe"
+# The main window's caption, as the build names it.
+caption=$(sed -n 's/^#define VARNOK_CAPTION "\(.*\)"$/\1/p' "$root/build/windows/generated/Identity.h")
 prefix=${VARNOK_WINEPREFIX:-$HOME/.wine-varnok}
 
 stop() {
@@ -34,7 +36,7 @@ wine "$exe" >/dev/null 2>&1 &
 VARNOK_PID=$!
 
 deadline=$((SECONDS + 60))
-until window=$(xdotool search --onlyvisible --name '^Tervane$' 2>/dev/null | head -n 1) && [ -n "$window" ]; do
+until window=$(xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null | head -n 1) && [ -n "$window" ]; do
   [ $SECONDS -lt $deadline ] || { echo "Varnok's window did not appear" >&2; exit 1; }
   sleep 0.2
 done

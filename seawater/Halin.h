@@ -85,7 +85,7 @@ public:
     //   returns  moles
     static double mg2mol(double dMg);
 
-    // The library's version string ("1.0.0.0"), loaded from the library's
+    // The library's version string (the product version, "1.0.0.0"), from its
     // own string table; the caller's resource module is current again
     // afterwards. Empty if the string cannot be loaded. UI thread only.
     static CString GetVersion();

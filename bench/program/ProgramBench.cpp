@@ -15,7 +15,6 @@
 
 namespace {
 
-const char SETTINGS_KEY[] = "Software\\brenmoor\\Varnok";
 const int START_RUNS = 11;     // measured start-ups of each program, after one unmeasured
 const int CALCULATIONS = 200;  // timed Enters, after one unmeasured
 const int USE_STEPS = 10;      // calculations, then settings dialogs, before Varnok's memory is read
@@ -213,7 +212,7 @@ bool MeasureStartUp(const CProgram (&programs)[2])
     for (int nRun = 0; nRun <= START_RUNS; ++nRun)
         for (int i = 0; i < 2; ++i)
         {
-            ::RegDeleteTreeA(HKEY_CURRENT_USER, SETTINGS_KEY);
+            ::RegDeleteTreeA(HKEY_CURRENT_USER, SETTINGS_KEY_PATH);
             CProgram program = programs[i];
             double dVisibleMs = 0.0, dIdleMs = 0.0;
             bool bUp = Start(program, &dVisibleMs, &dIdleMs);
@@ -240,7 +239,7 @@ bool MeasureStartUp(const CProgram (&programs)[2])
 // Enter to the places repainted in this process; false with the reason printed.
 bool MeasureCalculation()
 {
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, SETTINGS_KEY);
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, SETTINGS_KEY_PATH);
     AfxSetInstanceHandle(::GetModuleHandleA(nullptr)); // Varnok's resources are linked into this program
     AfxSetResourceHandle(::GetModuleHandleA(nullptr));
     CTimedConverterDlg dlg;
@@ -267,7 +266,7 @@ bool MeasureMemory(const CProgram (&programs)[2])
     double privateKiB[2] = {}, workingSetKiB[2] = {};
     for (int i = 0; i < 2; ++i)
     {
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, SETTINGS_KEY);
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, SETTINGS_KEY_PATH);
         CProgram program = programs[i];
         double dVisibleMs = 0.0, dIdleMs = 0.0;
         bool bUsed = Start(program, &dVisibleMs, &dIdleMs) && (i == 1 || UseFromOutside(program.hWnd));
@@ -295,8 +294,8 @@ int main()
     char szPath[MAX_PATH];
     std::string dir(szPath, ::GetModuleFileNameA(nullptr, szPath, MAX_PATH));
     dir.erase(dir.find_last_of('\\') + 1);
-    const CProgram programs[2] = { { dir + "Varnok.exe", "Tervane" }, { dir + "minimal_dialog.exe", "MinimalDialog" } };
+    const CProgram programs[2] = { { dir + "Varnok.exe", VARNOK_CAPTION }, { dir + "minimal_dialog.exe", "MinimalDialog" } };
     bool bAll = MeasureStartUp(programs) && MeasureCalculation() && MeasureMemory(programs);
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, SETTINGS_KEY);
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, SETTINGS_KEY_PATH);
     return bAll ? 0 : 1;
 }

@@ -8,6 +8,8 @@
 //   probe post <title> <msg> <wparam> <lparam>   posts a message to the window, as any process may
 //   probe move <title> <x> <y>                   moves the window, as a window manager would
 //   probe reg-dump       the settings key: None, or {name: (type, bytes)}
+#include "Identity.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -97,7 +99,7 @@ void Look(HWND hWndMain)
 int RegDump()
 {
     HKEY hKey;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\brenmoor\\Varnok", 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, VARNOK_SETTINGS_KEY, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
     {
         std::printf("None\n");
         return 0;

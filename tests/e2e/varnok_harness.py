@@ -12,8 +12,8 @@ from PIL import Image
 
 BIN = os.environ["VARNOK_BIN"]
 WINE_RUN = os.environ["VARNOK_WINE_RUN"]
-TITLE = "Tervane"
-KEY = r"HKCU\Software\brenmoor\Varnok"
+TITLE = os.environ["VARNOK_CAPTION"]
+KEY = "HKCU\\" + os.environ["VARNOK_SETTINGS_KEY"]
 DEADLINE = 30.0
 PLACE_IDS = range(1023, 1030)  # left to right
 MAIN_SIZE = (228, 172)

@@ -18,8 +18,8 @@ FOLDER = r"C:\Program Files\Varnok"
 START_MENU = os.path.join(DRIVE_C, "ProgramData", "Microsoft", "Windows", "Start Menu", "Programs", "Varnok")
 UNINSTALL_KEYS = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
 ENTRY = UNINSTALL_KEYS + "\\Varnok " + VERSION
-VENDOR = r"HKLM\Software\brenmoor"
-SETTINGS = r"HKCU\Software\brenmoor\Varnok"
+VENDOR = "HKLM\\Software\\" + os.environ["VARNOK_VENDOR"]
+SETTINGS = "HKCU\\" + os.environ["VARNOK_SETTINGS_KEY"]
 INSTALLED_FILES = ["README.txt", "Uninstall.exe", "Varnok.exe", "hali.dll"]
 
 

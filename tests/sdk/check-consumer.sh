@@ -1,5 +1,6 @@
 #!/bin/sh
-# Builds the client in consumer/ against an installed hali SDK and checks what it prints:
+# Builds the client in consumer/ against an installed hali SDK and checks what it prints (the
+# version it should report in VARNOK_VERSION):
 #   check-consumer.sh cmake <cmake> <prefix> <work dir> [<toolchain file> <runner of the .exe>]
 #   check-consumer.sh pkg-config <c++ compiler> <prefix> <work dir>
 set -eu
@@ -22,5 +23,5 @@ pkg-config)
 esac
 
 # Carriage returns of a Windows console are not part of the values.
-[ "$(printf '%s\n' "$out" | tr -d '\r')" = "$(printf 'density 1023.343\nversion 1.0.0.0')" ] ||
+[ "$(printf '%s\n' "$out" | tr -d '\r')" = "$(printf 'density 1023.343\nversion %s' "$VARNOK_VERSION")" ] ||
     { printf 'the client printed:\n%s\n' "$out"; exit 1; }

@@ -2,6 +2,7 @@
 // values and the library's own. Each tolerance is half a unit in the last digit given; kExact rows compare the
 // doubles themselves, bit for bit where hexadecimal, and a NaN expectation asks for NaN.
 #include "Halin.h"
+#include "Identity.h"
 
 #include <gtest/gtest.h>
 
@@ -132,8 +133,8 @@ TEST(WaterChemistry, CheckValues)
 // version must come from the library's module, not the process's.
 TEST(Version, IsTheLibrarysOwnString)
 {
-    EXPECT_STREQ(CHalin::GetVersion(), "1.0.0.0");
-    EXPECT_STREQ(CHalin::GetVersion(), "1.0.0.0"); // finds its own module again
+    EXPECT_STREQ(CHalin::GetVersion(), VARNOK_VERSION_STRING);
+    EXPECT_STREQ(CHalin::GetVersion(), VARNOK_VERSION_STRING); // finds its own module again
 }
 
 // An object carries nothing but its virtual table, and deletes through CHalin*.

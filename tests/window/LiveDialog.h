@@ -2,6 +2,7 @@
 // its own loop: each step arrives as a posted message once the window is up.
 // A step ends the dialog or schedules the next; a fatal failure ends it.
 #pragma once
+#include "SettingsKey.h"
 #include <Afxwin.h>
 
 #include <gtest/gtest.h>
@@ -96,7 +97,7 @@ struct CProgramProcess : ::testing::Environment
         AfxSetResourceHandle(::GetModuleHandleA(nullptr));
         TearDown();
     }
-    void TearDown() override { ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\brenmoor\\Varnok"); }
+    void TearDown() override { ::RegDeleteTreeA(HKEY_CURRENT_USER, SETTINGS_KEY_PATH); }
 };
 inline CWinApp theApp;
 inline const auto* const g_pProgramProcess = ::testing::AddGlobalTestEnvironment(new CProgramProcess);
