@@ -38,6 +38,9 @@ wine_prefix_start() {
     wineserver -k >/dev/null 2>&1 || true
     wineserver -w
   fi
+  # Debian's Wine registers none of its own TrueType fonts (Marlett draws the caption buttons, Tahoma is the
+  # system's dialog face); a Windows folder of fonts is read whole.
+  cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   wineserver -f -p >/dev/null 2>&1 &
   WINESERVER_PID=$!
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /t REG_SZ /d 'Ume P Gothic' /f >/dev/null 2>&1

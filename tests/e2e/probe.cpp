@@ -3,8 +3,9 @@
 // Keys and clicks never come from here: the journeys type and click through X.
 //
 //   probe look <title>   None without such a window, else ([windows], focus): each visible window that is the main
-//                        window (depth 0) or owned by it, as (rect, title, owner depth, [(id, rect, text, check) of
-//                        each control]); focus is (control id or 0, rect of its top-level window or None for the main)
+//                        window (depth 0) or owned by it, as (rect, title, owner depth, [(id, rect, text, check,
+//                        visible) of each control]); focus is (control id or 0, rect of its top-level window or None
+//                        for the main, screen rect of the caret or None)
 //   probe post <title> <msg> <wparam> <lparam>   posts a message to the window, as any process may
 //   probe move <title> <x> <y>                   moves the window, as a window manager would
 //   probe reg-dump       the settings key: None, or {name: (type, bytes)}
@@ -47,7 +48,7 @@ BOOL CALLBACK PrintControl(HWND hWnd, LPARAM)
     ::SendMessageTimeoutA(hWnd, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &nCheck);
     std::printf("(%d, ", ::GetDlgCtrlID(hWnd));
     PrintRectAndText(hWnd);
-    std::printf(", %d), ", static_cast<int>(nCheck));
+    std::printf(", %d, %d), ", static_cast<int>(nCheck), ::IsWindowVisible(hWnd) ? 1 : 0);
     return TRUE;
 }
 
@@ -91,9 +92,20 @@ void Look(HWND hWndMain)
     ::GetWindowRect(hWndRoot, &rc);
     std::printf("(%d, ", hWndRoot == info.hwndFocus ? 0 : ::GetDlgCtrlID(info.hwndFocus));
     if (hWndRoot == hWndMain)
-        std::printf("None))\n");
+        std::printf("None, ");
     else
-        std::printf("(%ld, %ld, %ld, %ld)))\n", rc.left, rc.top, rc.right, rc.bottom);
+        std::printf("(%ld, %ld, %ld, %ld), ", rc.left, rc.top, rc.right, rc.bottom);
+    // Wherever the caret blinks, a picture of the window may or may not show it.
+    if (info.hwndCaret != nullptr)
+    {
+        ::MapWindowPoints(info.hwndCaret, nullptr, reinterpret_cast<POINT*>(&info.rcCaret), 2);
+        std::printf("(%ld, %ld, %ld, %ld)))\n", info.rcCaret.left, info.rcCaret.top, info.rcCaret.right,
+                    info.rcCaret.bottom);
+    }
+    else
+    {
+        std::printf("None))\n");
+    }
 }
 
 int RegDump()

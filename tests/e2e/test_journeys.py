@@ -1,46 +1,60 @@
-"""Journeys through the real program as a person makes them: the calculator from first start to close, the
-settings dialog, and the About box on settings stored with the wrong type or size. Nothing on the captionless
-main window leads to the About entry: the command is posted from outside, as the task bar's window menu would."""
+"""Journeys through the real program as a person makes them: the worked example typed as the README tells it, the
+keyboard and what closing keeps; the settings dialog; the About box on settings stored with the wrong type or size.
+What the windows show is compared with pictures a person approved. Nothing on the captionless main window leads to
+the About entry: the command is posted from outside, as the task bar's window menu would."""
 import unittest
 
-from varnok_harness import (MAIN_SIZE, OPTIONS_SIZE, TITLE, VarnokTestCase, crops, probe, registry,
-                            screenshot, stored_dword, stored_text, wait_until, xdotool)
+from varnok_harness import (MAIN_SIZE, OPTIONS_SIZE, TITLE, VarnokTestCase, probe, registry, stored_dword,
+                            stored_text, wait_until, xdotool)
 
-YELLOW = (255, 255, 0)
 SALINITY, DEPTH, BASE_GRAVITY, BASE_TEMP = 1000, 1002, 1004, 1006
 EXCHANGE_ORDER = (BASE_TEMP, BASE_GRAVITY, DEPTH, SALINITY)
+MAIN_BUTTONS = {1005: "calc", 1008: "opt", 2: "off"}
+TAB_ORDER = (1005, 1009, 1008, 2, 1002)  # from the edit round to it: Calc, the box, Opt, Off
 CAPTION = "Varnokのﾊﾞｰｼﾞｮﾝ情報".encode("cp932")
 
 
-class Closing(VarnokTestCase):
-    def test_alt_f4_keeps_the_five_values_and_off_keeps_nothing_but_where_the_window_went(self):
+class FirstStart(VarnokTestCase):
+    def test_the_worked_example_as_the_readme_tells_it_the_keyboard_and_what_closing_keeps(self):
         app = self.start()
         self.assertEqual(app.snap.rect, (398, 298, 398 + MAIN_SIZE[0], 298 + MAIN_SIZE[1]))  # centred
         self.assertEqual(registry(), {})
-        app.wait_display("       ")  # blank until the first Calc
-        image, (left, top) = screenshot(), app.snap.origin  # the key colour is cut out, the panel painted
-        self.assertNotIn(image.getpixel((left + 114, top + 8)), [YELLOW, image.getpixel((left - 1, top + 8))])
+        self.assert_looks_like(app.snapshot, "main-first-start.png")  # a blank display
+        app.type("26")  # the edit holds the caret from the start, its text selected
+        app.keys("Return")
+        self.assert_looks_like(app.snapshot, "docs/varnok-main.png")
 
-        self.calculate("26", "1.02339")
-        app.press(1009)
-        app.wait_check(0, "a click to clear the box")  # the flag of the last Calc was 1
+        for cid in TAB_ORDER:  # a button wears its focus face while it holds the focus
+            app.keys("Tab")
+            app.wait_focus(cid)
+            faces = {button: "focus" if button == cid else "up" for button in MAIN_BUTTONS}
+            wait_until(lambda: app.faces(app.snap, MAIN_BUTTONS) == faces, "the faces with %d focused" % cid)
+        app.keys("shift+Tab", "ctrl+e")
+        app.wait_focus(1002, what="Ctrl+E to bring the caret back from Off")
+
+        app.press(1009)  # a click on the box leaves the caret in the edit
+        app.wait_check(0, "a click to clear the box")
+        app.wait_focus(1002)
+        app.keys("End", "shift+Home")
+        app.type("17")
+        calc = app.snap.controls[1005].centre
+        xdotool("mousemove", *calc, "mousedown", "1")
+        wait_until(lambda: app.faces(app.snap, MAIN_BUTTONS)[1005] == "down", "Calc held down to show it")
+        xdotool("mouseup", "1")
+        app.wait_display("1.02587")
         self.end(lambda: app.keys("alt+F4"))
         saved = {"baseTemperature": stored_text("24.000000"), "baseGravity": stored_text("1.024000"),
                  "depth": stored_text("1.000000"), "density": stored_text("35.000000"), "potential": stored_dword(0)}
         self.assertEqual(registry(), saved)
 
-        # Dragged by the panel above the display, then ended with Off after a toggle.
+        # Dragged by the panel above the display, the box ticked by Ctrl+P, then ended with Off.
         app = self.start()
         self.assertEqual(app.snap.controls[1009].check, 0)
-        left, top = app.snap.origin
-        xdotool("mousemove", left + 114, top + 8, "mousedown", "1")
-        for i in range(1, 9):
-            xdotool("mousemove", left + 114 - 150 * i // 8, top + 8 - 120 * i // 8)
-        xdotool("mouseup", "1")
+        app.drag((app.snap.origin[0] + 114, app.snap.origin[1] + 8), (-150, -120))
         app.keys("ctrl+p")  # handled after the drag's last move
         app.wait_check(1, "Ctrl+P to tick the box")
         moved = app.snapshot().origin
-        self.assertNotEqual(moved, (left, top))
+        self.assertNotEqual(moved, app.snap.origin)
         kept = dict(saved, posx=stored_dword(moved[0]), posy=stored_dword(moved[1]))
         self.assertEqual(registry(), kept)
         self.end(lambda: app.press(2))
@@ -65,22 +79,23 @@ class Settings(VarnokTestCase):
     def test_cancelled_refused_and_confirmed_settings(self):
         app = self.start(posx=("REG_DWORD", "120"), posy=("REG_DWORD", "90"))
         self.assertEqual(app.snap.rect, (120, 90, 120 + MAIN_SIZE[0], 90 + MAIN_SIZE[1]))
-        c = app.snap.controls  # the base temperature's text may run up to the next label
-        base_boxes = (c[1020].rect[:2] + (c[1018].rect[0], c[1020].rect[3]), c[1021].rect)
-        self.calculate("26", "1.02339")
-        painted_at_start = crops(*base_boxes)
+        app.type("26")
+        app.keys("Return")
+        app.wait_display("1.02339")
         stored_at_start = registry()
 
-        # Cancelled after editing every field: nothing changes.
+        # Dragged by its panel, then cancelled after editing every field: nothing changes.
         dialog = self.open(lambda: app.press(1008))
         self.assertEqual(dialog.rect, (170, 140, 170 + OPTIONS_SIZE[0], 140 + OPTIONS_SIZE[1]))
-        self.assertEqual(self.edits(dialog), [b"24", b"1.024", b"1", b"35"])
+        self.assert_looks_like(app.options, "docs/varnok-settings.png")
+        app.drag((dialog.rect[0] + 104, dialog.rect[1] + 8), (60, 40))
+        dialog = wait_until(lambda: (d := app.options()) and d.rect[0] > 170 and d.rect[1] > 140 and d,
+                            "the settings dialog to follow the drag")
         for cid, text in zip(EXCHANGE_ORDER, ["20", "1.1", "500", "30"]):
             app.fill(cid, text, dialog)
         self.close(lambda: app.press(2, dialog))
         self.assertEqual(registry(), stored_at_start)
         self.calculate("28", "1.02275")  # with the settings as they were
-        self.assertEqual(crops(*base_boxes), painted_at_start)
 
         # One text that is no number in every edit: refused edit by edit, in the exchange's order.
         app.keys("ctrl+p")  # after the Calc at which the box was ticked
@@ -95,13 +110,11 @@ class Settings(VarnokTestCase):
             self.assertEqual(registry(), stored_at_start)
             app.fill(cid, text, dialog)
         self.close(lambda: app.press(1, dialog))
-        self.assertEqual(app.snapshot().controls[1009].check, 1, "the box as it was at the last Calc")
         self.assertEqual(registry(), dict(stored_at_start, baseTemperature=stored_text("25.500000"),
                                           baseGravity=stored_text("2.048000"), depth=stored_text("1000.000000"),
                                           density=stored_text("-1.000000"), potential=stored_dword(1)))
-        wait_until(lambda: all(a != b for a, b in zip(crops(*base_boxes), painted_at_start)),
-                   "both base values repainted")
-        app.wait_display("1.02275")  # the result of the last Calc stays until the next
+        # The new base values painted, the box as it was at the last Calc, whose result stays until the next.
+        self.assert_looks_like(app.snapshot, "main-new-settings.png")
         self.calculate("25.5", "    -E-")  # a negative salinity has no density
 
         # Moved partly above and left of the screen: the dialog comes down only as far as needed.
@@ -122,6 +135,9 @@ class AboutBox(VarnokTestCase):
         return {"edit": snap.controls[1002].text, "box": snap.controls[1009].check, "rect": snap.rect,
                 "registry": registry()}
 
+    def about(self):
+        return next((w for w in self.app.owned() if w.text == CAPTION), None)
+
     def test_about_box_over_a_main_window_that_takes_no_input_and_settings_of_the_wrong_type_or_size(self):
         app = self.start(baseTemperature=("REG_SZ", "26." + "0" * 1020),  # 1024 bytes: the longest text read
                          density=("REG_SZ", "-1." + "0" * 1021),  # too long: the default 35
@@ -136,18 +152,18 @@ class AboutBox(VarnokTestCase):
         before = self.seen()
 
         probe("post", TITLE, hex(0x0112), hex(0x001F), 0)  # WM_SYSCOMMAND; the low four bits do not matter
-        about = wait_until(lambda: next((w for w in app.owned() if w.text == CAPTION), None), "the About box")
+        about = wait_until(self.about, "the About box")
         app.wait_focus(1, about, "the About box's OK to take the focus")
         self.assertEqual(about.depth, 1)
-        self.assertIn(b"Varnok Version 1.0", about.texts)
+        self.assert_looks_like(self.about, "about.png")
         l, t, r, b = about.rect
         uncovered = [c.centre for c in app.snapshot().controls.values() if c.id in (1002, 1005, 1008, 1009)
                      and not (l <= c.centre[0] < r and t <= c.centre[1] < b)]
         self.assertEqual(len(uncovered), 4, "the About box leaves the main window's controls free")
         for x, y in uncovered:
             app.click(x, y)
-        app.keys("5")
-        app.keys("ctrl+p", "ctrl+o", "Escape")  # Escape is handled after everything before it
+        app.keys("5", "ctrl+p", "ctrl+o")
+        app.click(r - 12, t + 11)  # the caption's close button, after everything before it
         app.wait_focus(1002, what="the focus back in the water-temperature edit")
         self.assertEqual(app.owned(), [])
         self.assertEqual(self.seen(), before)

@@ -1,29 +1,52 @@
 """Drives the real Varnok.exe under Wine as a person would: X key presses and clicks through xdotool, the screen
-read back as pixels, the windows, their controls and the registry key looked at from outside through probe.exe."""
+read back as pixels and compared with pictures a person approved, the windows, their controls and the registry key
+looked at from outside through probe.exe."""
 import ast
 import collections
 import io
 import os
 import subprocess
+import sys
 import time
 import unittest
 
-from PIL import Image
+from PIL import Image, ImageChops
 
 BIN = os.environ["VARNOK_BIN"]
 WINE_RUN = os.environ["VARNOK_WINE_RUN"]
+SOURCE = os.environ["VARNOK_SOURCE"]
+ARTIFACTS = os.environ["VARNOK_ARTIFACTS"]  # where a failed journey leaves its evidence
 TITLE = os.environ["VARNOK_CAPTION"]
 KEY = "HKCU\\" + os.environ["VARNOK_SETTINGS_KEY"]
 DEADLINE = 30.0
-PLACE_IDS = range(1023, 1030)  # left to right
 MAIN_SIZE = (228, 172)
 OPTIONS_SIZE = (209, 172)  # the settings dialog, fitted to its background
+GLYPH_SIZE = (27, 45)
 PROMPT = "数値を入力してください。".encode("cp932")  # the data exchange's request for a number
 
-GLYPH_FILES = dict({str(d): "digit_%d.bmp" % d for d in range(10)},
-                   **{".": "glyph_point.bmp", " ": "glyph_blank.bmp", "E": "glyph_e.bmp", "-": "glyph_minus.bmp"})
-GLYPHS = {name: Image.open(os.path.join(os.environ["VARNOK_IMAGES"], file)).convert("RGB").tobytes()
-          for name, file in GLYPH_FILES.items()}  # pixels by what they show on the display
+
+
+
+def reference_path(name):
+    """Where a picture a person approved by looking at it lies: the README's (docs/) serve as references too."""
+    return os.path.join(SOURCE, name) if name.startswith("docs/") else os.path.join(SOURCE, "tests", "e2e",
+                                                                                      "reference", name)
+
+
+def reference(name):
+    return Image.open(reference_path(name)).convert("RGB")
+
+
+def artwork(name):
+    return Image.open(os.path.join(SOURCE, "calculator", "resources", "images", name)).convert("RGB")
+
+
+GLYPHS = {text: artwork(name).tobytes() for text, name in dict(
+    {str(d): "digit_%d.bmp" % d for d in range(10)},
+    **{".": "glyph_point.bmp", " ": "glyph_blank.bmp", "E": "glyph_e.bmp", "-": "glyph_minus.bmp"}).items()}
+# The faces of each bitmap button: the main window's Calc, Opt and Off, the settings dialog's OK and Cancel.
+FACES = {button: {face: artwork("%s_%s.bmp" % (button, face)).tobytes() for face in ("up", "down", "focus", "disabled")}
+         for button in ("calc", "opt", "off", "ok", "cancel")}
 
 
 def wait_until(condition, what):
@@ -65,18 +88,12 @@ def screenshot():
     return Image.open(io.BytesIO(run("import", "-window", "root", "png:-"))).convert("RGB")
 
 
-def crops(*rects):
-    """The pixels in each rect of the screen, all from one picture of it."""
-    image = screenshot()
-    return tuple(image.crop(r).tobytes() for r in rects)
-
-
 def xdotool(*args):
     """Runs xdotool, which has the X server act on what it sends before it returns (it syncs as it closes)."""
     return run("xdotool", *args).decode()
 
 
-class Control(collections.namedtuple("Control", "id rect text check")):
+class Control(collections.namedtuple("Control", "id rect text check visible")):
     @property
     def centre(self):
         return ((self.rect[0] + self.rect[2]) // 2, (self.rect[1] + self.rect[3]) // 2)
@@ -90,6 +107,9 @@ class Window:
         self.origin, self.size = rect[:2], (rect[2] - rect[0], rect[3] - rect[1])
         self.texts = [c[2] for c in controls]
         self.controls = {c[0]: Control(*c) for c in controls}
+        # Where the display's places stand on the screen, left to right, whatever their ids.
+        self.places = sorted((c.rect for c in self.controls.values()
+                              if c.visible and (c.rect[2] - c.rect[0], c.rect[3] - c.rect[1]) == GLYPH_SIZE))
 
 
 class Varnok:
@@ -98,12 +118,15 @@ class Varnok:
     def __init__(self, folder=BIN):
         self.proc = subprocess.Popen([WINE_RUN, os.path.join(folder, "Varnok.exe")],
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def wait_up(self):
         self.snap = wait_until(self.snapshot, "the main window")
         self.xid = wait_until(lambda: xdotool("search", "--onlyvisible", "--name", "^%s$" % TITLE).split(),
                               "the main window on the X display")[0]
 
     def look(self):
-        """The main window while visible, the visible windows it owns, and the focus as probe.exe gives it."""
+        """The main window while visible, the visible windows it owns, and the focus as probe.exe gives it:
+        (control id, its top-level window's rect or None for the main window, the caret's rect or None)."""
         windows, focus = probe("look", TITLE) or ([], None)
         windows = [Window(*w) for w in windows]
         return next((w for w in windows if w.depth == 0), None), [w for w in windows if w.depth], focus
@@ -116,7 +139,7 @@ class Varnok:
 
     def has_focus(self, cid, window=None):
         """Whether control cid (any when None) of window (the main window when None) holds the focus."""
-        focus = self.look()[2] or (0, None)
+        focus = self.look()[2] or (0, None, None)
         return focus[1] == (window.rect if window else None) and cid in (None, focus[0])
 
     def wait_focus(self, cid, window=None, what=None):
@@ -144,32 +167,51 @@ class Varnok:
         for key in keys:
             xdotool("key", "--clearmodifiers", key)
 
+    def type(self, text):
+        xdotool("windowfocus", "--sync", self.xid)
+        xdotool("type", "--delay", "30", "--", text)
+
     def click(self, x, y):
         xdotool("mousemove", x, y, "click", "1")
 
     def press(self, cid, window=None):
         self.click(*(window or self.snapshot()).controls[cid].centre)
 
+    def drag(self, start, by):
+        """Holds the left button at start and moves the pointer by (dx, dy) in steps, as a hand does."""
+        xdotool("mousemove", *start, "mousedown", "1")
+        for i in range(1, 9):
+            xdotool("mousemove", start[0] + by[0] * i // 8, start[1] + by[1] * i // 8)
+        xdotool("mouseup", "1")
+
     def fill(self, cid, text, window=None):
-        """Replaces an edit's text as a person does: click into it, select all of it, type."""
+        """Replaces an edit's text as a person does: click into it unless the caret is there, select it all, type."""
         if not self.has_focus(cid, window):
             self.press(cid, window)
             self.wait_focus(cid, window, "the focus in edit %d" % cid)
         self.keys("End", "shift+Home", "BackSpace")
-        xdotool("type", "--delay", "30", "--", text)
+        self.type(text)
         wait_until(lambda: (window and self.options() or self.snapshot()).controls[cid].text == text.encode(),
                    "edit %d to hold %r" % (cid, text))
 
     def wait_display(self, expected):
-        """Waits until the seven places show expected, left to right ('?' where no glyph matches)."""
-        shown = [None]
+        """Waits until the places show expected, read left to right as they stand ('?' where no glyph matches)."""
+        places, shown = self.snapshot().places, [None]
 
         def shows_expected():
-            cells = crops(*[r[:2] + (r[0] + 27, r[1] + 45) for r in (self.snap.controls[p].rect for p in PLACE_IDS)])
-            shown[0] = "".join(next((name for name, data in GLYPHS.items() if data == c), "?") for c in cells)
+            image = screenshot()
+            cells = [image.crop(r[:2] + (r[0] + GLYPH_SIZE[0], r[1] + GLYPH_SIZE[1])).tobytes() for r in places]
+            shown[0] = "".join(next((text for text, data in GLYPHS.items() if data == c), "?") for c in cells)
             return shown[0] == expected
 
         wait_until(shows_expected, lambda: "the display to show %r, not %r" % (expected, shown[0]))
+
+    def faces(self, window, buttons):
+        """The face each of the buttons {control id: its name in FACES} shows ('?' for none of its own)."""
+        image = screenshot()
+        return {cid: next((face for face, data in FACES[name].items()
+                           if image.crop(window.controls[cid].rect).tobytes() == data), "?")
+                for cid, name in buttons.items()}
 
     def wait_exit(self):
         wait_until(lambda: self.proc.poll() is not None, "the program to end")
@@ -182,19 +224,68 @@ class Varnok:
 
 
 class VarnokTestCase(unittest.TestCase):
-    """Each journey starts on an empty settings key and ends the program it started."""
+    """Each journey starts on an empty settings key and ends the program it started. A failed one leaves the screen
+    and the probe's look at the windows beside its output."""
 
     def setUp(self):
         subprocess.run([WINE_RUN, "reg", "delete", KEY, "/f"], stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL, timeout=120)  # fails when there is no key
 
-    def start(self, **values):
+    def start(self, folder=BIN, **values):
         """Stores values given as name=(type, data) as `reg add` takes them, then starts the program."""
         for name, (vtype, data) in values.items():
             run(WINE_RUN, "reg", "add", KEY, "/v", name, "/t", vtype, "/d", data, "/f")
-        self.app = Varnok()
+        self.app = Varnok(folder)
         self.addCleanup(self.app.kill)
+        self.addCleanup(self.keep_evidence)  # cleanups run last first: before the program is ended
+        self.app.wait_up()
         return self.app
+
+    def artifact(self, suffix):
+        os.makedirs(ARTIFACTS, exist_ok=True)
+        return os.path.join(ARTIFACTS, type(self).__name__ + suffix)
+
+    def keep_evidence(self):
+        result = self._outcome.result  # a clean-up runs as a part of its own: the test's failures are here
+        if not any(test is self for test, _ in result.failures + result.errors):
+            return
+        screenshot().save(self.artifact(".screen.png"))
+        with open(self.artifact(".look.txt"), "w") as f:
+            f.write("look: %r\nregistry: %r\n" % (probe("look", TITLE), registry()))
+        print("\nthe screen and the probe's look at the failure: %s, %s"
+              % (self.artifact(".screen.png"), self.artifact(".look.txt")), file=sys.stderr)
+
+    def assert_looks_like(self, find_window, name):
+        """Waits until the window find_window() returns looks exactly as the approved picture name, but where the
+        caret may blink; else saves what it looked like and the difference beside the output."""
+        last = {}
+        expected = reference(name) if os.path.exists(reference_path(name)) else None  # None: to be approved
+
+        def matches():
+            window, focus = find_window(), self.app.look()[2]
+            if window is None:
+                return False
+            actual = screenshot().crop(window.rect)
+            diff = ImageChops.difference(actual, expected) if expected and actual.size == expected.size else None
+            if diff is not None and focus and focus[2]:
+                caret = [a - b for a, b in zip(focus[2], window.origin * 2)]
+                diff.paste((0, 0, 0), tuple(caret))
+            last.update(actual=actual, diff=diff)
+            return diff is not None and diff.getbbox() is None
+
+        try:
+            wait_until(matches, "the window to look as %s" % name)
+        except AssertionError:
+            if "actual" not in last:
+                raise
+            stem = self.artifact("." + os.path.basename(name).rsplit(".", 1)[0])
+            last["actual"].save(stem + ".actual.png")
+            if last["diff"] is not None:
+                marked = Image.blend(expected, Image.new("RGB", expected.size), 0.6)
+                marked.paste((255, 0, 0), mask=last["diff"].convert("L").point(lambda v: 255 if v else 0))
+                marked.save(stem + ".difference.png")
+            raise AssertionError("the window does not look as %s (differing: %s); what it showed and the difference: "
+                                 "%s.*.png" % (name, last["diff"] and last["diff"].getbbox() or "its size", stem))
 
     def end(self, action):
         action()

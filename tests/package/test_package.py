@@ -8,7 +8,7 @@ import tempfile
 import unittest
 import zipfile
 
-from varnok_harness import DEADLINE, TITLE, WINE_RUN, Varnok, probe, wait_until
+from varnok_harness import DEADLINE, TITLE, WINE_RUN, VarnokTestCase, probe, wait_until
 
 VERSION = os.environ["VARNOK_VERSION"]
 DRIVE_C = os.path.join(os.environ["WINEPREFIX"], "drive_c")
@@ -73,17 +73,15 @@ class ZipTest(unittest.TestCase):
                 self.assertEqual(struct.unpack_from("<II", data, pe + 12), (0, 0), name + " carries symbols")
 
 
-class InstallerTest(unittest.TestCase):
+class InstallerTest(VarnokTestCase):
     def setUp(self):
-        # The settings the program saves must be its own from this run.
-        wine("reg", "delete", SETTINGS, "/f")
+        super().setUp()  # the settings the program saves must be its own from this run
         self.addCleanup(wine, "reg", "delete", SETTINGS, "/f")
         self.machine_keys = machine_keys()
 
     def run_and_close(self, folder):
         """Starts the program and closes its window as log-off does (WM_CLOSE), which makes it save its settings."""
-        app = Varnok(folder)
-        self.addCleanup(app.kill)
+        app = self.start(folder)
         probe("post", TITLE, hex(0x0010), 0, 0)
         app.wait_exit()
         return app.proc.returncode
