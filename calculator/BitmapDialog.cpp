@@ -3,9 +3,9 @@
 PFN_SET_LAYERED_WINDOW_ATTRIBUTES g_pfnSetLayeredWindowAttributes = nullptr;
 
 BEGIN_MESSAGE_MAP(CBitmapDialog, CDialog)
-    ON_WM_LBUTTONDOWN() // void OnLButtonDown(UINT nFlags, CPoint point)
-    ON_WM_ERASEBKGND()  // BOOL OnEraseBkgnd(CDC* pDC)
-    ON_WM_SIZE()        // void OnSize(UINT nType, int cx, int cy)
+    ON_WM(WM_LBUTTONDOWN, OnLButtonDown) // void OnLButtonDown(UINT nFlags, CPoint point)
+    ON_WM(WM_ERASEBKGND, OnEraseBkgnd)   // BOOL OnEraseBkgnd(CDC* pDC)
+    ON_WM(WM_SIZE, OnSize)               // void OnSize(UINT nType, int cx, int cy)
 END_MESSAGE_MAP()
 
 CBitmapDialog::CBitmapDialog(UINT nIDTemplate, CWnd* pParentWnd)
@@ -16,11 +16,12 @@ CBitmapDialog::CBitmapDialog(UINT nIDTemplate, CWnd* pParentWnd)
       m_nBkHeight(0),
       m_nDrawMode(DRAW_ORIGIN)
 {
-    // Looked up, not linked, so the program still runs where it is missing.
+    // Looked up, not linked, so the program still runs where it is missing. An
+    // export's address comes untyped; void (*)() converts to its own type.
     HMODULE hUser32 = ::GetModuleHandleA("USER32.DLL");
-    g_pfnSetLayeredWindowAttributes = hUser32 != nullptr
-        ? reinterpret_cast<PFN_SET_LAYERED_WINDOW_ATTRIBUTES>(::GetProcAddress(hUser32, "SetLayeredWindowAttributes"))
-        : nullptr;
+    FARPROC pfnExport = hUser32 != nullptr ? ::GetProcAddress(hUser32, "SetLayeredWindowAttributes") : nullptr;
+    g_pfnSetLayeredWindowAttributes =
+        reinterpret_cast<PFN_SET_LAYERED_WINDOW_ATTRIBUTES>(reinterpret_cast<void (*)()>(pfnExport));
 }
 
 CBitmapDialog::~CBitmapDialog()

@@ -10,13 +10,13 @@
 #include <Halin.h>
 
 BEGIN_MESSAGE_MAP(CConverterDlg, CBitmapDialog)
-    ON_WM_SYSCOMMAND()                                   // void OnSysCommand(UINT nID, LPARAM lParam)
-    ON_WM_PAINT()                                        // void OnPaint()
-    ON_WM_QUERYDRAGICON()                                // HCURSOR OnQueryDragIcon()
+    ON_WM(WM_SYSCOMMAND, OnSysCommand)                   // void OnSysCommand(UINT nID, LPARAM lParam)
+    ON_WM(WM_PAINT, OnPaint)                             // void OnPaint()
+    ON_WM(WM_QUERYDRAGICON, OnQueryDragIcon)             // HCURSOR OnQueryDragIcon()
     ON_BN_CLICKED(IDC_CALC, OnCalculate)                 // void OnCalculate()
     ON_BN_CLICKED(IDC_OPTION, OnOption)                  // void OnOption()
-    ON_WM_CLOSE()                                        // void OnClose()
-    ON_WM_MOVE()                                         // void OnMove(int x, int y)
+    ON_WM(WM_CLOSE, OnClose)                             // void OnClose()
+    ON_WM(WM_MOVE, OnMove)                               // void OnMove(int x, int y)
     ON_BN_CLICKED(IDC_POTENTIAL, OnTogglePotential)      // void OnTogglePotential()
     ON_COMMAND(IDC_EDIT_WATERTEMP, OnFocusWaterTemp)     // void OnFocusWaterTemp(): Ctrl+E
 END_MESSAGE_MAP()

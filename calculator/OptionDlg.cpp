@@ -5,7 +5,7 @@
 #include "resource.h"
 
 BEGIN_MESSAGE_MAP(COptionDlg, CBitmapDialog)
-    ON_WM_PAINT() // void OnPaint()
+    ON_WM(WM_PAINT, OnPaint) // void OnPaint()
 END_MESSAGE_MAP()
 
 COptionDlg::COptionDlg(CWnd* pParent) : COptionDlg(pParent, CConverterSettings()) {}

@@ -2,7 +2,7 @@
 
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
 {
-    static const AFX_MSGMAP_ENTRY entries[] = { { 0, 0, 0, AfxSig_end, nullptr } };
+    static const AFX_MSGMAP_ENTRY entries[] = { { 0, 0, 0, nullptr } };
     static const AFX_MSGMAP map = { nullptr, entries };
     return &map;
 }
@@ -17,7 +17,7 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode)
     const AFX_MSGMAP_ENTRY* pEntry = AfxFindMessageEntry(GetMessageMap(), WM_COMMAND, static_cast<UINT>(nCode), nID);
     if (pEntry == nullptr)
         return FALSE;
-    (this->*pEntry->pfn)();
+    pEntry->pfnDispatch(this, 0, 0);
     return TRUE;
 }
 
@@ -25,7 +25,7 @@ const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessag
 {
     for (; pMap != nullptr; pMap = pMap->pfnGetBaseMap != nullptr ? pMap->pfnGetBaseMap() : nullptr)
     {
-        for (const AFX_MSGMAP_ENTRY* pEntry = pMap->lpEntries; pEntry->nSig != AfxSig_end; ++pEntry)
+        for (const AFX_MSGMAP_ENTRY* pEntry = pMap->lpEntries; pEntry->pfnDispatch != nullptr; ++pEntry)
         {
             if (pEntry->nMessage != nMessage)
                 continue;

@@ -199,40 +199,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     if (pEntry == nullptr)
         return FALSE;
 
-    AFX_PMSG pfn = pEntry->pfn;
-    LRESULT lResult = 0;
-    switch (pEntry->nSig)
-    {
-    case AfxSig_vv:
-        (this->*reinterpret_cast<void (CWnd::*)()>(pfn))();
-        break;
-    case AfxSig_vwl:
-        (this->*reinterpret_cast<void (CWnd::*)(UINT, LPARAM)>(pfn))(static_cast<UINT>(wParam), lParam);
-        break;
-    case AfxSig_hv:
-        lResult = reinterpret_cast<LRESULT>((this->*reinterpret_cast<HCURSOR (CWnd::*)()>(pfn))());
-        break;
-    case AfxSig_vii:
-        (this->*reinterpret_cast<void (CWnd::*)(int, int)>(pfn))(
-            static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-        break;
-    case AfxSig_vwp:
-        (this->*reinterpret_cast<void (CWnd::*)(UINT, CPoint)>(pfn))(
-            static_cast<UINT>(wParam),
-            CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
-        break;
-    case AfxSig_bD:
-        lResult = (this->*reinterpret_cast<BOOL (CWnd::*)(CDC*)>(pfn))(
-            CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
-        break;
-    case AfxSig_vwii:
-        (this->*reinterpret_cast<void (CWnd::*)(UINT, int, int)>(pfn))(
-            static_cast<UINT>(wParam), static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-        break;
-    default:
-        return FALSE;
-    }
-    *pResult = lResult;
+    *pResult = pEntry->pfnDispatch(this, wParam, lParam);
     return TRUE;
 }
 
@@ -264,14 +231,10 @@ LRESULT CWnd::Default()
     return DefWindowProc(g_lastMessage.message, g_lastMessage.wParam, g_lastMessage.lParam);
 }
 
-void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
-void CWnd::OnPaint() { Default(); }
-HCURSOR CWnd::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
-void CWnd::OnClose() { Default(); }
-void CWnd::OnMove(int, int) { Default(); }
-void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
-BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
-void CWnd::OnSize(UINT, int, int) { Default(); }
+#define AFX_DEFAULT_HANDLER(msg, fn, R, params, args) \
+    R CWnd::fn params { return AfxFromResult<R>(Default()); }
+AFX_MESSAGES(AFX_DEFAULT_HANDLER)
+#undef AFX_DEFAULT_HANDLER
 
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {

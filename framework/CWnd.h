@@ -90,15 +90,10 @@ protected:
     LRESULT Default();
     virtual void PostNcDestroy() {}
 
-    // Handlers a map may name; the defaults are the window's own processing.
-    void OnSysCommand(UINT nID, LPARAM lParam);
-    void OnPaint();
-    HCURSOR OnQueryDragIcon();
-    void OnClose();
-    void OnMove(int x, int y);
-    void OnLButtonDown(UINT nFlags, class CPoint point);
-    BOOL OnEraseBkgnd(class CDC* pDC);
-    void OnSize(UINT nType, int cx, int cy);
+    // The handler of each message of the list: the window's own processing.
+#define AFX_DEFAULT_HANDLER(msg, fn, R, params, args) R fn params;
+    AFX_MESSAGES(AFX_DEFAULT_HANDLER)
+#undef AFX_DEFAULT_HANDLER
 
     WNDPROC m_pfnSuper = nullptr;
 

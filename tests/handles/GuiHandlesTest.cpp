@@ -64,9 +64,9 @@ const char* Patch(const char* pszName, F* ppfnSystem, F pfnCounted)
         {
             DWORD dwProtect = 0;
             ::VirtualProtect(ppSlot, sizeof(FARPROC), PAGE_READWRITE, &dwProtect);
-            *ppSlot = reinterpret_cast<FARPROC>(pfnCounted);
+            *ppSlot = reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(pfnCounted));
             ::VirtualProtect(ppSlot, sizeof(FARPROC), dwProtect, &dwProtect);
-            *ppfnSystem = reinterpret_cast<F>(pfnSystem);
+            *ppfnSystem = reinterpret_cast<F>(reinterpret_cast<void (*)()>(pfnSystem));
             return nullptr;
         }
     return pszName;
