@@ -5,6 +5,7 @@
 #include "OptionDlg.h"
 #include "PaintedText.h"
 #include "RegistryKey.h"
+#include "SettingsStore.h"
 #include "WindowPlacement.h"
 
 #include <Halin.h>
@@ -25,10 +26,9 @@ CConverterDlg::CConverterDlg(CWnd* pParent) : CConverterDlg(pParent, CConverterS
 
 CConverterDlg::CConverterDlg(CWnd* pParent, const CConverterSettings& defaults)
     : CBitmapDialog(IDD_CONVERTER_DIALOG, pParent),
-      m_dBaseTemp(defaults.dBaseTemp),
-      m_dBaseGravity(defaults.dBaseGravity),
-      m_dDepth(defaults.dDepth),
-      m_dSalinity(defaults.dSalinity),
+#define VARNOK_INIT_SETTING(name, access, value, first, edit) m_d##name(defaults.d##name),
+      VARNOK_CONVERSION_SETTINGS(VARNOK_INIT_SETTING)
+#undef VARNOK_INIT_SETTING
       m_dResult(0.0),
       m_bPotential(defaults.bPotential),
       m_nPosX(defaults.nPosX),
@@ -77,7 +77,7 @@ BOOL CConverterDlg::OnInitDialog()
     LoadSettings();
     PlaceWindow();
 
-    m_bPotentialCheck = m_bPotential;
+    ApplyPotential(POTENTIAL_START);
     UpdateData(FALSE);
     InvalidateRect(nullptr, TRUE);
 
@@ -150,7 +150,8 @@ HCURSOR CConverterDlg::OnQueryDragIcon()
 
 void CConverterDlg::OnCalculate()
 {
-    UpdateData(TRUE); // on rejected text the last accepted temperature is used
+    // On refused text the last accepted temperature and flag are used.
+    ApplyPotential(UpdateData(TRUE) ? POTENTIAL_CALCULATE : POTENTIAL_CALCULATE_REFUSED);
     m_dResult = ConvertAndRound(GetSettings(), m_dWaterTemp, m_bPotentialCheck);
     m_bBlankDisplay = 0;
     UpdateData(FALSE);
@@ -161,11 +162,20 @@ void CConverterDlg::OnCalculate()
 // The box changes only here and through the exchange: it is a plain check box.
 void CConverterDlg::OnTogglePotential()
 {
-    m_bPotential = m_bPotential == 0 ? 1 : 0;
+    ApplyPotential(POTENTIAL_TOGGLE);
+    GetDlgItem(IDC_EDIT_WATERTEMP)->SetFocus();
+}
+
+// The flag's three copies as the event leaves them.
+void CConverterDlg::ApplyPotential(CPotentialEvent event)
+{
+    const int bBox = ::IsDlgButtonChecked(m_hWnd, IDC_POTENTIAL) == BST_CHECKED ? 1 : 0;
+    const CPotentialFlags flags = AfterPotentialEvent({m_bPotential, m_bPotentialCheck, bBox}, event);
+    m_bPotential = flags.bPotential;
+    m_bPotentialCheck = flags.bPotentialCheck;
     // The box has no object of its own (only the exchange reads and sets it),
     // so the message goes to the control by its id.
-    SendDlgItemMessageA(m_hWnd, IDC_POTENTIAL, BM_SETCHECK, static_cast<WPARAM>(m_bPotential), 0);
-    GetDlgItem(IDC_EDIT_WATERTEMP)->SetFocus();
+    ::CheckDlgButton(m_hWnd, IDC_POTENTIAL, flags.bBox != 0 ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void CConverterDlg::OnFocusWaterTemp()
@@ -182,7 +192,7 @@ void CConverterDlg::OnOption()
         TakeSettingsFrom(dlgOption);
         UpdateData(FALSE);
         InvalidateRect(nullptr, TRUE); // the painted base values change; the result waits for Calc
-        m_bPotential = m_bPotentialCheck;
+        ApplyPotential(POTENTIAL_SETTINGS_CONFIRMED);
         SaveSettings();
     }
     GetDlgItem(IDC_EDIT_WATERTEMP)->SetFocus();
@@ -191,8 +201,7 @@ void CConverterDlg::OnOption()
 // The five calculation values are saved on close; Off and Escape save nothing.
 void CConverterDlg::OnClose()
 {
-    UpdateData(TRUE);
-    m_bPotential = m_bPotentialCheck;
+    ApplyPotential(UpdateData(TRUE) ? POTENTIAL_CLOSE : POTENTIAL_CLOSE_REFUSED);
     SaveSettings();
     Default();
 }
@@ -243,10 +252,9 @@ void CConverterDlg::SavePosition()
 CConverterSettings CConverterDlg::GetSettings() const
 {
     CConverterSettings settings;
-    settings.dBaseTemp = m_dBaseTemp;
-    settings.dBaseGravity = m_dBaseGravity;
-    settings.dDepth = m_dDepth;
-    settings.dSalinity = m_dSalinity;
+#define VARNOK_GET_SETTING(name, access, value, first, edit) settings.d##name = m_d##name;
+    VARNOK_CONVERSION_SETTINGS(VARNOK_GET_SETTING)
+#undef VARNOK_GET_SETTING
     settings.bPotential = m_bPotential;
     settings.nPosX = m_nPosX;
     settings.nPosY = m_nPosY;
@@ -255,30 +263,26 @@ CConverterSettings CConverterDlg::GetSettings() const
 
 void CConverterDlg::ApplySettings(const CConverterSettings& settings)
 {
-    m_dBaseTemp = settings.dBaseTemp;
-    m_dBaseGravity = settings.dBaseGravity;
-    m_dDepth = settings.dDepth;
-    m_dSalinity = settings.dSalinity;
+#define VARNOK_APPLY_SETTING(name, access, value, first, edit) m_d##name = settings.d##name;
+    VARNOK_CONVERSION_SETTINGS(VARNOK_APPLY_SETTING)
+#undef VARNOK_APPLY_SETTING
     m_bPotential = settings.bPotential;
     m_nPosX = settings.nPosX;
     m_nPosY = settings.nPosY;
 }
 
-// In the order the dialog's setters are called.
 void CConverterDlg::ShowSettingsIn(COptionDlg& dlgOption) const
 {
-    dlgOption.SetBaseTemp(m_dBaseTemp);
-    dlgOption.SetBaseGravity(m_dBaseGravity);
-    dlgOption.SetWaterDepth(m_dDepth);
-    dlgOption.SetSalinity(m_dSalinity);
+#define VARNOK_SHOW_SETTING(name, access, value, first, edit) dlgOption.Set##access(m_d##name);
+    VARNOK_CONVERSION_SETTINGS(VARNOK_SHOW_SETTING)
+#undef VARNOK_SHOW_SETTING
 }
 
 void CConverterDlg::TakeSettingsFrom(const COptionDlg& dlgOption)
 {
-    m_dBaseTemp = dlgOption.GetBaseTemp();
-    m_dBaseGravity = dlgOption.GetBaseGravity();
-    m_dDepth = dlgOption.GetWaterDepth();
-    m_dSalinity = dlgOption.GetSalinity();
+#define VARNOK_TAKE_SETTING(name, access, value, first, edit) m_d##name = dlgOption.Get##access();
+    VARNOK_CONVERSION_SETTINGS(VARNOK_TAKE_SETTING)
+#undef VARNOK_TAKE_SETTING
 }
 
 void CConverterDlg::OnPaint()

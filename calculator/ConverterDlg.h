@@ -3,7 +3,8 @@
 #pragma once
 #include "BitmapDialog.h"
 #include "DigitPlaces.h"
-#include "SettingsStore.h"
+#include "ConverterSettings.h"
+#include "PotentialFlags.h"
 #include "resource.h"
 
 class CLabelPaint;
@@ -32,6 +33,8 @@ protected:
     void OnMove(int x, int y);
     void OnTogglePotential();
     void OnFocusWaterTemp();
+
+    void ApplyPotential(CPotentialEvent event);
 
     // Digit display
     void ShowResult();

@@ -1,7 +1,7 @@
 // The calculation behind Calc: the settings and a water temperature to the
 // specific gravity the display shows.
 #pragma once
-#include "SettingsStore.h"
+#include "ConverterSettings.h"
 
 // The specific gravity at dWaterTemp of water that read settings.dBaseGravity
 // at settings.dBaseTemp, by CHalin::GetSpecificGravity at settings.dSalinity,

@@ -11,16 +11,11 @@ END_MESSAGE_MAP()
 COptionDlg::COptionDlg(CWnd* pParent) : COptionDlg(pParent, CConverterSettings()) {}
 
 COptionDlg::COptionDlg(CWnd* pParent, const CConverterSettings& defaults)
-    : CBitmapDialog(IDD_OPTION_DIALOG, pParent),
-      m_dBaseTemp(defaults.dBaseTemp),
-      m_dBaseGravity(defaults.dBaseGravity),
-      m_dDepth(defaults.dDepth),
-      m_dSalinity(defaults.dSalinity),
-      m_dEditBaseTemp(defaults.dBaseTemp),
-      m_dEditBaseGravity(defaults.dBaseGravity),
-      m_dEditDepth(defaults.dDepth),
-      m_dEditSalinity(defaults.dSalinity)
+    : CBitmapDialog(IDD_OPTION_DIALOG, pParent)
 {
+#define VARNOK_INIT_SETTING(name, access, value, first, edit) m_d##name = m_dEdit##name = defaults.d##name;
+    VARNOK_CONVERSION_SETTINGS(VARNOK_INIT_SETTING)
+#undef VARNOK_INIT_SETTING
 }
 
 // The first edit in this order whose text is no number gets the prompt.
@@ -29,10 +24,9 @@ void COptionDlg::DoDataExchange(CDataExchange* pDX)
     CBitmapDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDOK, m_btnOK);
     DDX_Control(pDX, IDCANCEL, m_btnCancel);
-    DDX_Text(pDX, IDC_EDIT_BASE_TEMP, m_dEditBaseTemp);
-    DDX_Text(pDX, IDC_EDIT_BASE_GRAVITY, m_dEditBaseGravity);
-    DDX_Text(pDX, IDC_EDIT_DEPTH, m_dEditDepth);
-    DDX_Text(pDX, IDC_EDIT_SALINITY, m_dEditSalinity);
+#define VARNOK_EXCHANGE_SETTING(name, access, value, first, edit) DDX_Text(pDX, edit, m_dEdit##name);
+    VARNOK_CONVERSION_SETTINGS(VARNOK_EXCHANGE_SETTING)
+#undef VARNOK_EXCHANGE_SETTING
 }
 
 BOOL COptionDlg::OnInitDialog()
@@ -42,10 +36,9 @@ BOOL COptionDlg::OnInitDialog()
     LoadSkin(IDB_OPTION_BACKGROUND);
     LoadButtonFaces();
 
-    m_dEditBaseTemp = m_dBaseTemp;
-    m_dEditBaseGravity = m_dBaseGravity;
-    m_dEditDepth = m_dDepth;
-    m_dEditSalinity = m_dSalinity;
+#define VARNOK_SHOW_SETTING(name, access, value, first, edit) m_dEdit##name = m_d##name;
+    VARNOK_CONVERSION_SETTINGS(VARNOK_SHOW_SETTING)
+#undef VARNOK_SHOW_SETTING
     UpdateData(FALSE);
 
     PlaceWindow();
@@ -84,10 +77,9 @@ void COptionDlg::OnOK()
 {
     if (!UpdateData(TRUE))
         return;
-    m_dBaseTemp = m_dEditBaseTemp;
-    m_dBaseGravity = m_dEditBaseGravity;
-    m_dDepth = m_dEditDepth;
-    m_dSalinity = m_dEditSalinity;
+#define VARNOK_COMMIT_SETTING(name, access, value, first, edit) m_d##name = m_dEdit##name;
+    VARNOK_CONVERSION_SETTINGS(VARNOK_COMMIT_SETTING)
+#undef VARNOK_COMMIT_SETTING
     EndDialog(IDOK);
 }
 

@@ -2,7 +2,7 @@
 // in a skinned window opened by Opt or Ctrl+O.
 #pragma once
 #include "BitmapDialog.h"
-#include "SettingsStore.h"
+#include "ConverterSettings.h"
 
 class COptionDlg : public CBitmapDialog
 {

@@ -7,10 +7,6 @@
 
 namespace
 {
-const char kBaseTemp[] = "baseTemperature";
-const char kBaseGravity[] = "baseGravity";
-const char kDepth[] = "depth";
-const char kSalinity[] = "density"; // the salinity, under its historical name
 const char kPotential[] = "potential";
 const char kPosX[] = "posx";
 const char kPosY[] = "posy";
@@ -37,10 +33,9 @@ void CSettingsStore::Load(CConverterSettings& settings)
         return;
     }
 
-    settings.dBaseTemp = ReadText(kBaseTemp, defaults.dBaseTemp);
-    settings.dBaseGravity = ReadText(kBaseGravity, defaults.dBaseGravity);
-    settings.dDepth = ReadText(kDepth, defaults.dDepth);
-    settings.dSalinity = ReadText(kSalinity, defaults.dSalinity);
+#define VARNOK_LOAD_SETTING(name, access, value, first, edit) settings.d##name = ReadText(value, defaults.d##name);
+    VARNOK_CONVERSION_SETTINGS(VARNOK_LOAD_SETTING)
+#undef VARNOK_LOAD_SETTING
 
     unsigned char data[4];
     settings.bPotential = ReadDword(kPotential, data) ? (ToInt32(data) != 0 ? 1 : 0) : defaults.bPotential;
@@ -54,10 +49,9 @@ void CSettingsStore::SaveSettings(const CConverterSettings& settings)
 {
     if (!m_key.Open())
         return;
-    WriteText(kBaseTemp, settings.dBaseTemp);
-    WriteText(kBaseGravity, settings.dBaseGravity);
-    WriteText(kDepth, settings.dDepth);
-    WriteText(kSalinity, settings.dSalinity);
+#define VARNOK_SAVE_SETTING(name, access, value, first, edit) WriteText(value, settings.d##name);
+    VARNOK_CONVERSION_SETTINGS(VARNOK_SAVE_SETTING)
+#undef VARNOK_SAVE_SETTING
     m_key.SetDword(kPotential, settings.bPotential != 0 ? 1 : 0);
     m_key.Close();
 }

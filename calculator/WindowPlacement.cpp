@@ -1,5 +1,5 @@
 #include "WindowPlacement.h"
-#include "SettingsStore.h"
+#include "ConverterSettings.h"
 
 #include <climits>
 

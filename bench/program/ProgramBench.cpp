@@ -3,6 +3,7 @@
 // to the seven display places repainted. Prints its figures; the goals are
 // printed beside them, not enforced.
 #include "ConverterDlg.h"
+#include "SettingsKey.h"
 #include "resource.h"
 
 #include <psapi.h>
