@@ -1,4 +1,5 @@
 #include "HelpText.h"
+#include "NumberText.h"
 #include "BatchLine.h"
 #include "TablePlan.h"
 

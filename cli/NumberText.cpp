@@ -86,3 +86,9 @@ int DecimalsOfText(std::string_view text)
     }
     return static_cast<int>(nDecimals < 0 ? 0 : nDecimals > kMaxDecimals ? kMaxDecimals : nDecimals);
 }
+
+std::string ShortNumberText(double d)
+{
+    char buffer[32];
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, d).ptr);
+}

@@ -1,6 +1,7 @@
 // Numbers as the command line and batch lines write them: read exactly and
 // fast, written with a fixed count of decimals. No locale, no iostreams.
 #pragma once
+#include <string>
 #include <string_view>
 
 enum ENumberText
@@ -28,3 +29,6 @@ char* FormatFixed(char* p, double d, int nDecimals);
 // The decimals a number's text shows: "0.25" 2, "20" 0, "2.5e-1" 2, "1.5e3" 0,
 // at most kMaxDecimals. Says how finely a user's table steps.
 int DecimalsOfText(std::string_view text);
+
+// A number in the shortest text that reads back as it: "24", "1.024", "1e-05".
+std::string ShortNumberText(double d);

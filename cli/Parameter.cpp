@@ -3,7 +3,6 @@
 
 #include <halic.h>
 
-#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -163,12 +162,6 @@ CParameter InTemperatureUnit(const CParameter& param, bool bFahrenheit)
 
 double CelsiusOfFahrenheit(double dFahrenheit) { return (dFahrenheit - 32.0) * 5.0 / 9.0; }
 double FahrenheitOfCelsius(double dCelsius) { return dCelsius * 9.0 / 5.0 + 32.0; }
-
-std::string ShortNumberText(double d)
-{
-    char buffer[32];
-    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, d).ptr);
-}
 
 int BindArguments(const CParameter* pParameters, int nParameters, const std::string_view* aTexts, double* adValues,
                   EArgumentProblem* pProblem)

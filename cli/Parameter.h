@@ -66,9 +66,6 @@ CParameter InTemperatureUnit(const CParameter& param, bool bFahrenheit);
 double CelsiusOfFahrenheit(double dFahrenheit);
 double FahrenheitOfCelsius(double dCelsius);
 
-// A number in the shortest text that reads back as it: "24", "1.024", "0.5".
-std::string ShortNumberText(double d);
-
 // Reads the texts of a list of parameters (one each, in order; empty for a
 // parameter not given) into adValues: a default where one is absent, NaN for
 // a sample temperature the convention bound before it fixes. Returns -1 when

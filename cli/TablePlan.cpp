@@ -1,4 +1,5 @@
 #include "TablePlan.h"
+#include "NumberText.h"
 
 #include <cmath>
 #include <limits>
