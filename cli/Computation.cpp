@@ -14,9 +14,8 @@ const double kInfinity = std::numeric_limits<double>::infinity();
 // errors here, before the library is asked.
 const CParameter kTemperature = {"temperature", "DEGC", "water temperature", PARAMETER_NUMBER, "degC", -2, 40, false,
                                  PRESENCE_REQUIRED, 0};
-const CParameter kSampleTemperature = {"temperature", "DEGC",
-                                       "the sample's temperature; only for t/t and t/4, which leave it open",
-                                       PARAMETER_NUMBER, "degC", -2, 40, false, PRESENCE_CONVENTION, 0};
+const CParameter kSampleTemperature = {"temperature", "DEGC", "the sample's temperature", PARAMETER_NUMBER, "degC",
+                                       -2, 40, false, PRESENCE_CONVENTION, 0};
 const CParameter kConductivityTemperature = {"temperature", "DEGC", "in-situ temperature, ITS-90", PARAMETER_NUMBER,
                                              "degC", -2, 35, false, PRESENCE_REQUIRED, 0};
 const CParameter kSalinity = {"salinity", "S", "Practical Salinity (per mille)", PARAMETER_NUMBER, "", 0, 42, false,

@@ -45,6 +45,19 @@ std::vector<const CParameter*> OptionsOf(const CSubcommand& subcommand)
 // Five-decimal units of a value RoundToFiveDecimals gave, so that differences are exact.
 long FiveDecimalUnits(double d) { return std::lround(d * 100000.0); }
 
+// A sample temperature given where the convention fixes another: the library
+// judges, and the user is told what it takes instead.
+std::string FixedTemperatureMessage(const CCommandLine& line)
+{
+    double dConvention = 0.0;
+    const CParameter convention = {"convention", "", "", PARAMETER_CONVENTION, "", 0, 0, false, PRESENCE_REQUIRED, 0};
+    ReadArgument(convention, line.Text("convention"), &dConvention);
+    const int nConvention = static_cast<int>(dConvention);
+    return std::string("--temperature ") + line.Text("temperature") + ": convention " +
+           halic_convention_name(nConvention) + " fixes the sample's temperature at " +
+           ShortNumberText(std::round(halic_convention_sample_temperature(nConvention) * 1e4) / 1e4) + " degC; leave --temperature out";
+}
+
 double Clamp(double d, double dLow, double dHigh) { return d < dLow ? dLow : d > dHigh ? dHigh : d; }
 } // namespace
 
@@ -105,6 +118,8 @@ int CHaliCommand::RunComputation(const CSubcommand& subcommand, const CCommandLi
     if (!error.empty())
         return UsageError(subcommand.pszName, error);
     const double dResult = pComputation->pfnCompute(adArguments);
+    if (std::isnan(dResult) && halic_last_error() == HALIC_E_CONVENTION_TEMPERATURE)
+        return UsageError(subcommand.pszName, FixedTemperatureMessage(line));
     if (std::isnan(dResult))
         return Message(subcommand.pszName, std::string("no answer: ") + NoAnswerReason(), kExitNoAnswer);
     CResultWriter writer(line.Format(), {{pComputation->pszQuantity, pComputation->nDecimals}});

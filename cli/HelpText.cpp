@@ -53,8 +53,8 @@ std::string OptionHelp(const CParameter& param, const char* pszPositional)
         line += std::string("--") + param.pszName + ", --no-" + param.pszName;
     else
         line += std::string("--") + param.pszName + " " + param.pszMeta;
-    const std::string accepted = param.kind == PARAMETER_SWITCH ? "" : AcceptedText(param) + " ";
-    return line + "\n      " + param.pszHelp + ": " + accepted + "(" + PresenceText(param) + ")\n";
+    const std::string accepted = param.kind == PARAMETER_SWITCH ? " " : ": " + AcceptedText(param) + " ";
+    return line + "\n      " + param.pszHelp + accepted + "(" + PresenceText(param) + ")\n";
 }
 
 std::string OptionsHelp(const CParameter* pParameters, int nParameters, const char* pszPositional)
@@ -67,8 +67,8 @@ std::string OptionsHelp(const CParameter* pParameters, int nParameters, const ch
 
 std::string ResultHelp(const CComputation& computation)
 {
-    return std::string("Prints ") + computation.pszQuantity + ", the " + computation.pszResult + ", with " +
-           std::to_string(computation.nDecimals) + " decimals (" + computation.pszDigitsWhy + ").\n";
+    return std::string("\nPrints ") + computation.pszQuantity + ", the " + computation.pszResult + ", with " +
+           std::to_string(computation.nDecimals) + " decimals\n(" + computation.pszDigitsWhy + ").\n";
 }
 
 std::string ComputationHelp(const CSubcommand& subcommand)

