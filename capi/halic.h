@@ -12,9 +12,13 @@
  * oceanographic libraries do, and convert them for PSS-78 (t68 = 1.00024 t90). Salinity is Practical
  * Salinity (per mille in hali's words), pressure sea pressure in decibars (0 at the surface).
  *
+ * When several arguments are bad, the reason is that of the first in the order declared (a convention
+ * before all others).
+ *
  * Array forms (suffix _n) take n values in each array argument and write n results: one call per array.
  * They return the number of results that are NaN (0 when every one is a number), or -1 when an array
- * pointer is null or n is negative; halic_last_error() then names the reason of the first NaN. */
+ * pointer is null or n is negative (and then write nothing); halic_last_error() then names the reason of
+ * the first NaN. The results may overwrite one of the inputs: element i is read before it is written. */
 #ifndef HALIC_H
 #define HALIC_H
 
@@ -56,6 +60,10 @@ enum
 HALIC_API int halic_last_error(void);
 /* One line of English for an error code, such as "salinity outside 0 to 42"; "unknown error" for others. */
 HALIC_API const char* halic_error_message(int error);
+/* The last error on this thread in one line that names the argument, the value it was given and what it may
+ * be, such as "t = 41 is outside -2 to 40 degC"; an array form's starts with the element, "element 7: ...".
+ * "" after a number. Thread-local storage, valid until the next call on this thread. */
+HALIC_API const char* halic_last_error_text(void);
 
 /* ---- Specific-gravity conventions --------------------------------------------------------------------- */
 
@@ -81,6 +89,7 @@ HALIC_API double halic_convention_reference_temperature(int convention);
 /* Specific gravity of seawater under a convention.
  *   SP          Practical Salinity, 0 to 42
  *   t           the sample's temperature, degC, -2 to 40; for a convention that fixes it, NaN or that value
+ *               (to within 0.00005 degC, so that 15.5556 names 60 degF)
  *   convention  HALIC_SG_xxx
  *   returns     specific gravity, dimensionless */
 HALIC_API double halic_sg(double SP, double t, int convention);
@@ -104,10 +113,14 @@ HALIC_API double halic_salinity_from_sg_at(double sg, double t, double t_ref);
  *   C        conductivity, mS/cm, not negative
  *   t        in-situ temperature, ITS-90, degC, -2 to 35
  *   p        sea pressure, dbar, 0 to 10000
- *   returns  Practical Salinity, 0 to 42 (HALIC_E_CONDUCTIVITY beyond 42) */
+ *   returns  Practical Salinity, 0 to 42 (HALIC_E_CONDUCTIVITY beyond 42). Zero conductivity gives 0; the
+ *            low-salinity formula dips below 0 just above it, so that conductivities up to about 0.001 mS/cm
+ *            (the least one, by temperature and pressure, that halic_c_from_sp gives) have no salinity:
+ *            HALIC_E_CONDUCTIVITY. */
 HALIC_API double halic_sp_from_c(double C, double t, double p);
-/* Conductivity of seawater of Practical Salinity SP (0 to 42) at t (ITS-90, -2 to 35 degC) and p (dbar):
- * the inverse of halic_sp_from_c, mS/cm. */
+/* Conductivity of seawater of Practical Salinity SP (0 to 42) at t (ITS-90, -2 to 35 degC) and p (dbar,
+ * 0 to 10000): the inverse of halic_sp_from_c, mS/cm. SP 0 gives the conductivity where the low-salinity
+ * formula comes up through 0 (about 0.001 mS/cm), so that the conductivity grows continuously with SP. */
 HALIC_API double halic_c_from_sp(double SP, double t, double p);
 /* The same as a ratio to HALIC_C3515, dimensionless. */
 HALIC_API double halic_r_from_sp(double SP, double t, double p);

@@ -1,7 +1,7 @@
 # Sourced by the scripts: installs what a fresh Debian 12 machine lacks.
 VARNOK_PACKAGES="cmake make g++ mingw-w64 wine wine64 xvfb xdotool x11-utils locales
   fonts-horai-umefont python3 python3-pil python3-pefile imagemagick googletest libbenchmark-dev
-  clang libclang-rt-14-dev nsis pkgconf"
+  clang libclang-rt-14-dev nsis pkgconf python3-numpy python3-gsw"
 
 install_deps() {
   local missing=""

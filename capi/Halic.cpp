@@ -1,0 +1,554 @@
+// The C interface of hali. Each function checks its arguments in the order
+// declared, records the first fault as this thread's last error and returns
+// NaN, or computes through CHalin, CSpecificGravity and CPss78. The array
+// forms run the scalar forms' bodies element by element.
+#include "halic.h"
+#include "Halin.h"
+#include "Identity.h"
+#include "Pss78.h"
+#include "SpecificGravity.h"
+
+#include <cmath>
+#include <cstdio>
+#include <initializer_list>
+#include <limits>
+
+namespace {
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
+
+// What an argument may be: its name as halic.h declares it, its closed range
+// with unit (bPositive excludes the low end), and the reason when outside.
+struct SRange
+{
+    const char* pszName;
+    double dLow, dHigh;
+    const char* pszUnit; // with its leading space, or ""
+    int nError;
+    bool bPositive;
+};
+
+const SRange kSalinity = {"SP", 0.0, 42.0, "", HALIC_E_SALINITY, false};
+const SRange kTemperature = {"t", -2.0, 40.0, " degC", HALIC_E_TEMPERATURE, false};
+const SRange kRefTemperature = {"t_ref", -2.0, 40.0, " degC", HALIC_E_TEMPERATURE, false};
+const SRange kBaseTemperature = {"t0", -2.0, 40.0, " degC", HALIC_E_TEMPERATURE, false};
+const SRange kPss78Temperature = {"t", -2.0, 35.0, " degC", HALIC_E_TEMPERATURE, false}; // PSS-78's range
+const SRange kPressure = {"p", 0.0, 10000.0, " dbar", HALIC_E_PRESSURE, false};
+const SRange kDepth = {"depth_m", 0.0, 10000.0, " m", HALIC_E_PRESSURE, false};
+const SRange kLatitude = {"latitude", -90.0, 90.0, " degrees", HALIC_E_LATITUDE, false};
+const SRange kGravity = {"sg", 0.0, kInf, "", HALIC_E_GRAVITY, true};
+const SRange kBaseGravity = {"sg0", 0.0, kInf, "", HALIC_E_GRAVITY, true};
+const SRange kConductivity = {"C", 0.0, kInf, " mS/cm", HALIC_E_CONDUCTIVITY, false};
+const SRange kConvention = {"convention", 0.0, HALIC_SG_CONVENTIONS - 1, "", HALIC_E_CONVENTION, false};
+
+// How far PSS-78's salinity may stray from the truth by rounding alone: a few
+// units in the last place of 42 (7e-15), with a margin.
+const double kSalinityRoundOff = 1e-12;
+
+// A specific-gravity convention; NaN for a temperature that is the caller's.
+struct SConvention
+{
+    const char* pszName;
+    double dSample;    // the sample's temperature, degC
+    double dReference; // the reference water's, degC; NaN: the sample's
+};
+
+const double k60F = 15.555555555555555; // 60 degF in degC, the double nearest 140/9
+const SConvention kConventions[HALIC_SG_CONVENTIONS] = {
+    {"t/t", kNaN, kNaN},   {"t/4", kNaN, 4.0},      {"15/4", 15.0, 4.0},
+    {"20/20", 20.0, 20.0}, {"25/25", 25.0, 25.0}, {"60/60F", k60F, k60F},
+};
+// How far a temperature given to a fixed convention may lie from the one it
+// fixes, degC: half a unit in the fourth decimal, as the conventions are
+// written (15.5556 for 60 degF).
+const double kFixedTemperatureTolerance = 5e-5;
+
+// Why a call has no answer: the reason, the argument at fault and its value,
+// and what that argument may be (for a fixed convention's temperature the
+// range is that one temperature).
+struct SFault
+{
+    int nError = HALIC_OK;
+    const char* pszName = "";
+    double dValue = 0.0;
+    double dLow = 0.0, dHigh = 0.0;
+    const char* pszUnit = "";
+    long nElement = -1; // the element of an array form, -1 in a scalar call
+
+    // Records the fault; false, for the checks to return.
+    bool Set(int nReason, const SRange& range, double dGiven)
+    {
+        nError = nReason;
+        pszName = range.pszName;
+        dValue = dGiven;
+        dLow = range.dLow;
+        dHigh = range.dHigh;
+        pszUnit = range.pszUnit;
+        return false;
+    }
+};
+
+thread_local SFault t_lastFault;
+thread_local char t_szLastErrorText[256];
+
+// Records the call's fault (or none) as this thread's last error.
+double Report(double dResult, const SFault& fault)
+{
+    t_lastFault = fault;
+    return dResult;
+}
+
+// True when dValue is a number within range; else records why.
+bool Check(double dValue, const SRange& range, SFault& fault)
+{
+    if (!std::isfinite(dValue))
+        return fault.Set(HALIC_E_NOT_FINITE, range, dValue);
+    if (dValue < range.dLow || dValue > range.dHigh || (range.bPositive && dValue <= range.dLow))
+        return fault.Set(range.nError, range, dValue);
+    return true;
+}
+
+// The convention, or null after recording why there is none.
+const SConvention* FindConvention(int nConvention, SFault& fault)
+{
+    if (nConvention < 0 || nConvention >= HALIC_SG_CONVENTIONS)
+    {
+        fault.Set(HALIC_E_CONVENTION, kConvention, nConvention);
+        return nullptr;
+    }
+    return &kConventions[nConvention];
+}
+
+// The sample's and the reference water's temperatures under a convention,
+// degC, from the caller's t (NaN allowed where the convention fixes it).
+bool ConventionTemperatures(const SConvention& convention, double t, SFault& fault, double& dSample,
+                            double& dReference)
+{
+    if (std::isnan(convention.dSample))
+    {
+        if (!Check(t, kTemperature, fault))
+            return false;
+        dSample = t;
+    }
+    else
+    {
+        if (std::isinf(t))
+            return fault.Set(HALIC_E_NOT_FINITE, kTemperature, t);
+        if (!std::isnan(t) && !(std::fabs(t - convention.dSample) <= kFixedTemperatureTolerance))
+        {
+            const SRange fixed = {"t", convention.dSample, convention.dSample, " degC",
+                                  HALIC_E_CONVENTION_TEMPERATURE, false};
+            return fault.Set(HALIC_E_CONVENTION_TEMPERATURE, fixed, t);
+        }
+        dSample = convention.dSample;
+    }
+    dReference = std::isnan(convention.dReference) ? dSample : convention.dReference;
+    return true;
+}
+
+// True for a known convention that fixes the sample's temperature.
+bool FixesSampleTemperature(int nConvention)
+{
+    return nConvention >= 0 && nConvention < HALIC_SG_CONVENTIONS && !std::isnan(kConventions[nConvention].dSample);
+}
+
+// ---- The scalar bodies: NaN with the fault recorded, or the result ----
+
+double SpecificGravity(double SP, double t, int nConvention, SFault& fault)
+{
+    const SConvention* pConvention = FindConvention(nConvention, fault);
+    double dSample = 0.0, dReference = 0.0;
+    if (pConvention == nullptr || !Check(SP, kSalinity, fault) ||
+        !ConventionTemperatures(*pConvention, t, fault, dSample, dReference))
+        return kNaN;
+    return CSpecificGravity::Get(SP, dSample, dReference);
+}
+
+double SpecificGravityAt(double SP, double t, double t_ref, SFault& fault)
+{
+    if (!Check(SP, kSalinity, fault) || !Check(t, kTemperature, fault) || !Check(t_ref, kRefTemperature, fault))
+        return kNaN;
+    return CSpecificGravity::Get(SP, t, t_ref);
+}
+
+// The inverse once the temperatures are known good.
+double SalinityFromGravity(double sg, double dSample, double dReference, SFault& fault)
+{
+    const double dSalinity = CSpecificGravity::GetSalinity(sg, dSample, dReference);
+    if (std::isnan(dSalinity))
+        fault.Set(HALIC_E_NO_SALINITY, kGravity, sg);
+    return dSalinity;
+}
+
+double SalinityFromSg(double sg, double t, int nConvention, SFault& fault)
+{
+    const SConvention* pConvention = FindConvention(nConvention, fault);
+    double dSample = 0.0, dReference = 0.0;
+    if (pConvention == nullptr || !Check(sg, kGravity, fault) ||
+        !ConventionTemperatures(*pConvention, t, fault, dSample, dReference))
+        return kNaN;
+    return SalinityFromGravity(sg, dSample, dReference, fault);
+}
+
+double SalinityFromSgAt(double sg, double t, double t_ref, SFault& fault)
+{
+    if (!Check(sg, kGravity, fault) || !Check(t, kTemperature, fault) || !Check(t_ref, kRefTemperature, fault))
+        return kNaN;
+    return SalinityFromGravity(sg, t, t_ref, fault);
+}
+
+double SpFromC(double C, double t, double p, SFault& fault)
+{
+    if (!Check(C, kConductivity, fault) || !Check(t, kPss78Temperature, fault) || !Check(p, kPressure, fault))
+        return kNaN;
+    double dSalinity = CPss78::GetSalinity(C / CPss78::kC3515, t, p);
+    // A salinity beyond an end by no more than rounding is that end, so that
+    // the conductivities halic_c_from_sp gives for 0 and 42 come back as such.
+    if (dSalinity < kSalinity.dLow && dSalinity >= kSalinity.dLow - kSalinityRoundOff)
+        dSalinity = kSalinity.dLow;
+    if (dSalinity > kSalinity.dHigh && dSalinity <= kSalinity.dHigh + kSalinityRoundOff)
+        dSalinity = kSalinity.dHigh;
+    if (!(dSalinity >= kSalinity.dLow && dSalinity <= kSalinity.dHigh))
+    {
+        fault.Set(HALIC_E_CONDUCTIVITY, kConductivity, C);
+        return kNaN;
+    }
+    return dSalinity;
+}
+
+double RFromSp(double SP, double t, double p, SFault& fault)
+{
+    if (!Check(SP, kSalinity, fault) || !Check(t, kPss78Temperature, fault) || !Check(p, kPressure, fault))
+        return kNaN;
+    return CPss78::GetRatio(SP, t, p);
+}
+
+double CFromSp(double SP, double t, double p, SFault& fault)
+{
+    return RFromSp(SP, t, p, fault) * CPss78::kC3515;
+}
+
+double Density(double SP, double t, double p, SFault& fault)
+{
+    if (!Check(SP, kSalinity, fault) || !Check(t, kTemperature, fault) || !Check(p, kPressure, fault))
+        return kNaN;
+    return CHalin::GetDensity(SP, t, p);
+}
+
+double PotentialTemperature(double SP, double t, double p, SFault& fault)
+{
+    if (!Check(SP, kSalinity, fault) || !Check(t, kTemperature, fault) || !Check(p, kPressure, fault))
+        return kNaN;
+    return CHalin::GetPotentialTemp(SP, t, p);
+}
+
+double Depth(double p, double latitude, SFault& fault)
+{
+    if (!Check(p, kPressure, fault) || !Check(latitude, kLatitude, fault))
+        return kNaN;
+    return CHalin::GetDepth(p, latitude);
+}
+
+double Convert(double t, double sg0, double t0, double SP, double depth_m, int potential, SFault& fault)
+{
+    if (!Check(t, kTemperature, fault) || !Check(sg0, kBaseGravity, fault) || !Check(t0, kBaseTemperature, fault) ||
+        !Check(SP, kSalinity, fault) || !Check(depth_m, kDepth, fault))
+        return kNaN;
+    return CHalin::GetSpecificGravity(t, sg0, t0, SP, depth_m, potential);
+}
+
+// ---- Array forms ----
+
+// An array argument: its name as declared, where it points, and whether it
+// may be null (a temperature that a convention fixes).
+struct SArray
+{
+    const char* pszName;
+    const void* pData;
+    bool bMayBeNull;
+};
+
+// False, with the last error recorded, when n is negative or an array null.
+bool CheckArrays(long n, std::initializer_list<SArray> arrays)
+{
+    SFault fault;
+    if (n < 0)
+    {
+        const SRange count = {"n", 0.0, kInf, "", HALIC_E_ARGUMENT, false};
+        fault.Set(HALIC_E_ARGUMENT, count, static_cast<double>(n));
+    }
+    else
+    {
+        for (const SArray& array : arrays)
+        {
+            if (array.pData == nullptr && !array.bMayBeNull)
+            {
+                const SRange pointer = {array.pszName, 0.0, 0.0, "", HALIC_E_ARGUMENT, false};
+                fault.Set(HALIC_E_ARGUMENT, pointer, 0.0);
+                break;
+            }
+        }
+    }
+    Report(0.0, fault);
+    return fault.nError == HALIC_OK;
+}
+
+// Runs body(i, fault) for each element, writes its result and returns the
+// count of NaNs; the first element's fault becomes the last error.
+template <class Body>
+long ForEach(long n, double* pResults, Body body)
+{
+    SFault first;
+    long nNaN = 0;
+    for (long i = 0; i < n; ++i)
+    {
+        SFault fault;
+        pResults[i] = body(i, fault);
+        if (std::isnan(pResults[i]))
+        {
+            if (nNaN++ == 0)
+            {
+                first = fault;
+                first.nElement = i;
+            }
+        }
+    }
+    Report(0.0, first);
+    return nNaN;
+}
+
+// A number as the error texts show it.
+void FormatNumber(double d, char* pszBuffer, size_t nSize)
+{
+    if (std::isnan(d))
+        std::snprintf(pszBuffer, nSize, "NaN");
+    else if (std::isinf(d))
+        std::snprintf(pszBuffer, nSize, d > 0 ? "inf" : "-inf");
+    else
+        std::snprintf(pszBuffer, nSize, "%.10g", d);
+}
+
+} // namespace
+
+extern "C" {
+
+const char* halic_version(void)
+{
+    return VARNOK_VERSION_STRING;
+}
+
+int halic_last_error(void)
+{
+    return t_lastFault.nError;
+}
+
+const char* halic_error_message(int error)
+{
+    switch (error)
+    {
+    case HALIC_OK: return "no error";
+    case HALIC_E_NOT_FINITE: return "an argument is NaN or infinite";
+    case HALIC_E_SALINITY: return "salinity outside 0 to 42";
+    case HALIC_E_TEMPERATURE: return "temperature outside the function's range";
+    case HALIC_E_PRESSURE: return "pressure outside 0 to 10000 dbar";
+    case HALIC_E_CONVENTION: return "no such convention";
+    case HALIC_E_CONVENTION_TEMPERATURE: return "a temperature other than the one the convention fixes";
+    case HALIC_E_GRAVITY: return "a specific gravity that is not positive";
+    case HALIC_E_NO_SALINITY: return "a reading that no salinity from 0 to 42 gives at that temperature";
+    case HALIC_E_CONDUCTIVITY: return "a negative conductivity, or one that gives no salinity from 0 to 42";
+    case HALIC_E_LATITUDE: return "latitude outside -90 to 90 degrees";
+    case HALIC_E_ARGUMENT: return "a null array or a negative count";
+    default: return "unknown error";
+    }
+}
+
+const char* halic_last_error_text(void)
+{
+    const SFault& f = t_lastFault;
+    char szElement[32] = "";
+    if (f.nElement >= 0)
+        std::snprintf(szElement, sizeof szElement, "element %ld: ", f.nElement);
+    char szValue[32], szLow[32], szHigh[32];
+    FormatNumber(f.dValue, szValue, sizeof szValue);
+    FormatNumber(f.dLow, szLow, sizeof szLow);
+    FormatNumber(f.dHigh, szHigh, sizeof szHigh);
+
+    char* const psz = t_szLastErrorText;
+    const size_t n = sizeof t_szLastErrorText;
+    switch (f.nError)
+    {
+    case HALIC_OK:
+        psz[0] = '\0';
+        break;
+    case HALIC_E_NOT_FINITE:
+        std::snprintf(psz, n, "%s%s = %s is not a finite number", szElement, f.pszName, szValue);
+        break;
+    case HALIC_E_CONVENTION:
+        std::snprintf(psz, n, "%s%s = %s is no convention (%s to %s)", szElement, f.pszName, szValue, szLow, szHigh);
+        break;
+    case HALIC_E_CONVENTION_TEMPERATURE:
+        std::snprintf(psz, n, "%s%s = %s%s differs from the %s%s the convention fixes (give that or NaN)",
+                      szElement, f.pszName, szValue, f.pszUnit, szLow, f.pszUnit);
+        break;
+    case HALIC_E_GRAVITY:
+        std::snprintf(psz, n, "%s%s = %s is not positive", szElement, f.pszName, szValue);
+        break;
+    case HALIC_E_NO_SALINITY:
+        std::snprintf(psz, n, "%s%s = %s is read by no salinity from 0 to 42 at these temperatures", szElement,
+                      f.pszName, szValue);
+        break;
+    case HALIC_E_CONDUCTIVITY:
+        std::snprintf(psz, n, f.dValue < 0.0 ? "%s%s = %s%s is negative" : "%s%s = %s%s gives no salinity from 0 to 42",
+                      szElement, f.pszName, szValue, f.pszUnit);
+        break;
+    case HALIC_E_ARGUMENT:
+        if (f.pszName[0] == 'n' && f.pszName[1] == '\0')
+            std::snprintf(psz, n, "n = %s is negative", szValue);
+        else
+            std::snprintf(psz, n, "%s is a null array", f.pszName);
+        break;
+    default: // the ranges
+        std::snprintf(psz, n, "%s%s = %s is outside %s to %s%s", szElement, f.pszName, szValue, szLow, szHigh,
+                      f.pszUnit);
+        break;
+    }
+    return psz;
+}
+
+const char* halic_convention_name(int convention)
+{
+    SFault fault;
+    const SConvention* pConvention = FindConvention(convention, fault);
+    Report(0.0, fault);
+    return pConvention != nullptr ? pConvention->pszName : nullptr;
+}
+
+double halic_convention_sample_temperature(int convention)
+{
+    SFault fault;
+    const SConvention* pConvention = FindConvention(convention, fault);
+    return Report(pConvention != nullptr ? pConvention->dSample : kNaN, fault);
+}
+
+double halic_convention_reference_temperature(int convention)
+{
+    SFault fault;
+    const SConvention* pConvention = FindConvention(convention, fault);
+    return Report(pConvention != nullptr ? pConvention->dReference : kNaN, fault);
+}
+
+double halic_sg(double SP, double t, int convention)
+{
+    SFault fault;
+    return Report(SpecificGravity(SP, t, convention, fault), fault);
+}
+
+double halic_sg_at(double SP, double t, double t_ref)
+{
+    SFault fault;
+    return Report(SpecificGravityAt(SP, t, t_ref, fault), fault);
+}
+
+double halic_salinity_from_sg(double sg, double t, int convention)
+{
+    SFault fault;
+    return Report(SalinityFromSg(sg, t, convention, fault), fault);
+}
+
+double halic_salinity_from_sg_at(double sg, double t, double t_ref)
+{
+    SFault fault;
+    return Report(SalinityFromSgAt(sg, t, t_ref, fault), fault);
+}
+
+double halic_sp_from_c(double C, double t, double p)
+{
+    SFault fault;
+    return Report(SpFromC(C, t, p, fault), fault);
+}
+
+double halic_c_from_sp(double SP, double t, double p)
+{
+    SFault fault;
+    return Report(CFromSp(SP, t, p, fault), fault);
+}
+
+double halic_r_from_sp(double SP, double t, double p)
+{
+    SFault fault;
+    return Report(RFromSp(SP, t, p, fault), fault);
+}
+
+double halic_density(double SP, double t, double p)
+{
+    SFault fault;
+    return Report(Density(SP, t, p, fault), fault);
+}
+
+double halic_potential_temperature(double SP, double t, double p)
+{
+    SFault fault;
+    return Report(PotentialTemperature(SP, t, p, fault), fault);
+}
+
+double halic_depth(double p, double latitude)
+{
+    SFault fault;
+    return Report(Depth(p, latitude, fault), fault);
+}
+
+double halic_convert(double t, double sg0, double t0, double SP, double depth_m, int potential)
+{
+    SFault fault;
+    return Report(Convert(t, sg0, t0, SP, depth_m, potential, fault), fault);
+}
+
+long halic_sg_n(long n, const double* SP, const double* t, int convention, double* sg)
+{
+    if (!CheckArrays(n, {{"SP", SP, false}, {"t", t, FixesSampleTemperature(convention)}, {"sg", sg, false}}))
+        return -1;
+    return ForEach(n, sg, [&](long i, SFault& fault) {
+        return SpecificGravity(SP[i], t != nullptr ? t[i] : kNaN, convention, fault);
+    });
+}
+
+long halic_salinity_from_sg_n(long n, const double* sg, const double* t, int convention, double* SP)
+{
+    if (!CheckArrays(n, {{"sg", sg, false}, {"t", t, FixesSampleTemperature(convention)}, {"SP", SP, false}}))
+        return -1;
+    return ForEach(n, SP, [&](long i, SFault& fault) {
+        return SalinityFromSg(sg[i], t != nullptr ? t[i] : kNaN, convention, fault);
+    });
+}
+
+long halic_sp_from_c_n(long n, const double* C, const double* t, const double* p, double* SP)
+{
+    if (!CheckArrays(n, {{"C", C, false}, {"t", t, false}, {"p", p, false}, {"SP", SP, false}}))
+        return -1;
+    return ForEach(n, SP, [&](long i, SFault& fault) { return SpFromC(C[i], t[i], p[i], fault); });
+}
+
+long halic_c_from_sp_n(long n, const double* SP, const double* t, const double* p, double* C)
+{
+    if (!CheckArrays(n, {{"SP", SP, false}, {"t", t, false}, {"p", p, false}, {"C", C, false}}))
+        return -1;
+    return ForEach(n, C, [&](long i, SFault& fault) { return CFromSp(SP[i], t[i], p[i], fault); });
+}
+
+long halic_density_n(long n, const double* SP, const double* t, const double* p, double* rho)
+{
+    if (!CheckArrays(n, {{"SP", SP, false}, {"t", t, false}, {"p", p, false}, {"rho", rho, false}}))
+        return -1;
+    return ForEach(n, rho, [&](long i, SFault& fault) { return Density(SP[i], t[i], p[i], fault); });
+}
+
+long halic_convert_n(long n, const double* t, double sg0, double t0, double SP, double depth_m, int potential,
+                     double* sg)
+{
+    if (!CheckArrays(n, {{"t", t, false}, {"sg", sg, false}}))
+        return -1;
+    return ForEach(n, sg, [&](long i, SFault& fault) { return Convert(t[i], sg0, t0, SP, depth_m, potential, fault); });
+}
+
+} // extern "C"

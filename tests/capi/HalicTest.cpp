@@ -1,0 +1,373 @@
+// Check values of halic, the C interface, grouped by behaviour: the specific-gravity conventions and their
+// inverse, PSS-78 (UNESCO 1983's and TEOS-10's check values), hali's quantities as passed through, the reasons
+// for bad input at every function, and the array forms against the scalar ones. Each tolerance is half a unit
+// in the last digit given; kExact rows compare the doubles themselves.
+#include "halic.h"
+#include "Identity.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <initializer_list>
+#include <limits>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
+const double kExact = 0.0;
+const double kT68PerT90 = 1.00024; // the check values of UNESCO 1983 are on IPTS-68
+
+// One row: the call as written, its result, the expected value and tolerance.
+struct Check { const char* pszCall; double dGot, dExpected, dTolerance; };
+#define ROW(call, expected, tolerance) Check{#call, call, expected, tolerance}
+
+void ExpectChecks(std::initializer_list<Check> checks)
+{
+    for (const Check& c : checks)
+        EXPECT_NEAR(c.dGot, c.dExpected, c.dTolerance) << c.pszCall;
+}
+
+// A call that has no answer: it must give NaN, the reason, and a text that starts with the argument's name.
+struct Bad { const char* pszCall; std::function<double()> call; int nReason; const char* pszArgument; };
+#define BAD(call, reason, argument) Bad{#call, [] { return static_cast<double>(call); }, reason, argument}
+
+void ExpectBad(std::initializer_list<Bad> rows)
+{
+    for (const Bad& row : rows)
+    {
+        halic_sg(35, 25, HALIC_SG_T_T); // a good call first: the reason must be this call's
+        const double dGot = row.call();
+        EXPECT_TRUE(std::isnan(dGot)) << row.pszCall << " gave " << dGot;
+        EXPECT_EQ(halic_last_error(), row.nReason) << row.pszCall;
+        const std::string text = halic_last_error_text();
+        EXPECT_EQ(text.rfind(std::string(row.pszArgument) + " = ", 0), 0u) << row.pszCall << ": " << text;
+    }
+}
+
+TEST(SpecificGravity, ConventionCheckValues)
+{
+    ExpectChecks({
+        ROW(halic_sg(35, kNaN, HALIC_SG_25_25), 1.02637, 5e-6),
+        ROW(halic_sg(35, kNaN, HALIC_SG_20_20), 1.02660, 5e-6),
+        ROW(halic_sg(35, kNaN, HALIC_SG_60_60F), 1.02686, 5e-6),
+        ROW(halic_sg(35, kNaN, HALIC_SG_15_4), 1.02600, 5e-6),
+        ROW(halic_sg(35, 25, HALIC_SG_T_4), 1.02337, 5e-6),
+        ROW(halic_sg(35, 25, HALIC_SG_T_T), 1.02637, 5e-6),
+        ROW(halic_sg(0, 17.3, HALIC_SG_T_T), 1.0, kExact), // pure water against itself
+        // A fixed convention takes its own temperature as well as NaN, to the convention's fourth decimal.
+        ROW(halic_sg(35, 25, HALIC_SG_25_25), halic_sg(35, kNaN, HALIC_SG_25_25), kExact),
+        ROW(halic_sg(35, 15.5556, HALIC_SG_60_60F), halic_sg(35, kNaN, HALIC_SG_60_60F), kExact),
+        ROW(halic_sg(35, 15.55551, HALIC_SG_60_60F), halic_sg(35, kNaN, HALIC_SG_60_60F), kExact),
+        // The conventions are the two-temperature form with their temperatures.
+        ROW(halic_sg(35, 25, HALIC_SG_T_4), halic_sg_at(35, 25, 4), kExact),
+        ROW(halic_sg(35, kNaN, HALIC_SG_15_4), halic_sg_at(35, 15, 4), kExact),
+    });
+}
+
+TEST(SpecificGravity, SalinityFromAReading)
+{
+    ExpectChecks({
+        ROW(halic_salinity_from_sg(1.0264, kNaN, HALIC_SG_25_25), 35.04, 5e-3),
+        ROW(halic_salinity_from_sg(1.023, 25, HALIC_SG_T_4), 34.51, 5e-3),
+        ROW(halic_salinity_from_sg(1.023, 25, HALIC_SG_T_T), 30.54, 5e-3),
+        ROW(halic_salinity_from_sg_at(1.023, 25, 25), 30.54, 5e-3),
+        // The ends of the range come back exactly.
+        ROW(halic_salinity_from_sg(halic_sg(0, 3, HALIC_SG_T_4), 3, HALIC_SG_T_4), 0.0, kExact),
+        ROW(halic_salinity_from_sg(halic_sg(42, 3, HALIC_SG_T_4), 3, HALIC_SG_T_4), 42.0, kExact),
+        ROW(halic_salinity_from_sg(1.0, 11, HALIC_SG_T_T), 0.0, kExact),
+    });
+}
+
+TEST(SpecificGravity, RoundTripOverTheRange)
+{
+    double dWorst = 0.0;
+    for (int convention : {HALIC_SG_T_T, HALIC_SG_T_4})
+        for (double t = 0; t <= 40; t += 1)
+            for (double S = 0; S <= 42; S += 0.25)
+            {
+                const double dBack = halic_salinity_from_sg(halic_sg(S, t, convention), t, convention);
+                ASSERT_NEAR(dBack, S, 1e-9) << halic_convention_name(convention) << " t=" << t << " S=" << S;
+                dWorst = std::fmax(dWorst, std::fabs(dBack - S));
+            }
+    RecordProperty("worst", std::to_string(dWorst));
+}
+
+TEST(SpecificGravity, ConventionsByName)
+{
+    const char* const names[HALIC_SG_CONVENTIONS] = {"t/t", "t/4", "15/4", "20/20", "25/25", "60/60F"};
+    for (int c = 0; c < HALIC_SG_CONVENTIONS; ++c)
+        EXPECT_STREQ(halic_convention_name(c), names[c]);
+    ExpectChecks({
+        ROW(halic_convention_sample_temperature(HALIC_SG_15_4), 15.0, kExact),
+        ROW(halic_convention_reference_temperature(HALIC_SG_15_4), 4.0, kExact),
+        ROW(halic_convention_reference_temperature(HALIC_SG_T_4), 4.0, kExact),
+        ROW(halic_convention_sample_temperature(HALIC_SG_60_60F), (60.0 - 32.0) / 1.8, 2e-15),
+        ROW(halic_convention_reference_temperature(HALIC_SG_25_25), 25.0, kExact),
+    });
+    // The caller's temperature: NaN, and no error.
+    EXPECT_TRUE(std::isnan(halic_convention_sample_temperature(HALIC_SG_T_4)));
+    EXPECT_TRUE(std::isnan(halic_convention_reference_temperature(HALIC_SG_T_T)));
+    EXPECT_EQ(halic_last_error(), HALIC_OK);
+}
+
+TEST(Pss78, CheckValues)
+{
+    ExpectChecks({
+        // UNESCO 1983, the conductivity ratio at (S, t68, p).
+        ROW(halic_r_from_sp(25, 0 / kT68PerT90, 0), 0.49800825, 5e-9),
+        ROW(halic_r_from_sp(25, 10 / kT68PerT90, 0), 0.65499015, 5e-9),
+        ROW(halic_r_from_sp(25, 0 / kT68PerT90, 1000), 0.50624434, 5e-9),
+        ROW(halic_r_from_sp(25, 10 / kT68PerT90, 1000), 0.66297496, 5e-9),
+        ROW(halic_r_from_sp(40, 10 / kT68PerT90, 0), 1.00007311, 5e-9),
+        ROW(halic_r_from_sp(40, 30 / kT68PerT90, 0), 1.52996697, 5e-9),
+        // The scale's definition: R = 1 for S = 35 at 15 degC (IPTS-68), 0 dbar, to r_t's seven decimals.
+        ROW(halic_r_from_sp(35, 15 / kT68PerT90, 0), 1.0, 5e-8),
+        ROW(halic_c_from_sp(35, 15 / kT68PerT90, 0), HALIC_C3515, 5e-8 * HALIC_C3515),
+        // TEOS-10's check value for SP from C, on ITS-90.
+        ROW(halic_sp_from_c(34.5487, 28.7856, 10), 20.009869599, 5e-10),
+        ROW(halic_c_from_sp(35, 25, 0), 53.071, 5e-4),
+        ROW(halic_sp_from_c(0, 20, 500), 0.0, kExact),
+    });
+}
+
+// SP to C and back, and C to SP and back, across both formulas and the seam at 2.
+TEST(Pss78, RoundTripOverTheRange)
+{
+    for (double SP : {0.0, 1e-6, 0.001, 0.01, 0.1, 0.5, 1.0, 1.5, 1.999999, 2.0, 2.000001, 5.0, 20.0, 35.0, 42.0})
+        for (double t : {-2.0, 0.0, 10.0, 25.0, 35.0})
+            for (double p : {0.0, 1000.0, 5000.0, 10000.0})
+            {
+                const double C = halic_c_from_sp(SP, t, p);
+                const double dSP = halic_sp_from_c(C, t, p);
+                EXPECT_NEAR(dSP, SP, 1e-12) << "SP=" << SP << " t=" << t << " p=" << p;
+                EXPECT_NEAR(halic_c_from_sp(dSP, t, p), C, 1e-12 * C) << "SP=" << SP << " t=" << t << " p=" << p;
+            }
+}
+
+// The calls pass their arguments to hali in order: one row each, against HalinTest's values.
+TEST(HaliQuantities, PassedThrough)
+{
+    ExpectChecks({
+        ROW(halic_density(35, 25, 0), 1023.3430585, 5e-8),
+        ROW(halic_density(40, 40, 10000), 1059.8203768, 5e-8),
+        ROW(halic_potential_temperature(35, 10, 1000), 9.879423866, 5e-10),
+        ROW(halic_depth(10000, 30), 9712.653, 5e-4),
+        ROW(halic_depth(10000, -30), 9712.653, 5e-4),
+        ROW(halic_convert(26, 1.024, 24, 35, 1, 1), 1.0233919850, 5e-11),
+        ROW(halic_convert(26, 1.024, 24, 35, 1, 0), 1.0233919777, 5e-11),
+        ROW(halic_convert(26, 1.024, 24, 35, 1000, 1), 1.0233824982, 5e-11),
+    });
+}
+
+// The ends of every range are inside it.
+TEST(Arguments, RangesAreClosed)
+{
+    for (double dGot : {halic_density(0, -2, 0), halic_density(42, 40, 10000), halic_potential_temperature(42, -2, 10000),
+                        halic_depth(10000, -90), halic_depth(0, 90), halic_sg_at(42, 40, -2), halic_sp_from_c(60, 35, 10000),
+                        halic_c_from_sp(42, -2, 10000), halic_convert(-2, 1e-300, 40, 0, 10000, 1)})
+        EXPECT_FALSE(std::isnan(dGot)) << dGot;
+    EXPECT_EQ(halic_last_error(), HALIC_OK);
+}
+
+TEST(Arguments, BadInputAtEveryFunction)
+{
+    ExpectBad({
+        BAD(halic_sg(kNaN, 25, HALIC_SG_T_T), HALIC_E_NOT_FINITE, "SP"),
+        BAD(halic_sg(42.001, 25, HALIC_SG_T_T), HALIC_E_SALINITY, "SP"),
+        BAD(halic_sg(-0.001, 25, HALIC_SG_T_T), HALIC_E_SALINITY, "SP"),
+        BAD(halic_sg(35, kInf, HALIC_SG_T_T), HALIC_E_NOT_FINITE, "t"),
+        BAD(halic_sg(35, kNaN, HALIC_SG_T_4), HALIC_E_NOT_FINITE, "t"), // t/4 needs the caller's t
+        BAD(halic_sg(35, 40.001, HALIC_SG_T_T), HALIC_E_TEMPERATURE, "t"),
+        BAD(halic_sg(35, -2.001, HALIC_SG_T_4), HALIC_E_TEMPERATURE, "t"),
+        BAD(halic_sg(35, 25, HALIC_SG_CONVENTIONS), HALIC_E_CONVENTION, "convention"),
+        BAD(halic_sg(35, 25, -1), HALIC_E_CONVENTION, "convention"),
+        BAD(halic_sg(kNaN, 25, 99), HALIC_E_CONVENTION, "convention"), // the convention before all others
+        BAD(halic_sg(35, 20, HALIC_SG_25_25), HALIC_E_CONVENTION_TEMPERATURE, "t"),
+        BAD(halic_sg(35, 15.5557, HALIC_SG_60_60F), HALIC_E_CONVENTION_TEMPERATURE, "t"),
+        BAD(halic_sg(35, -kInf, HALIC_SG_15_4), HALIC_E_NOT_FINITE, "t"),
+        BAD(halic_sg_at(35, 25, 40.5), HALIC_E_TEMPERATURE, "t_ref"),
+        BAD(halic_sg_at(35, 25, kNaN), HALIC_E_NOT_FINITE, "t_ref"),
+        BAD(halic_salinity_from_sg(0, 25, HALIC_SG_T_T), HALIC_E_GRAVITY, "sg"),
+        BAD(halic_salinity_from_sg(-1, 25, HALIC_SG_T_T), HALIC_E_GRAVITY, "sg"),
+        BAD(halic_salinity_from_sg(kNaN, 25, HALIC_SG_T_T), HALIC_E_NOT_FINITE, "sg"),
+        BAD(halic_salinity_from_sg(1.2, kNaN, HALIC_SG_25_25), HALIC_E_NO_SALINITY, "sg"),
+        BAD(halic_salinity_from_sg(0.999, kNaN, HALIC_SG_25_25), HALIC_E_NO_SALINITY, "sg"), // below pure water
+        BAD(halic_salinity_from_sg(1.02, 25, 7), HALIC_E_CONVENTION, "convention"),
+        BAD(halic_salinity_from_sg(1.02, 4, HALIC_SG_15_4), HALIC_E_CONVENTION_TEMPERATURE, "t"),
+        BAD(halic_salinity_from_sg(1.02, 50, HALIC_SG_T_T), HALIC_E_TEMPERATURE, "t"),
+        BAD(halic_salinity_from_sg_at(1.02, 25, -3), HALIC_E_TEMPERATURE, "t_ref"),
+        BAD(halic_salinity_from_sg_at(1.1, 25, 25), HALIC_E_NO_SALINITY, "sg"),
+        BAD(halic_sp_from_c(-1e-9, 10, 0), HALIC_E_CONDUCTIVITY, "C"),
+        BAD(halic_sp_from_c(80, 10, 0), HALIC_E_CONDUCTIVITY, "C"),      // beyond 42
+        BAD(halic_sp_from_c(0.0005, 10, 0), HALIC_E_CONDUCTIVITY, "C"),  // where the low-salinity formula dips
+        BAD(halic_sp_from_c(kInf, 10, 0), HALIC_E_NOT_FINITE, "C"),
+        BAD(halic_sp_from_c(40, 35.001, 0), HALIC_E_TEMPERATURE, "t"),  // PSS-78 ends at 35 degC
+        BAD(halic_sp_from_c(40, 10, 10000.5), HALIC_E_PRESSURE, "p"),
+        BAD(halic_sp_from_c(40, 10, -0.5), HALIC_E_PRESSURE, "p"),
+        BAD(halic_c_from_sp(42.5, 10, 0), HALIC_E_SALINITY, "SP"),
+        BAD(halic_c_from_sp(35, -2.5, 0), HALIC_E_TEMPERATURE, "t"),
+        BAD(halic_c_from_sp(35, 10, kNaN), HALIC_E_NOT_FINITE, "p"),
+        BAD(halic_r_from_sp(35, 10, 20000), HALIC_E_PRESSURE, "p"),
+        BAD(halic_r_from_sp(-1, 10, 0), HALIC_E_SALINITY, "SP"),
+        BAD(halic_density(-1, 10, 0), HALIC_E_SALINITY, "SP"),
+        BAD(halic_density(35, 41, 0), HALIC_E_TEMPERATURE, "t"),
+        BAD(halic_density(35, 10, -1), HALIC_E_PRESSURE, "p"),
+        BAD(halic_potential_temperature(35, kNaN, 100), HALIC_E_NOT_FINITE, "t"),
+        BAD(halic_potential_temperature(35, 10, 10001), HALIC_E_PRESSURE, "p"),
+        BAD(halic_depth(-1, 30), HALIC_E_PRESSURE, "p"),
+        BAD(halic_depth(1000, 90.5), HALIC_E_LATITUDE, "latitude"),
+        BAD(halic_depth(1000, -91), HALIC_E_LATITUDE, "latitude"),
+        BAD(halic_depth(1000, kInf), HALIC_E_NOT_FINITE, "latitude"),
+        BAD(halic_convert(kNaN, 1.024, 24, 35, 1, 1), HALIC_E_NOT_FINITE, "t"),
+        BAD(halic_convert(26, 0, 24, 35, 1, 1), HALIC_E_GRAVITY, "sg0"),
+        BAD(halic_convert(26, 1.024, 41, 35, 1, 1), HALIC_E_TEMPERATURE, "t0"),
+        BAD(halic_convert(26, 1.024, 24, 43, 1, 1), HALIC_E_SALINITY, "SP"),
+        BAD(halic_convert(26, 1.024, 24, 35, 10001, 0), HALIC_E_PRESSURE, "depth_m"),
+        BAD(halic_convention_sample_temperature(6), HALIC_E_CONVENTION, "convention"),
+        BAD(halic_convention_reference_temperature(-2), HALIC_E_CONVENTION, "convention"),
+    });
+    EXPECT_EQ(halic_convention_name(HALIC_SG_CONVENTIONS), nullptr);
+    EXPECT_EQ(halic_last_error(), HALIC_E_CONVENTION);
+}
+
+// The text of each kind of reason.
+TEST(Arguments, ErrorTexts)
+{
+    struct Text { double dCall; const char* pszExpected; };
+    std::vector<double> t = {25, 25, 50};
+    std::vector<double> SP = {35, 35, 35}, p = {0, 0, 0}, rho(3);
+    // Each call is made as its row is built, and its text read at once.
+    auto text = [](double) { return std::string(halic_last_error_text()); };
+    const std::pair<std::string, const char*> rows[] = {
+        {text(halic_sg(35, 41, HALIC_SG_T_T)), "t = 41 is outside -2 to 40 degC"},
+        {text(halic_sg(kNaN, 25, HALIC_SG_T_T)), "SP = NaN is not a finite number"},
+        {text(halic_sg(35, 25, 9)), "convention = 9 is no convention (0 to 5)"},
+        {text(halic_sg(35, 20, HALIC_SG_25_25)), "t = 20 degC differs from the 25 degC the convention fixes (give that or NaN)"},
+        {text(halic_salinity_from_sg(-1, 25, HALIC_SG_T_T)), "sg = -1 is not positive"},
+        {text(halic_salinity_from_sg(1.5, 25, HALIC_SG_T_T)), "sg = 1.5 is read by no salinity from 0 to 42 at these temperatures"},
+        {text(halic_sp_from_c(-1, 10, 0)), "C = -1 mS/cm is negative"},
+        {text(halic_sp_from_c(70, 10, 0)), "C = 70 mS/cm gives no salinity from 0 to 42"},
+        {text(halic_density_n(-1, SP.data(), t.data(), p.data(), rho.data())), "n = -1 is negative"},
+        {text(halic_density_n(3, SP.data(), nullptr, p.data(), rho.data())), "t is a null array"},
+        {text(halic_density_n(3, SP.data(), t.data(), p.data(), rho.data())), "element 2: t = 50 is outside -2 to 40 degC"},
+        {text(halic_density(35, 25, 0)), ""},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(row.first, row.second);
+    for (int e = HALIC_OK; e <= HALIC_E_ARGUMENT; ++e)
+        EXPECT_STRNE(halic_error_message(e), "unknown error") << e;
+    EXPECT_STREQ(halic_error_message(HALIC_E_ARGUMENT + 1), "unknown error");
+}
+
+// Another thread's fault is not this thread's.
+TEST(Arguments, LastErrorIsPerThread)
+{
+    halic_density(35, 25, 0);
+    int nOther = HALIC_OK;
+    std::thread([&] { halic_density(35, 99, 0); nOther = halic_last_error(); }).join();
+    EXPECT_EQ(nOther, HALIC_E_TEMPERATURE);
+    EXPECT_EQ(halic_last_error(), HALIC_OK);
+}
+
+// The array forms give, element by element, what the scalar forms give: numbers and NaNs alike, with the
+// count of NaNs and the first one's reason. Each input array mixes good and bad elements.
+TEST(Arrays, AgreeWithTheScalarForms)
+{
+    const std::vector<double> SP = {0, 35, 42, 50, 35, 20, 1.5, kNaN};
+    const std::vector<double> t = {-2, 25, 40, 10, 45, 15, 10, 10};
+    const std::vector<double> p = {0, 1000, 10000, 0, 0, -5, 0, 0};
+    const std::vector<double> sg = {1.0, 1.0264, 0.5, 1.02, -1, 1.01, 1.001, 1.2};
+    const std::vector<double> C = {0, 42.914, 30, 1, 70, 0.0005, 2, kInf};
+    const long n = static_cast<long>(SP.size());
+
+    struct Form { const char* pszName; std::function<long(double*)> array; std::function<double(long)> scalar; };
+    const Form forms[] = {
+        {"sg t/4", [&](double* out) { return halic_sg_n(n, SP.data(), t.data(), HALIC_SG_T_4, out); },
+         [&](long i) { return halic_sg(SP[i], t[i], HALIC_SG_T_4); }},
+        {"sg 25/25, no t", [&](double* out) { return halic_sg_n(n, SP.data(), nullptr, HALIC_SG_25_25, out); },
+         [&](long i) { return halic_sg(SP[i], kNaN, HALIC_SG_25_25); }},
+        {"salinity t/t", [&](double* out) { return halic_salinity_from_sg_n(n, sg.data(), t.data(), HALIC_SG_T_T, out); },
+         [&](long i) { return halic_salinity_from_sg(sg[i], t[i], HALIC_SG_T_T); }},
+        {"salinity 20/20, no t", [&](double* out) { return halic_salinity_from_sg_n(n, sg.data(), nullptr, HALIC_SG_20_20, out); },
+         [&](long i) { return halic_salinity_from_sg(sg[i], kNaN, HALIC_SG_20_20); }},
+        {"sp_from_c", [&](double* out) { return halic_sp_from_c_n(n, C.data(), t.data(), p.data(), out); },
+         [&](long i) { return halic_sp_from_c(C[i], t[i], p[i]); }},
+        {"c_from_sp", [&](double* out) { return halic_c_from_sp_n(n, SP.data(), t.data(), p.data(), out); },
+         [&](long i) { return halic_c_from_sp(SP[i], t[i], p[i]); }},
+        {"density", [&](double* out) { return halic_density_n(n, SP.data(), t.data(), p.data(), out); },
+         [&](long i) { return halic_density(SP[i], t[i], p[i]); }},
+        {"convert", [&](double* out) { return halic_convert_n(n, t.data(), 1.024, 24, 35, 1, 1, out); },
+         [&](long i) { return halic_convert(t[i], 1.024, 24, 35, 1, 1); }},
+        {"convert, bad base", [&](double* out) { return halic_convert_n(n, t.data(), 1.024, 24, 35, -1, 1, out); },
+         [&](long i) { return halic_convert(t[i], 1.024, 24, 35, -1, 1); }},
+    };
+    for (const Form& form : forms)
+    {
+        std::vector<double> out(n);
+        const long nNaN = form.array(out.data());
+        const int nReason = halic_last_error();
+        long nExpectedNaN = 0;
+        int nFirstReason = HALIC_OK;
+        for (long i = 0; i < n; ++i)
+        {
+            const double dScalar = form.scalar(i);
+            if (std::isnan(dScalar))
+            {
+                EXPECT_TRUE(std::isnan(out[i])) << form.pszName << " [" << i << "]";
+                if (nExpectedNaN++ == 0)
+                    nFirstReason = halic_last_error();
+            }
+            else
+                EXPECT_EQ(out[i], dScalar) << form.pszName << " [" << i << "]";
+        }
+        EXPECT_EQ(nNaN, nExpectedNaN) << form.pszName;
+        EXPECT_EQ(nReason, nFirstReason) << form.pszName;
+        EXPECT_GT(nNaN, 0) << form.pszName << ": the inputs should hold bad elements";
+    }
+}
+
+// A null array (but t under a convention that fixes it) or a negative count: -1, nothing written.
+TEST(Arrays, NullArraysAndNegativeCounts)
+{
+    double in[2] = {35, 25}, out[2] = {-7, -7};
+    const long results[] = {
+        halic_sg_n(2, nullptr, in, HALIC_SG_T_T, out),
+        halic_sg_n(2, in, nullptr, HALIC_SG_T_T, out),
+        halic_sg_n(2, in, nullptr, HALIC_SG_T_4, out),
+        halic_sg_n(2, in, in, HALIC_SG_25_25, nullptr),
+        halic_salinity_from_sg_n(2, in, nullptr, HALIC_SG_T_T, out),
+        halic_salinity_from_sg_n(-1, in, in, HALIC_SG_T_T, out),
+        halic_sp_from_c_n(2, in, in, nullptr, out),
+        halic_sp_from_c_n(-5, in, in, in, out),
+        halic_c_from_sp_n(2, in, in, in, nullptr),
+        halic_density_n(2, nullptr, in, in, out),
+        halic_density_n(-1, in, in, in, out),
+        halic_convert_n(2, nullptr, 1.024, 24, 35, 1, 1, out),
+        halic_convert_n(-2, in, 1.024, 24, 35, 1, 1, out),
+    };
+    for (long nResult : results)
+        EXPECT_EQ(nResult, -1);
+    EXPECT_EQ(halic_last_error(), HALIC_E_ARGUMENT);
+    EXPECT_EQ(out[0], -7.0);
+    EXPECT_EQ(out[1], -7.0);
+
+    // An empty array, and results written over an input.
+    EXPECT_EQ(halic_density_n(0, in, in, in, out), 0);
+    EXPECT_EQ(halic_last_error(), HALIC_OK);
+    double t[2] = {25, 4}, SP[2] = {35, 0}, p[2] = {0, 0};
+    EXPECT_EQ(halic_density_n(2, SP, t, p, t), 0);
+    EXPECT_EQ(t[0], halic_density(35, 25, 0));
+    EXPECT_EQ(t[1], halic_density(0, 4, 0));
+}
+
+TEST(Version, IsTheProducts)
+{
+    EXPECT_STREQ(halic_version(), VARNOK_VERSION_STRING);
+}
+
+} // namespace
