@@ -90,6 +90,9 @@ const CComputation& GetComputation(EComputation computation) { return kComputati
 
 const char* NoAnswerReason()
 {
-    const int nError = halic_last_error();
-    return nError == HALIC_OK ? "the result is too large to round to five decimals" : halic_error_message(nError);
+    if (halic_last_error() == HALIC_OK)
+        return "the result is too large to round to five decimals";
+    // The text names the value at fault, the code's message only the reason.
+    const char* pszText = halic_last_error_text();
+    return *pszText != '\0' ? pszText : halic_error_message(halic_last_error());
 }

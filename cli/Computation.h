@@ -36,5 +36,6 @@ struct CComputation
 
 const CComputation& GetComputation(EComputation computation);
 
-// The reason of the last NaN on this thread, in the library's words.
+// The reason of the last NaN on this thread, in the library's words, with the
+// value at fault.
 const char* NoAnswerReason();

@@ -68,6 +68,7 @@ TEST(BatchLine, NoAnswerIsReportedNotWritten)
     std::string out, err;
     EXPECT_FALSE(RunBatchLine("salinity,sg,1.5,t/4,25", 7, FORMAT_CSV, out, err));
     EXPECT_EQ(out, "");
-    EXPECT_EQ(err, std::string("hali batch: line 7: salinity: no answer: ") + halic_error_message(HALIC_E_NO_SALINITY) +
-                       "\n");
+    // The library's reason, with the value at fault.
+    EXPECT_EQ(err.rfind("hali batch: line 7: salinity: no answer: sg = 1.5 ", 0), 0u) << err;
+    EXPECT_EQ(err.back(), '\n');
 }
