@@ -147,21 +147,3 @@ bool RunBatchLine(std::string_view line, long nLine, EOutputFormat format, std::
     AppendBatchRecord(format, out, nLine, computation.pszQuantity, dResult, computation.nDecimals);
     return true;
 }
-
-std::string BatchLineSynopsis()
-{
-    std::string synopsis;
-    for (int n = 0; n < COMPUTE_COUNT; ++n)
-    {
-        const CComputation& computation = GetComputation(static_cast<EComputation>(n));
-        std::string line = std::string("  ") + computation.pszCommand;
-        for (int i = 0; i < computation.nParameters; ++i)
-        {
-            const CParameter& param = computation.pParameters[i];
-            const bool bSource = i == 0 && computation.pszSource != nullptr;
-            line += std::string(",") + (bSource ? std::string(computation.pszSource) + "," : "") + param.pszName;
-        }
-        synopsis += line + "\n";
-    }
-    return synopsis;
-}

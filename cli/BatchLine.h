@@ -34,7 +34,3 @@ EBatchLine ParseBatchLine(std::string_view line, CBatchLine* pLine, std::string*
 // bad line or one without an answer, "hali batch: line N: reason" appended to
 // err. False for such a line.
 bool RunBatchLine(std::string_view line, long nLine, EOutputFormat format, std::string& out, std::string& err);
-
-// The line format in words, for the batch command's help: each computation's
-// fields in order.
-std::string BatchLineSynopsis();

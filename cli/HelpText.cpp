@@ -1,6 +1,5 @@
 #include "HelpText.h"
 #include "NumberText.h"
-#include "BatchLine.h"
 #include "TablePlan.h"
 
 #include <cctype>
@@ -95,12 +94,31 @@ std::string TableHelp()
            OptionsHelp(pParameters, nParameters, nullptr) + "\nEvery command:\n" + kFormatHelp;
 }
 
+// Each computation's fields in order: its name in lower case, the arguments
+// as their options' names in capitals ("salinity,sg,SG,CONVENTION,TEMPERATURE").
+std::string BatchLineSynopsis()
+{
+    std::string synopsis;
+    for (int n = 0; n < COMPUTE_COUNT; ++n)
+    {
+        const CComputation& computation = GetComputation(static_cast<EComputation>(n));
+        synopsis += std::string("  ") + computation.pszCommand;
+        if (computation.pszSource != nullptr)
+            synopsis += std::string(",") + computation.pszSource;
+        for (int i = 0; i < computation.nParameters; ++i)
+            synopsis += "," + Upper(computation.pParameters[i].pszName);
+        synopsis += "\n";
+    }
+    return synopsis;
+}
+
 std::string BatchHelp()
 {
     return "Reads lines from the standard input, each a computation's name and its arguments in order,\n"
-           "separated by commas; an empty or left-out field takes the default (see each command's --help\n"
-           "for ranges and defaults; potential is 1 or 0). Blank lines and lines starting with # are\n"
-           "skipped; blanks around fields and a carriage return before the newline are ignored.\n"
+           "separated by commas. Each field is the option of that name (see each command's --help for\n"
+           "ranges and defaults); POTENTIAL is 1 or 0; an empty or left-out field takes the default.\n"
+           "Blank lines and lines starting with # are skipped; blanks around fields and a carriage return\n"
+           "before the newline are ignored.\n"
            "Fields per computation:\n" +
            BatchLineSynopsis() +
            "Examples: convert,26    convert,20,24,1.025,1,30,0    salinity,sg,1.023,t/4,25    depth,1000,45\n"

@@ -129,8 +129,7 @@ std::string AcceptedText(const CParameter& param)
     case PARAMETER_NUMBER: break;
     }
     if (std::isinf(param.dHigh))
-        text = ShortNumberText(param.dLow) + (param.bLowExclusive ? " and above, not " + ShortNumberText(param.dLow)
-                                                                  : " or more");
+        text = param.bLowExclusive ? "above " + ShortNumberText(param.dLow) : ShortNumberText(param.dLow) + " or more";
     else
         text = (param.bLowExclusive ? "above " : "") + ShortNumberText(param.dLow) + " to " + ShortNumberText(param.dHigh);
     if (*param.pszUnit != '\0')
