@@ -131,27 +131,47 @@ int CHaliCommand::RunComputation(const CSubcommand& subcommand, const CCommandLi
 
 int CHaliCommand::RunTable(const CCommandLine& line)
 {
+    double a[TABLE_PARAMETERS];
+    bool bFahrenheit = false;
+    std::string error = BindTable(line, a, &bFahrenheit);
+    const CTablePlan plan(a[TABLE_FROM], a[TABLE_TO], a[TABLE_STEP]);
+    if (error.empty())
+        error = plan.Problem();
+    if (!error.empty())
+        return UsageError("table", error);
+    // The temperature column shows as many decimals as the user wrote.
+    const int nDecimals = std::max(DecimalsOfText(line.Text("from")),
+                                   line.Text("step") ? DecimalsOfText(line.Text("step")) : 0);
+    CResultWriter writer(line.Format(), {{bFahrenheit ? "temperature_degF" : "temperature_degC", nDecimals},
+                                         {"sg", 5}, {"correction", 5}});
+    const int nExitCode = AddTableRows(plan, a, bFahrenheit, writer);
+    std::string results;
+    writer.WriteTo(results);
+    const int nWritten = WriteResults(results);
+    return nExitCode != kExitOk ? nExitCode : nWritten;
+}
+
+std::string CHaliCommand::BindTable(const CCommandLine& line, double* adArguments, bool* pbFahrenheit) const
+{
     int nParameters = 0;
     const CParameter* pParameters = GetTableParameters(&nParameters);
     // The unit first: it says how the temperatures are read.
     double dUnit = 0.0;
     const char* pszUnit = line.Text("unit");
     if (pszUnit != nullptr && ReadArgument(pParameters[TABLE_UNIT], pszUnit, &dUnit) != ARGUMENT_OK)
-        return UsageError("table", ArgumentMessage(pParameters[TABLE_UNIT], "--unit", pszUnit, ARGUMENT_UNKNOWN_NAME));
-    const bool bFahrenheit = dUnit != 0.0;
+        return ArgumentMessage(pParameters[TABLE_UNIT], "--unit", pszUnit, ARGUMENT_UNKNOWN_NAME);
+    *pbFahrenheit = dUnit != 0.0;
     std::vector<CParameter> parameters;
     for (int i = 0; i < nParameters; ++i)
-        parameters.push_back(InTemperatureUnit(pParameters[i], bFahrenheit));
-    double a[TABLE_PARAMETERS];
-    std::string error = BindOptions(parameters.data(), nParameters, line, a);
-    if (!error.empty())
-        return UsageError("table", error);
-    const CTablePlan plan(a[TABLE_FROM], a[TABLE_TO], a[TABLE_STEP]);
-    if (!plan.Problem().empty())
-        return UsageError("table", plan.Problem());
+        parameters.push_back(InTemperatureUnit(pParameters[i], *pbFahrenheit));
+    return BindOptions(parameters.data(), nParameters, line, adArguments);
+}
 
+int CHaliCommand::AddTableRows(const CTablePlan& plan, const double* a, bool bFahrenheit, CResultWriter& writer)
+{
     // The degF bounds are rounded: a temperature accepted in degF is held to the degC range.
-    const CParameter& celsius = pParameters[TABLE_FROM];
+    int nParameters = 0;
+    const CParameter& celsius = GetTableParameters(&nParameters)[TABLE_FROM];
     auto toCelsius = [&](double d) {
         return bFahrenheit ? Clamp(CelsiusOfFahrenheit(d), celsius.dLow, celsius.dHigh) : d;
     };
@@ -164,10 +184,6 @@ int CHaliCommand::RunTable(const CCommandLine& line)
     halic_convert_n(nRows, adTemperatures.data(), a[TABLE_BASE_GRAVITY], dBaseTemperature, a[TABLE_SALINITY],
                     a[TABLE_DEPTH], bPotential, adGravities.data());
 
-    const int nDecimals = std::max(DecimalsOfText(line.Text("from")),
-                                   line.Text("step") ? DecimalsOfText(line.Text("step")) : 0);
-    CResultWriter writer(line.Format(), {{bFahrenheit ? "temperature_degF" : "temperature_degC", nDecimals},
-                                         {"sg", 5}, {"correction", 5}});
     const long nBase = FiveDecimalUnits(RoundToFiveDecimals(a[TABLE_BASE_GRAVITY]));
     int nExitCode = kExitOk;
     for (long n = 0; n < nRows; ++n)
@@ -185,10 +201,7 @@ int CHaliCommand::RunTable(const CCommandLine& line)
         const double adRow[] = {plan.Temperature(n), dGravity, (nBase - FiveDecimalUnits(dGravity)) * 0.00001};
         writer.AddRow(adRow);
     }
-    std::string results;
-    writer.WriteTo(results);
-    const int nWritten = WriteResults(results);
-    return nExitCode != kExitOk ? nExitCode : nWritten;
+    return nExitCode;
 }
 
 int CHaliCommand::RunBatch(const CCommandLine& line)

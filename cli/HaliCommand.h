@@ -2,7 +2,9 @@
 // one stream and messages to another, and says how it went in its exit code.
 #pragma once
 #include "CommandLine.h"
+#include "ResultWriter.h"
 #include "Subcommand.h"
+#include "TablePlan.h"
 
 #include <cstdio>
 #include <string>
@@ -26,6 +28,10 @@ private:
     int RunSubcommand(const CSubcommand& subcommand, const std::vector<const char*>& args);
     int RunComputation(const CSubcommand& subcommand, const CCommandLine& line);
     int RunTable(const CCommandLine& line);
+    // Reads the table's options, its temperatures in the unit it names; "" or the usage error.
+    std::string BindTable(const CCommandLine& line, double* adArguments, bool* pbFahrenheit) const;
+    // Computes the plan's rows into writer; kExitNoAnswer (each reported) if a row has no answer.
+    int AddTableRows(const CTablePlan& plan, const double* adArguments, bool bFahrenheit, CResultWriter& writer);
     int RunBatch(const CCommandLine& line);
     // The computation the options select (salinity has two), or nullptr with *pError set.
     const CComputation* SelectComputation(const CSubcommand& subcommand, const CCommandLine& line,
