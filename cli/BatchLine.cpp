@@ -1,4 +1,5 @@
 #include "BatchLine.h"
+#include "NumberText.h"
 
 #include <cmath>
 #include <cstring>
@@ -7,17 +8,6 @@
 
 namespace
 {
-bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
-
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // Splits at commas into at most nMax fields; how many there were (more than
 // nMax when the line has too many).
 int SplitFields(std::string_view line, std::string_view* aFields, int nMax)
@@ -27,7 +17,7 @@ int SplitFields(std::string_view line, std::string_view* aFields, int nMax)
     {
         const size_t nComma = line.find(',');
         if (nFields < nMax)
-            aFields[nFields] = Trim(line.substr(0, nComma));
+            aFields[nFields] = TrimBlanks(line.substr(0, nComma));
         ++nFields;
         if (nComma == std::string_view::npos)
             return nFields;
@@ -86,7 +76,7 @@ EBatchLine ParseBatchLine(std::string_view line, CBatchLine* pLine, std::string*
 {
     if (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
-    const std::string_view trimmed = Trim(line);
+    const std::string_view trimmed = TrimBlanks(line);
     if (trimmed.empty() || trimmed.front() == '#')
         return BATCH_LINE_SKIPPED;
 

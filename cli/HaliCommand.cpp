@@ -131,7 +131,7 @@ int CHaliCommand::RunComputation(const CSubcommand& subcommand, const CCommandLi
 
 int CHaliCommand::RunTable(const CCommandLine& line)
 {
-    double a[TABLE_PARAMETERS];
+    double a[TABLE_PARAMETERS] = {};
     bool bFahrenheit = false;
     std::string error = BindTable(line, a, &bFahrenheit);
     const CTablePlan plan(a[TABLE_FROM], a[TABLE_TO], a[TABLE_STEP]);

@@ -9,15 +9,6 @@ namespace
 {
 bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
 
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // from_chars leaves a value out of range unread; strtod gives zero on underflow
 // and an infinity on overflow. The text is known to be a plain decimal here,
 // and no locale is ever set, so the point is '.'.
@@ -28,9 +19,18 @@ double ReadOutOfRange(std::string_view text)
 }
 } // namespace
 
+std::string_view TrimBlanks(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 ENumberText ParseNumber(std::string_view text, double* pd)
 {
-    text = Trim(text);
+    text = TrimBlanks(text);
     if (text.empty())
         return NUMBER_EMPTY;
     // from_chars takes no plus sign; a second sign after it stays an error.
@@ -70,7 +70,7 @@ char* FormatFixed(char* p, double d, int nDecimals)
 
 int DecimalsOfText(std::string_view text)
 {
-    text = Trim(text);
+    text = TrimBlanks(text);
     const size_t nExp = text.find_first_of("eE");
     const std::string_view mantissa = text.substr(0, nExp);
     const size_t nPoint = mantissa.find('.');

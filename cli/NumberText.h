@@ -12,6 +12,9 @@ enum ENumberText
     NUMBER_NOT_FINITE  // NaN, an infinity, or beyond the range of a double
 };
 
+// text without the blanks (spaces, tabs) at its ends.
+std::string_view TrimBlanks(std::string_view text);
+
 // Reads a decimal number with optional blanks (spaces, tabs) around it and an
 // optional sign; *pd is set only for NUMBER_OK. Underflow reads as zero.
 ENumberText ParseNumber(std::string_view text, double* pd);

@@ -9,17 +9,6 @@
 
 namespace
 {
-bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
-
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // Names compare without regard to ASCII case: "60/60f" is "60/60F".
 bool SameName(std::string_view text, const char* pszName)
 {
@@ -98,7 +87,7 @@ double RoundToHundredths(double d) { return std::round(d * 100.0) / 100.0; }
 
 EArgumentProblem ReadArgument(const CParameter& param, std::string_view text, double* pd)
 {
-    text = Trim(text);
+    text = TrimBlanks(text);
     if (text.empty())
         return ARGUMENT_MISSING;
     switch (param.kind)
@@ -141,7 +130,7 @@ std::string ArgumentMessage(const CParameter& param, const char* pszLabel, std::
                             EArgumentProblem problem)
 {
     std::string message = pszLabel;
-    text = Trim(text);
+    text = TrimBlanks(text);
     if (problem != ARGUMENT_MISSING)
         message += std::string(" ") + std::string(text);
     return message + ": " + ProblemText(problem) + "; accepts " + AcceptedText(param);

@@ -1,4 +1,5 @@
 #include "TablePlan.h"
+#include "Computation.h"
 #include "NumberText.h"
 
 #include <cmath>
@@ -8,24 +9,6 @@ namespace
 {
 const double kStepSlack = 1e-9; // a step count this close to a whole number is that number
 
-const CParameter kTableParameters[TABLE_PARAMETERS] = {
-    {"from", "T", "first temperature of the table", PARAMETER_NUMBER, "degC", -2, 40, false, PRESENCE_REQUIRED, 0},
-    {"to", "T", "last temperature of the table (included when a step meets it)", PARAMETER_NUMBER, "degC", -2, 40,
-     false, PRESENCE_REQUIRED, 0},
-    {"step", "T", "step between rows, in the table's unit", PARAMETER_NUMBER, "",
-     0, std::numeric_limits<double>::infinity(), true, PRESENCE_DEFAULT, 1},
-    {"unit", "C|F", "unit of every temperature of the table, the base temperature's too", PARAMETER_UNIT, "", 0, 1,
-     false, PRESENCE_DEFAULT, 0},
-    {"base-temperature", "T", "water temperature the base gravity was read at", PARAMETER_NUMBER, "degC", -2, 40,
-     false, PRESENCE_DEFAULT, 24},
-    {"base-gravity", "SG", "specific gravity read at the base temperature", PARAMETER_NUMBER, "", 0, 2, true,
-     PRESENCE_DEFAULT, 1.024},
-    {"depth", "M", "water depth, taken as the pressure in dbar as Varnok does", PARAMETER_NUMBER, "m", 0, 10000, false,
-     PRESENCE_DEFAULT, 1},
-    {"salinity", "S", "Practical Salinity (per mille)", PARAMETER_NUMBER, "", 0, 42, false, PRESENCE_DEFAULT, 35},
-    {"potential", "", "work on potential temperatures; --no-potential: in situ", PARAMETER_SWITCH, "", 0, 1, false,
-     PRESENCE_DEFAULT, 1},
-};
 } // namespace
 
 CTablePlan::CTablePlan(double dFrom, double dTo, double dStep) : m_dFrom(dFrom), m_dTo(dTo), m_dStep(dStep) {}
@@ -52,6 +35,17 @@ double CTablePlan::Steps() const { return std::floor((m_dTo - m_dFrom) / m_dStep
 
 const CParameter* GetTableParameters(int* pnCount)
 {
+    // The water's settings are convert's, in convert's order after its temperature.
+    const CParameter* pConvert = GetComputation(COMPUTE_CONVERT).pParameters;
+    static const CParameter kTableParameters[TABLE_PARAMETERS] = {
+        {"from", "T", "first temperature of the table", PARAMETER_NUMBER, "degC", -2, 40, false, PRESENCE_REQUIRED, 0},
+        {"to", "T", "last temperature of the table (included when a step meets it)", PARAMETER_NUMBER, "degC", -2,
+         40, false, PRESENCE_REQUIRED, 0},
+        {"step", "T", "step between rows, in the table's unit", PARAMETER_NUMBER, "", 0,
+         std::numeric_limits<double>::infinity(), true, PRESENCE_DEFAULT, 1},
+        {"unit", "C|F", "unit of every temperature of the table, the base temperature's too", PARAMETER_UNIT, "", 0,
+         1, false, PRESENCE_DEFAULT, 0},
+        pConvert[1], pConvert[2], pConvert[3], pConvert[4], pConvert[5]};
     *pnCount = TABLE_PARAMETERS;
     return kTableParameters;
 }

@@ -32,7 +32,7 @@ private:
 
 // The table's arguments, in the order its help lists them; nCount is set.
 const CParameter* GetTableParameters(int* pnCount);
-// Their indexes in that list.
+// Their indexes in that list: the range and step, then convert's settings of the water.
 enum ETableParameter
 {
     TABLE_FROM, TABLE_TO, TABLE_STEP, TABLE_UNIT, TABLE_BASE_TEMPERATURE, TABLE_BASE_GRAVITY, TABLE_DEPTH,

@@ -4,6 +4,8 @@
 #include "BatchLine.h"
 #include "BatchRunner.h"
 
+#include "StreamText.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -11,16 +13,6 @@
 
 namespace
 {
-std::string ReadAll(FILE* pFile)
-{
-    std::rewind(pFile);
-    std::string text;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pFile)) > 0;)
-        text.append(buffer, n);
-    return text;
-}
-
 // Lines of every kind, good, bad, skipped, without an answer, a long one, and
 // a last line without its newline.
 std::string Input()

@@ -4,6 +4,8 @@
 
 #include <halic.h>
 
+#include "StreamText.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -12,16 +14,6 @@
 
 namespace
 {
-std::string ReadAll(FILE* pFile)
-{
-    std::rewind(pFile);
-    std::string text;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pFile)) > 0;)
-        text.append(buffer, n);
-    return text;
-}
-
 struct CRun
 {
     int nExitCode;
