@@ -5,8 +5,14 @@
 #include <algorithm>
 #include <thread>
 
+namespace
+{
+const int kSlotsPerThread = 2; // one being computed, one read ahead
+}
+
 CBatchRunner::CBatchRunner(EOutputFormat format, int nThreads, size_t nChunkBytes)
-    : m_format(format), m_nThreads(std::max(1, nThreads)), m_nChunkBytes(std::max<size_t>(1, nChunkBytes))
+    : m_format(format), m_nThreads(std::max(1, nThreads)), m_nChunkBytes(std::max<size_t>(1, nChunkBytes)),
+      m_slots(static_cast<size_t>(m_nThreads) * kSlotsPerThread)
 {
 }
 
@@ -14,26 +20,82 @@ long CBatchRunner::Run(FILE* pIn, FILE* pOut, FILE* pErr)
 {
     std::string header;
     AppendBatchHeader(m_format, header);
-    if (std::fwrite(header.data(), 1, header.size(), pOut) != header.size())
-        return -1;
-    std::vector<CChunk> chunks(m_nThreads);
+    bool bOk = std::fwrite(header.data(), 1, header.size(), pOut) == header.size();
+    std::vector<std::thread> workers;
+    for (int i = 0; i < m_nThreads; ++i)
+        workers.emplace_back([this] { Work(); });
     long nBad = 0;
+    std::unique_lock<std::mutex> lock(m_mutex);
+    while (bOk)
+    {
+        bOk = ReadAhead(pIn, lock);
+        if (!bOk)
+            std::fputs("hali batch: the input cannot be read\n", pErr);
+        if (!bOk || m_nWritten == m_nRead)
+            break;
+        bOk = WriteOldest(pOut, pErr, lock, nBad);
+    }
+    m_bStop = true;
+    lock.unlock();
+    m_chunkRead.notify_all();
+    for (std::thread& worker : workers)
+        worker.join();
+    return bOk && std::fflush(pOut) == 0 ? nBad : -1;
+}
+
+bool CBatchRunner::ReadAhead(FILE* pIn, std::unique_lock<std::mutex>& lock)
+{
+    while (m_nRead - m_nWritten < static_cast<long>(m_slots.size()))
+    {
+        // A free slot is the main thread's alone: no lock while reading into it.
+        CChunk& chunk = m_slots[m_nRead % m_slots.size()];
+        lock.unlock();
+        const bool bRead = ReadChunk(pIn, chunk);
+        lock.lock();
+        if (std::ferror(pIn))
+            return false;
+        if (!bRead)
+            return true;
+        chunk.state = SLOT_READY;
+        ++m_nRead;
+        m_chunkRead.notify_one();
+    }
+    return true;
+}
+
+bool CBatchRunner::WriteOldest(FILE* pOut, FILE* pErr, std::unique_lock<std::mutex>& lock, long& nBad)
+{
+    CChunk& chunk = m_slots[m_nWritten % m_slots.size()];
+    m_chunkDone.wait(lock, [&] { return chunk.state == SLOT_DONE; });
+    lock.unlock();
+    std::fwrite(chunk.err.data(), 1, chunk.err.size(), pErr);
+    std::fflush(pErr);
+    const bool bWritten = std::fwrite(chunk.out.data(), 1, chunk.out.size(), pOut) == chunk.out.size();
+    if (!bWritten)
+        std::fputs("hali batch: the results cannot be written\n", pErr);
+    nBad += chunk.nBad;
+    lock.lock();
+    chunk.state = SLOT_FREE;
+    ++m_nWritten;
+    return bWritten;
+}
+
+void CBatchRunner::Work()
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
     for (;;)
     {
-        size_t nChunks = 0;
-        while (nChunks < chunks.size() && ReadChunk(pIn, chunks[nChunks]))
-            ++nChunks;
-        if (std::ferror(pIn))
-        {
-            std::fputs("hali batch: the input cannot be read\n", pErr);
-            return -1;
-        }
-        if (nChunks == 0)
-            break;
-        if (!RunRound(chunks, nChunks, pOut, pErr, nBad))
-            return -1;
+        m_chunkRead.wait(lock, [&] { return m_bStop || m_nTaken < m_nRead; });
+        if (m_bStop)
+            return;
+        CChunk& chunk = m_slots[m_nTaken++ % m_slots.size()];
+        chunk.state = SLOT_RUNNING;
+        lock.unlock();
+        RunChunk(chunk);
+        lock.lock();
+        chunk.state = SLOT_DONE;
+        m_chunkDone.notify_one();
     }
-    return std::fflush(pOut) == 0 ? nBad : -1;
 }
 
 bool CBatchRunner::ReadChunk(FILE* pIn, CChunk& chunk)
@@ -44,7 +106,7 @@ bool CBatchRunner::ReadChunk(FILE* pIn, CChunk& chunk)
     while (!m_bInputEnded && (chunk.text.size() < m_nChunkBytes || chunk.text.find('\n') == std::string::npos))
     {
         const size_t nHad = chunk.text.size();
-        const size_t nWant = std::max(m_nChunkBytes, nHad) - (nHad < m_nChunkBytes ? nHad : 0);
+        const size_t nWant = nHad < m_nChunkBytes ? m_nChunkBytes - nHad : nHad; // a long line doubles it
         chunk.text.resize(nHad + nWant);
         const size_t nRead = std::fread(&chunk.text[nHad], 1, nWant, pIn);
         chunk.text.resize(nHad + nRead);
@@ -80,27 +142,4 @@ void CBatchRunner::RunChunk(CChunk& chunk) const
             ++chunk.nBad;
         rest.remove_prefix(std::min(nEnd + 1, rest.size()));
     }
-}
-
-bool CBatchRunner::RunRound(std::vector<CChunk>& chunks, size_t nChunks, FILE* pOut, FILE* pErr, long& nBad)
-{
-    std::vector<std::thread> threads;
-    for (size_t i = 1; i < nChunks; ++i)
-        threads.emplace_back([this, &chunks, i] { RunChunk(chunks[i]); });
-    RunChunk(chunks[0]);
-    for (std::thread& thread : threads)
-        thread.join();
-    for (size_t i = 0; i < nChunks; ++i)
-    {
-        const CChunk& chunk = chunks[i];
-        std::fwrite(chunk.err.data(), 1, chunk.err.size(), pErr);
-        if (std::fwrite(chunk.out.data(), 1, chunk.out.size(), pOut) != chunk.out.size())
-        {
-            std::fputs("hali batch: the results cannot be written\n", pErr);
-            return false;
-        }
-        nBad += chunk.nBad;
-    }
-    std::fflush(pErr);
-    return true;
 }

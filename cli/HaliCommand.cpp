@@ -15,7 +15,7 @@
 
 namespace
 {
-const size_t kBatchChunkBytes = 1 << 20; // about 80,000 short lines per thread and round
+const size_t kBatchChunkBytes = 1 << 18; // about 10,000 lines a chunk, a few milliseconds of work
 
 const CParameter kJobs = {"jobs", "N", "threads that compute lines", PARAMETER_NUMBER, "", 0, 64, false,
                           PRESENCE_DEFAULT, 0};
