@@ -40,6 +40,10 @@ private:
 
 // The batch mode's record for one line's result, written as it comes:
 //   text "12 sg 1.02339", csv "12,sg,1.02339", json {"line":12,"sg":1.02339}.
+//   nLine        the input line's number, from 1
+//   pszQuantity  the result's name (CComputation::pszQuantity)
+//   dValue       the result, finite, in its quantity's unit
+//   nDecimals    decimals it is written with
 void AppendBatchRecord(EOutputFormat format, std::string& out, long nLine, const char* pszQuantity, double dValue,
                        int nDecimals);
 // What precedes the first record: csv's header line "line,quantity,value".

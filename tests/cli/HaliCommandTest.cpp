@@ -25,7 +25,12 @@ CRun RunHali(std::vector<const char*> args)
     args.insert(args.begin(), "hali");
     FILE* pOut = std::tmpfile();
     FILE* pErr = std::tmpfile();
-    CRun run;
+    CRun run = {-1, "", ""};
+    if (pOut == nullptr || pErr == nullptr)
+    {
+        ADD_FAILURE() << "no temporary file";
+        return run;
+    }
     run.nExitCode = CHaliCommand(stdin, pOut, pErr).Run(static_cast<int>(args.size()), args.data());
     run.out = ReadAll(pOut);
     run.err = ReadAll(pErr);
