@@ -99,6 +99,15 @@ double Report(double dResult, const SFault& fault)
     return dResult;
 }
 
+// A scalar call: body(args..., fault), its fault reported.
+template <class Body, class... Args>
+double Run(Body body, Args... args)
+{
+    SFault fault;
+    const double dResult = body(args..., fault);
+    return Report(dResult, fault);
+}
+
 // True when dValue is a number within range; else records why.
 bool Check(double dValue, const SRange& range, SFault& fault)
 {
@@ -440,68 +449,57 @@ double halic_convention_reference_temperature(int convention)
 
 double halic_sg(double SP, double t, int convention)
 {
-    SFault fault;
-    return Report(SpecificGravity(SP, t, convention, fault), fault);
+    return Run(SpecificGravity, SP, t, convention);
 }
 
 double halic_sg_at(double SP, double t, double t_ref)
 {
-    SFault fault;
-    return Report(SpecificGravityAt(SP, t, t_ref, fault), fault);
+    return Run(SpecificGravityAt, SP, t, t_ref);
 }
 
 double halic_salinity_from_sg(double sg, double t, int convention)
 {
-    SFault fault;
-    return Report(SalinityFromSg(sg, t, convention, fault), fault);
+    return Run(SalinityFromSg, sg, t, convention);
 }
 
 double halic_salinity_from_sg_at(double sg, double t, double t_ref)
 {
-    SFault fault;
-    return Report(SalinityFromSgAt(sg, t, t_ref, fault), fault);
+    return Run(SalinityFromSgAt, sg, t, t_ref);
 }
 
 double halic_sp_from_c(double C, double t, double p)
 {
-    SFault fault;
-    return Report(SpFromC(C, t, p, fault), fault);
+    return Run(SpFromC, C, t, p);
 }
 
 double halic_c_from_sp(double SP, double t, double p)
 {
-    SFault fault;
-    return Report(CFromSp(SP, t, p, fault), fault);
+    return Run(CFromSp, SP, t, p);
 }
 
 double halic_r_from_sp(double SP, double t, double p)
 {
-    SFault fault;
-    return Report(RFromSp(SP, t, p, fault), fault);
+    return Run(RFromSp, SP, t, p);
 }
 
 double halic_density(double SP, double t, double p)
 {
-    SFault fault;
-    return Report(Density(SP, t, p, fault), fault);
+    return Run(Density, SP, t, p);
 }
 
 double halic_potential_temperature(double SP, double t, double p)
 {
-    SFault fault;
-    return Report(PotentialTemperature(SP, t, p, fault), fault);
+    return Run(PotentialTemperature, SP, t, p);
 }
 
 double halic_depth(double p, double latitude)
 {
-    SFault fault;
-    return Report(Depth(p, latitude, fault), fault);
+    return Run(Depth, p, latitude);
 }
 
 double halic_convert(double t, double sg0, double t0, double SP, double depth_m, int potential)
 {
-    SFault fault;
-    return Report(Convert(t, sg0, t0, SP, depth_m, potential, fault), fault);
+    return Run(Convert, t, sg0, t0, SP, depth_m, potential);
 }
 
 long halic_sg_n(long n, const double* SP, const double* t, int convention, double* sg)

@@ -56,25 +56,25 @@ double TemperatureRatio(double t68)
     return c0 + (c1 + (c2 + (c3 + c4 * t68) * t68) * t68) * t68;
 }
 
-// PSS-78 from X = sqrt(Rt).
-double Pss78Salinity(double X, double t68)
+// PSS-78 from X = sqrt(Rt) and f(t), which the solvers compute once.
+double Pss78Salinity(double X, double dFactor)
 {
     using namespace pss78;
     const double dA = a0 + (a1 + (a2 + (a3 + (a4 + a5 * X) * X) * X) * X) * X;
     const double dB = b0 + (b1 + (b2 + (b3 + (b4 + b5 * X) * X) * X) * X) * X;
-    return dA + TemperatureFactor(t68) * dB;
+    return dA + dFactor * dB;
 }
 
-// Hill et al.'s formula from X = sqrt(Rt), unscaled.
-double HillSalinity(double X, double t68)
+// Hill et al.'s formula from X = sqrt(Rt) and f(t), unscaled.
+double HillSalinity(double X, double dFactor)
 {
     const double x = kHillX * (X * X);
     const double sqrtY = kHillSqrtY * X;
     const double dPart1 = 1.0 + x * (kHillX1 + x);
     const double dPart2 = 1.0 + sqrtY * (1.0 + sqrtY * (1.0 + sqrtY));
-    double dS = Pss78Salinity(X, t68);
+    double dS = Pss78Salinity(X, dFactor);
     dS = dS - pss78::a0 / dPart1;
-    dS = dS - pss78::b0 * TemperatureFactor(t68) / dPart2;
+    dS = dS - pss78::b0 * dFactor / dPart2;
     return dS;
 }
 
@@ -84,14 +84,14 @@ double HillSalinity(double X, double t68)
 class CSalinityCurve
 {
 public:
-    explicit CSalinityCurve(double t68) : m_t68(t68), m_dHillFactor(0.0), m_dX2(0.0) {}
+    explicit CSalinityCurve(double dFactor) : m_dFactor(dFactor), m_dHillFactor(0.0), m_dX2(0.0) {}
 
     double operator()(double X)
     {
-        const double dS = Pss78Salinity(X, m_t68);
+        const double dS = Pss78Salinity(X, m_dFactor);
         if (dS >= kHillSalinity)
             return dS;
-        return HillFactor() * HillSalinity(X, m_t68);
+        return HillFactor() * HillSalinity(X, m_dFactor);
     }
 
     // 2 / Hill(X2), where PSS-78(X2) = 2.
@@ -99,10 +99,10 @@ public:
     {
         if (m_dHillFactor == 0.0)
         {
-            const double t68 = m_t68;
-            auto pss = [t68](double X) { return Pss78Salinity(X, t68); };
+            const double dFactor = m_dFactor;
+            auto pss = [dFactor](double X) { return Pss78Salinity(X, dFactor); };
             m_dX2 = halic::FindIncreasingRoot(pss, kLowX2, pss(kLowX2), kHighX2, pss(kHighX2), kHillSalinity);
-            m_dHillFactor = kHillSalinity / HillSalinity(m_dX2, t68);
+            m_dHillFactor = kHillSalinity / HillSalinity(m_dX2, dFactor);
         }
         return m_dHillFactor;
     }
@@ -115,7 +115,7 @@ public:
     }
 
 private:
-    double m_t68;          // temperature, degC (IPTS-68)
+    double m_dFactor;      // f(t), PSS-78's temperature factor
     double m_dHillFactor;  // the low-salinity formula's factor, 0 until found
     double m_dX2;          // sqrt(Rt) where PSS-78 gives 2, found with the factor
 };
@@ -147,24 +147,25 @@ double CPss78::GetSalinity(double dRatio, double dTemp, double dPressure)
     const SPressureTerms terms = PressureTerms(t68, dPressure);
     const double dRp = 1.0 + terms.A / (terms.B + terms.D * dRatio);
     const double dRt = dRatio / (dRp * TemperatureRatio(t68));
-    CSalinityCurve salinity(t68);
+    CSalinityCurve salinity(TemperatureFactor(t68));
     return salinity(std::sqrt(dRt));
 }
 
 double CPss78::GetRatio(double dSalinity, double dTemp, double dPressure)
 {
     const double t68 = kT68PerT90 * dTemp;
+    const double dFactor = TemperatureFactor(t68);
     // From 2 up the root is PSS-78's alone. Below 2 it lies between the
     // low-salinity formula's dip and X2, where that formula grows with X.
     double X;
     if (dSalinity >= kHillSalinity)
     {
-        auto pss = [t68](double x) { return Pss78Salinity(x, t68); };
+        auto pss = [dFactor](double x) { return Pss78Salinity(x, dFactor); };
         X = halic::FindIncreasingRoot(pss, kLowX2, pss(kLowX2), kHighX, pss(kHighX), dSalinity);
     }
     else
     {
-        CSalinityCurve salinity(t68);
+        CSalinityCurve salinity(dFactor);
         const double dX2 = salinity.X2();
         X = halic::FindIncreasingRoot(salinity, kLowX, salinity(kLowX), dX2, salinity(dX2), dSalinity);
     }

@@ -14,7 +14,7 @@ public:
     //   dTemp      in-situ temperature, ITS-90, degC
     //   dPressure  sea pressure, dbar
     //   returns    Practical Salinity, 0 at zero conductivity; just above it
-    //              (R to about 3e-5) the low-salinity formula dips below 0,
+    //              (R to about 6e-5) the low-salinity formula dips below 0,
     //              to about -0.0003, and that is returned
     static double GetSalinity(double dRatio, double dTemp, double dPressure);
 

@@ -114,13 +114,13 @@ HALIC_API double halic_salinity_from_sg_at(double sg, double t, double t_ref);
  *   t        in-situ temperature, ITS-90, degC, -2 to 35
  *   p        sea pressure, dbar, 0 to 10000
  *   returns  Practical Salinity, 0 to 42 (HALIC_E_CONDUCTIVITY beyond 42). Zero conductivity gives 0; the
- *            low-salinity formula dips below 0 just above it, so that conductivities up to about 0.001 mS/cm
- *            (the least one, by temperature and pressure, that halic_c_from_sp gives) have no salinity:
+ *            low-salinity formula dips below 0 just above it, so that conductivities from there up to
+ *            halic_c_from_sp(0, t, p) (0.0007 to 0.0024 mS/cm over the ranges) have no salinity:
  *            HALIC_E_CONDUCTIVITY. */
 HALIC_API double halic_sp_from_c(double C, double t, double p);
 /* Conductivity of seawater of Practical Salinity SP (0 to 42) at t (ITS-90, -2 to 35 degC) and p (dbar,
  * 0 to 10000): the inverse of halic_sp_from_c, mS/cm. SP 0 gives the conductivity where the low-salinity
- * formula comes up through 0 (about 0.001 mS/cm), so that the conductivity grows continuously with SP. */
+ * formula comes up through 0 (0.0007 to 0.0024 mS/cm), so that the conductivity grows continuously with SP. */
 HALIC_API double halic_c_from_sp(double SP, double t, double p);
 /* The same as a ratio to HALIC_C3515, dimensionless. */
 HALIC_API double halic_r_from_sp(double SP, double t, double p);
