@@ -2,6 +2,8 @@
 #include "NumberText.h"
 #include "TablePlan.h"
 
+#include <halic.h>
+
 #include <cctype>
 #include <cmath>
 
@@ -27,13 +29,23 @@ std::string Upper(const char* psz)
     return text;
 }
 
+// The conventions that leave the sample's temperature to the caller, by the library's names: "t/t, t/4".
+std::string OpenConventions()
+{
+    std::string names;
+    for (int nConvention = 0; nConvention < HALIC_SG_CONVENTIONS; ++nConvention)
+        if (std::isnan(halic_convention_sample_temperature(nConvention)))
+            names += (names.empty() ? "" : ", ") + std::string(halic_convention_name(nConvention));
+    return names;
+}
+
 // The default in words: "default 24", "default --potential", "required".
 std::string PresenceText(const CParameter& param)
 {
     switch (param.presence)
     {
     case PRESENCE_REQUIRED: return "required";
-    case PRESENCE_CONVENTION: return "required for t/t and t/4";
+    case PRESENCE_CONVENTION: return "required for " + OpenConventions();
     case PRESENCE_DEFAULT: break;
     }
     if (param.kind == PARAMETER_SWITCH)

@@ -32,7 +32,7 @@ const CSubcommand kSubcommands[] = {
      "specific gravity of a salinity under a convention",
      "Specific gravity of seawater under a convention: its density at the sample's temperature divided by\n"
      "that of pure water at the reference temperature, both by EOS-80 at the surface. A convention names\n"
-     "the two temperatures: t/t and t/4 take the sample's from --temperature, the others fix it.\n"
+     "the two temperatures; one that leaves the sample's open takes it from --temperature.\n"
      "Example: hali sg --salinity 35 --convention 25/25 prints 1.02637.\n",
      {COMPUTE_SG}, 1, nullptr},
     {"density", SUBCOMMAND_COMPUTATION, "--salinity S --temperature DEGC [--pressure DBAR] [options]",
