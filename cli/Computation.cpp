@@ -1,0 +1,98 @@
+#include "Computation.h"
+#include "ResultRounding.h"
+
+#include <halic.h>
+
+#include <cmath>
+#include <limits>
+
+namespace
+{
+const double kInfinity = std::numeric_limits<double>::infinity();
+
+// The ranges are the library's (halic.h): arguments outside them are usage
+// errors here, before the library is asked.
+const CParameter kTemperature = {"temperature", "DEGC", "water temperature", PARAMETER_NUMBER, "degC", -2, 40, false,
+                                 PRESENCE_REQUIRED, 0};
+const CParameter kSampleTemperature = {"temperature", "DEGC", "the sample's temperature", PARAMETER_NUMBER, "degC",
+                                       -2, 40, false, PRESENCE_CONVENTION, 0};
+const CParameter kConductivityTemperature = {"temperature", "DEGC", "in-situ temperature, ITS-90", PARAMETER_NUMBER,
+                                             "degC", -2, 35, false, PRESENCE_REQUIRED, 0};
+const CParameter kSalinity = {"salinity", "S", "Practical Salinity (per mille)", PARAMETER_NUMBER, "", 0, 42, false,
+                              PRESENCE_REQUIRED, 0};
+const CParameter kPressure = {"pressure", "DBAR", "sea pressure, 0 at the surface", PARAMETER_NUMBER, "dbar", 0, 10000,
+                              false, PRESENCE_DEFAULT, 0};
+const CParameter kConvention = {"convention", "NAME", "specific-gravity convention, sample/reference temperature",
+                                PARAMETER_CONVENTION, "", 0, 0, false, PRESENCE_REQUIRED, 0};
+// A reading of seawater: no hydrometer for it goes past 2.
+const CParameter kGravity = {"sg", "SG", "specific gravity read", PARAMETER_NUMBER, "", 0, 2, true, PRESENCE_REQUIRED,
+                             0};
+
+const CParameter kConvertParameters[] = {
+    {"temperature", "DEGC", "water temperature to convert to", PARAMETER_NUMBER, "degC", -2, 40, false,
+     PRESENCE_REQUIRED, 0},
+    {"base-temperature", "DEGC", "water temperature the base gravity was read at", PARAMETER_NUMBER, "degC", -2, 40,
+     false, PRESENCE_DEFAULT, 24},
+    {"base-gravity", "SG", "specific gravity read at the base temperature", PARAMETER_NUMBER, "", 0, 2, true,
+     PRESENCE_DEFAULT, 1.024},
+    {"depth", "M", "water depth, taken as the pressure in dbar as Varnok does", PARAMETER_NUMBER, "m", 0, 10000, false,
+     PRESENCE_DEFAULT, 1},
+    {"salinity", "S", "Practical Salinity (per mille)", PARAMETER_NUMBER, "", 0, 42, false, PRESENCE_DEFAULT, 35},
+    {"potential", "", "work on potential temperatures (Varnok's potential-density box)", PARAMETER_SWITCH, "", 0, 1,
+     false, PRESENCE_DEFAULT, 1},
+};
+const CParameter kSgParameters[] = {kSalinity, kConvention, kSampleTemperature};
+const CParameter kSalinityFromSgParameters[] = {kGravity, kConvention, kSampleTemperature};
+const CParameter kSalinityFromCParameters[] = {
+    {"conductivity", "MS_CM", "conductivity", PARAMETER_NUMBER, "mS/cm", 0, kInfinity, false, PRESENCE_REQUIRED, 0},
+    kConductivityTemperature, kPressure};
+const CParameter kDensityParameters[] = {kSalinity, kTemperature, kPressure};
+const CParameter kPtempParameters[] = {
+    kSalinity, kTemperature,
+    {"pressure", "DBAR", "sea pressure the water is at", PARAMETER_NUMBER, "dbar", 0, 10000, false, PRESENCE_REQUIRED,
+     0}};
+const CParameter kDepthParameters[] = {
+    {"pressure", "DBAR", "sea pressure", PARAMETER_NUMBER, "dbar", 0, 10000, false, PRESENCE_REQUIRED, 0},
+    {"latitude", "DEG", "latitude, north or south", PARAMETER_NUMBER, "degrees", -90, 90, false, PRESENCE_REQUIRED, 0}};
+
+double Convert(const double* a)
+{
+    return RoundToFiveDecimals(halic_convert(a[0], a[2], a[1], a[4], a[3], static_cast<int>(a[5])));
+}
+double Sg(const double* a) { return halic_sg(a[0], a[2], static_cast<int>(a[1])); }
+double SalinityFromSg(const double* a) { return halic_salinity_from_sg(a[0], a[2], static_cast<int>(a[1])); }
+double SalinityFromC(const double* a) { return halic_sp_from_c(a[0], a[1], a[2]); }
+double Density(const double* a) { return halic_density(a[0], a[1], a[2]); }
+double Ptemp(const double* a) { return halic_potential_temperature(a[0], a[1], a[2]); }
+double Depth(const double* a) { return halic_depth(a[0], a[1]); }
+
+#define PARAMETERS(table) table, static_cast<int>(sizeof table / sizeof table[0])
+
+const CComputation kComputations[COMPUTE_COUNT] = {
+    {"convert", nullptr, PARAMETERS(kConvertParameters), "sg", "specific gravity at the water temperature", 5,
+     "rounded half up, as Varnok shows it", Convert},
+    {"sg", nullptr, PARAMETERS(kSgParameters), "sg", "specific gravity under the convention", 5,
+     "the places a hydrometer is read to", Sg},
+    {"salinity", "sg", PARAMETERS(kSalinityFromSgParameters), "salinity", "Practical Salinity", 2,
+     "a reading's fifth decimal is worth about 0.013 in salinity", SalinityFromSg},
+    {"salinity", "conductivity", PARAMETERS(kSalinityFromCParameters), "salinity", "Practical Salinity (PSS-78)", 4,
+     "as PSS-78's check values", SalinityFromC},
+    {"density", nullptr, PARAMETERS(kDensityParameters), "density", "in-situ density, kg/m^3 (EOS-80)", 3,
+     "EOS-80 is good to about 0.003 kg/m^3", Density},
+    {"ptemp", nullptr, PARAMETERS(kPtempParameters), "ptemp", "potential temperature at the surface, degC", 4,
+     "a tenth of a millikelvin, as the check values", Ptemp},
+    {"depth", nullptr, PARAMETERS(kDepthParameters), "depth", "depth, metres, positive downwards", 2,
+     "centimetres", Depth},
+};
+} // namespace
+
+const CComputation& GetComputation(EComputation computation) { return kComputations[computation]; }
+
+const char* NoAnswerReason()
+{
+    if (halic_last_error() == HALIC_OK)
+        return "the result is too large to round to five decimals";
+    // The text names the value at fault, the code's message only the reason.
+    const char* pszText = halic_last_error_text();
+    return *pszText != '\0' ? pszText : halic_error_message(halic_last_error());
+}

@@ -1,0 +1,41 @@
+// The computations hali offers, one result each: the command line runs one,
+// a batch line names one. Each lists its arguments in the order a batch line
+// gives them and the digits its result is written with.
+#pragma once
+#include "Parameter.h"
+
+enum EComputation
+{
+    COMPUTE_CONVERT,          // Varnok's conversion, rounded as Varnok shows it
+    COMPUTE_SG,               // specific gravity of a salinity under a convention
+    COMPUTE_SALINITY_FROM_SG, // salinity of a reading under a convention
+    COMPUTE_SALINITY_FROM_C,  // Practical Salinity of a conductivity (PSS-78)
+    COMPUTE_DENSITY,          // in-situ density, EOS-80
+    COMPUTE_PTEMP,            // potential temperature at the surface
+    COMPUTE_DEPTH,            // depth of a pressure
+    COMPUTE_COUNT
+};
+
+const int kMaxParameters = 6;
+
+struct CComputation
+{
+    const char* pszCommand;  // the subcommand, and the first field of a batch line
+    const char* pszSource;   // for two computations under one subcommand: the name of the first
+                             // parameter, which selects it, and a batch line's second field; else nullptr
+    const CParameter* pParameters; // in batch order
+    int nParameters;
+    const char* pszQuantity; // the result's name in csv and json
+    const char* pszResult;   // the result in words, with its unit, for the help
+    int nDecimals;           // decimals the result is written with
+    const char* pszDigitsWhy;// why that many, for the help
+    // The result of checked arguments (one per parameter, in order); NaN when
+    // there is none, halic_last_error() then says why.
+    double (*pfnCompute)(const double* adArguments);
+};
+
+const CComputation& GetComputation(EComputation computation);
+
+// The reason of the last NaN on this thread, in the library's words, with the
+// value at fault.
+const char* NoAnswerReason();

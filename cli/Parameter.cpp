@@ -1,0 +1,184 @@
+#include "Parameter.h"
+#include "NumberText.h"
+
+#include <halic.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace
+{
+// Names compare without regard to ASCII case: "60/60f" is "60/60F".
+bool SameName(std::string_view text, const char* pszName)
+{
+    if (text.size() != std::strlen(pszName))
+        return false;
+    for (size_t i = 0; i < text.size(); ++i)
+    {
+        const char a = text[i], b = pszName[i];
+        if (a != b && !(a >= 'A' && a <= 'Z' && a + ('a' - 'A') == b) && !(b >= 'A' && b <= 'Z' && b + ('a' - 'A') == a))
+            return false;
+    }
+    return true;
+}
+
+// The convention named by text, from the library's own names; -1 for none.
+int FindConvention(std::string_view text)
+{
+    for (int nConvention = 0; nConvention < HALIC_SG_CONVENTIONS; ++nConvention)
+    {
+        const char* pszName = halic_convention_name(nConvention);
+        if (pszName != nullptr && SameName(text, pszName))
+            return nConvention;
+    }
+    return -1;
+}
+
+EArgumentProblem ReadNumber(const CParameter& param, std::string_view text, double* pd)
+{
+    double d = 0.0;
+    switch (ParseNumber(text, &d))
+    {
+    case NUMBER_EMPTY: return ARGUMENT_MISSING;
+    case NUMBER_SYNTAX: return ARGUMENT_NOT_NUMBER;
+    case NUMBER_NOT_FINITE: return ARGUMENT_NOT_FINITE;
+    case NUMBER_OK: break;
+    }
+    const bool bAboveLow = param.bLowExclusive ? d > param.dLow : d >= param.dLow;
+    if (!bAboveLow || d > param.dHigh)
+        return ARGUMENT_OUT_OF_RANGE;
+    *pd = d;
+    return ARGUMENT_OK;
+}
+
+// Looks text up among names; the value is its index.
+EArgumentProblem ReadName(std::string_view text, const char* const* apszNames, int nNames, double* pd)
+{
+    for (int i = 0; i < nNames; ++i)
+        if (SameName(text, apszNames[i]))
+        {
+            *pd = i;
+            return ARGUMENT_OK;
+        }
+    return ARGUMENT_UNKNOWN_NAME;
+}
+
+const char* const kSwitchNames[] = {"0", "1"};
+const char* const kUnitNames[] = {"C", "F"};
+
+const char* ProblemText(EArgumentProblem problem)
+{
+    switch (problem)
+    {
+    case ARGUMENT_OK: return "accepted";
+    case ARGUMENT_MISSING: return "missing";
+    case ARGUMENT_NOT_NUMBER: return "not a number";
+    case ARGUMENT_NOT_FINITE: return "not a finite number";
+    case ARGUMENT_OUT_OF_RANGE: return "outside the range";
+    case ARGUMENT_UNKNOWN_NAME: return "unknown";
+    }
+    return "refused";
+}
+
+// Two decimals at most, so the degF bounds read as a person writes them.
+double RoundToHundredths(double d) { return std::round(d * 100.0) / 100.0; }
+} // namespace
+
+EArgumentProblem ReadArgument(const CParameter& param, std::string_view text, double* pd)
+{
+    text = TrimBlanks(text);
+    if (text.empty())
+        return ARGUMENT_MISSING;
+    switch (param.kind)
+    {
+    case PARAMETER_NUMBER: return ReadNumber(param, text, pd);
+    case PARAMETER_SWITCH: return ReadName(text, kSwitchNames, 2, pd);
+    case PARAMETER_UNIT: return ReadName(text, kUnitNames, 2, pd);
+    case PARAMETER_CONVENTION: break;
+    }
+    const int nConvention = FindConvention(text);
+    if (nConvention < 0)
+        return ARGUMENT_UNKNOWN_NAME;
+    *pd = nConvention;
+    return ARGUMENT_OK;
+}
+
+std::string AcceptedText(const CParameter& param)
+{
+    std::string text;
+    switch (param.kind)
+    {
+    case PARAMETER_SWITCH: return "1 or 0";
+    case PARAMETER_UNIT: return "C or F";
+    case PARAMETER_CONVENTION:
+        for (int nConvention = 0; nConvention < HALIC_SG_CONVENTIONS; ++nConvention)
+            text += (nConvention ? ", " : "") + std::string(halic_convention_name(nConvention));
+        return text;
+    case PARAMETER_NUMBER: break;
+    }
+    if (std::isinf(param.dHigh))
+        text = param.bLowExclusive ? "above " + ShortNumberText(param.dLow) : ShortNumberText(param.dLow) + " or more";
+    else
+        text = (param.bLowExclusive ? "above " : "") + ShortNumberText(param.dLow) + " to " + ShortNumberText(param.dHigh);
+    if (*param.pszUnit != '\0')
+        text += std::string(" ") + param.pszUnit;
+    return text;
+}
+
+std::string ArgumentMessage(const CParameter& param, const char* pszLabel, std::string_view text,
+                            EArgumentProblem problem)
+{
+    std::string message = pszLabel;
+    text = TrimBlanks(text);
+    if (problem != ARGUMENT_MISSING)
+        message += std::string(" ") + std::string(text);
+    return message + ": " + ProblemText(problem) + "; accepts " + AcceptedText(param);
+}
+
+CParameter InTemperatureUnit(const CParameter& param, bool bFahrenheit)
+{
+    if (!bFahrenheit || std::strcmp(param.pszUnit, "degC") != 0)
+        return param;
+    CParameter fahrenheit = param;
+    fahrenheit.pszUnit = "degF";
+    fahrenheit.dLow = RoundToHundredths(FahrenheitOfCelsius(param.dLow));
+    fahrenheit.dHigh = RoundToHundredths(FahrenheitOfCelsius(param.dHigh));
+    fahrenheit.dDefault = FahrenheitOfCelsius(param.dDefault);
+    return fahrenheit;
+}
+
+double CelsiusOfFahrenheit(double dFahrenheit) { return (dFahrenheit - 32.0) * 5.0 / 9.0; }
+double FahrenheitOfCelsius(double dCelsius) { return dCelsius * 9.0 / 5.0 + 32.0; }
+
+int BindArguments(const CParameter* pParameters, int nParameters, const std::string_view* aTexts, double* adValues,
+                  EArgumentProblem* pProblem)
+{
+    double dConvention = std::numeric_limits<double>::quiet_NaN();
+    for (int i = 0; i < nParameters; ++i)
+    {
+        const CParameter& param = pParameters[i];
+        EArgumentProblem problem = ReadArgument(param, aTexts[i], &adValues[i]);
+        if (problem == ARGUMENT_MISSING && param.presence == PRESENCE_DEFAULT)
+        {
+            adValues[i] = param.dDefault;
+            problem = ARGUMENT_OK;
+        }
+        // A convention that fixes the sample's temperature needs none given.
+        const bool bFixed = !std::isnan(dConvention) &&
+                            !std::isnan(halic_convention_sample_temperature(static_cast<int>(dConvention)));
+        if (problem == ARGUMENT_MISSING && param.presence == PRESENCE_CONVENTION && bFixed)
+        {
+            adValues[i] = std::numeric_limits<double>::quiet_NaN();
+            problem = ARGUMENT_OK;
+        }
+        if (problem != ARGUMENT_OK)
+        {
+            *pProblem = problem;
+            return i;
+        }
+        if (param.kind == PARAMETER_CONVENTION)
+            dConvention = adValues[i];
+    }
+    return -1;
+}

@@ -1,0 +1,32 @@
+// The subcommands of hali: their names, what they do in words, and the
+// computations behind them.
+#pragma once
+#include "Computation.h"
+
+#include <string>
+
+enum ESubcommandKind
+{
+    SUBCOMMAND_COMPUTATION, // one result of one of its computations
+    SUBCOMMAND_TABLE,       // a correction table
+    SUBCOMMAND_BATCH        // a computation per line of the standard input
+};
+
+struct CSubcommand
+{
+    const char* pszName;
+    ESubcommandKind kind;
+    const char* pszSynopsis;    // what follows the name in the usage line
+    const char* pszSummary;     // one line, for the overview
+    const char* pszDescription; // what it does and an example, for its help
+    EComputation aComputations[2]; // for SUBCOMMAND_COMPUTATION, the first nComputations
+    int nComputations;
+    const char* pszPositional;  // the parameter that may be given without its name, or nullptr
+};
+
+// The subcommand named pszName, or nullptr.
+const CSubcommand* FindSubcommand(const char* pszName);
+// All of them, in the order the overview lists them; *pnCount is set.
+const CSubcommand* GetSubcommands(int* pnCount);
+// Their names, "convert, table, ...".
+std::string SubcommandList();

@@ -1,0 +1,51 @@
+#include "TablePlan.h"
+#include "Computation.h"
+#include "NumberText.h"
+
+#include <cmath>
+#include <limits>
+
+namespace
+{
+const double kStepSlack = 1e-9; // a step count this close to a whole number is that number
+
+} // namespace
+
+CTablePlan::CTablePlan(double dFrom, double dTo, double dStep) : m_dFrom(dFrom), m_dTo(dTo), m_dStep(dStep) {}
+
+std::string CTablePlan::Problem() const
+{
+    if (m_dTo < m_dFrom)
+        return "--to " + ShortNumberText(m_dTo) + ": below --from " + ShortNumberText(m_dFrom);
+    if (Steps() + 1 > kMaxRows)
+        return "--step " + ShortNumberText(m_dStep) + ": makes more than " + std::to_string(kMaxRows) +
+               " rows; accepts a step that makes at most that many";
+    return "";
+}
+
+long CTablePlan::RowCount() const { return static_cast<long>(Steps()) + 1; }
+
+double CTablePlan::Temperature(long nRow) const
+{
+    const double dTemperature = m_dFrom + nRow * m_dStep;
+    return dTemperature > m_dTo ? m_dTo : dTemperature;
+}
+
+double CTablePlan::Steps() const { return std::floor((m_dTo - m_dFrom) / m_dStep + kStepSlack); }
+
+const CParameter* GetTableParameters(int* pnCount)
+{
+    // The water's settings are convert's, in convert's order after its temperature.
+    const CParameter* pConvert = GetComputation(COMPUTE_CONVERT).pParameters;
+    static const CParameter kTableParameters[TABLE_PARAMETERS] = {
+        {"from", "T", "first temperature of the table", PARAMETER_NUMBER, "degC", -2, 40, false, PRESENCE_REQUIRED, 0},
+        {"to", "T", "last temperature of the table (included when a step meets it)", PARAMETER_NUMBER, "degC", -2,
+         40, false, PRESENCE_REQUIRED, 0},
+        {"step", "T", "step between rows, in the table's unit", PARAMETER_NUMBER, "", 0,
+         std::numeric_limits<double>::infinity(), true, PRESENCE_DEFAULT, 1},
+        {"unit", "C|F", "unit of every temperature of the table, the base temperature's too", PARAMETER_UNIT, "", 0,
+         1, false, PRESENCE_DEFAULT, 0},
+        pConvert[1], pConvert[2], pConvert[3], pConvert[4], pConvert[5]};
+    *pnCount = TABLE_PARAMETERS;
+    return kTableParameters;
+}

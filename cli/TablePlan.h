@@ -1,0 +1,40 @@
+// The rows of a correction table: temperatures from, from + step, ... up to
+// and including to, in the table's unit (degC or degF).
+#pragma once
+#include "Parameter.h"
+
+#include <string>
+
+class CTablePlan
+{
+public:
+    static const long kMaxRows = 100000; // more is a mistake in the step, not a table
+
+    // dFrom, dTo, dStep: first and last temperature and the step [table unit]
+    CTablePlan(double dFrom, double dTo, double dStep);
+
+    // Why these bounds make no table ("--to 10: below --from 20", too many
+    // rows), or "" when they make one.
+    std::string Problem() const;
+    // How many rows: to itself is the last when a whole number of steps
+    // (within 1e-9 of a step) reaches it. Only valid when Problem() is "".
+    long RowCount() const;
+    // The temperature of row nRow, from + nRow x step, never past to [table unit].
+    double Temperature(long nRow) const;
+
+private:
+    double Steps() const; // whole steps from from to to, as a double: absurd counts do not overflow
+
+    double m_dFrom; // first row [table unit]
+    double m_dTo;   // last row at most [table unit]
+    double m_dStep; // between rows [table unit], above 0
+};
+
+// The table's arguments, in the order its help lists them; nCount is set.
+const CParameter* GetTableParameters(int* pnCount);
+// Their indexes in that list: the range and step, then convert's settings of the water.
+enum ETableParameter
+{
+    TABLE_FROM, TABLE_TO, TABLE_STEP, TABLE_UNIT, TABLE_BASE_TEMPERATURE, TABLE_BASE_GRAVITY, TABLE_DEPTH,
+    TABLE_SALINITY, TABLE_POTENTIAL, TABLE_PARAMETERS
+};

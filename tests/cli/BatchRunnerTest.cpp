@@ -1,0 +1,62 @@
+// The batch machinery: whatever the chunk size and the number of threads,
+// the output is that of the lines run one by one, in input order, with each
+// bad line reported under its own number.
+#include "BatchLine.h"
+#include "BatchRunner.h"
+
+#include "StreamText.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+namespace
+{
+// Lines of every kind, good, bad, skipped, without an answer, a long one, and
+// a last line without its newline.
+std::string Input()
+{
+    std::string input;
+    for (int i = 0; i < 300; ++i)
+    {
+        const std::string temperature = std::to_string(i % 40) + "." + std::to_string(i % 10);
+        const char* apszLines[] = {"convert,", "density,35,", "bad,", "", "# ", "salinity,sg,1.5,t/4,",
+                                   "ptemp,35,"};
+        input += apszLines[i % 7] + temperature + (i % 7 == 6 ? ",1000" : "") + (i % 5 == 0 ? "\r\n" : "\n");
+    }
+    return input + "depth," + std::string(300, ' ') + "1000,45\nconvert,26";
+}
+} // namespace
+
+TEST(BatchRunner, OrderAndLineNumbersAsOneByOne)
+{
+    const std::string input = Input();
+    std::string expectedOut = "line,quantity,value\n", expectedErr;
+    long nExpectedBad = 0, nLine = 1;
+    for (size_t nStart = 0; nStart <= input.size(); ++nLine)
+    {
+        const size_t nEnd = std::min(input.find('\n', nStart), input.size());
+        nExpectedBad += RunBatchLine(input.substr(nStart, nEnd - nStart), nLine, FORMAT_CSV, expectedOut, expectedErr)
+                            ? 0 : 1;
+        nStart = nEnd + 1;
+    }
+    ASSERT_GT(nExpectedBad, 0);
+
+    const struct { int nThreads; size_t nChunkBytes; } rows[] = {{1, 1 << 20}, {3, 64}, {2, 1}, {4, 1000}};
+    for (const auto& row : rows)
+    {
+        FILE* pIn = std::tmpfile();
+        FILE* pOut = std::tmpfile();
+        FILE* pErr = std::tmpfile();
+        ASSERT_TRUE(pIn && pOut && pErr);
+        std::fwrite(input.data(), 1, input.size(), pIn);
+        std::rewind(pIn);
+        CBatchRunner runner(FORMAT_CSV, row.nThreads, row.nChunkBytes);
+        EXPECT_EQ(runner.Run(pIn, pOut, pErr), nExpectedBad) << row.nThreads << " threads, " << row.nChunkBytes;
+        EXPECT_EQ(ReadAll(pOut), expectedOut) << row.nThreads << " threads, " << row.nChunkBytes;
+        EXPECT_EQ(ReadAll(pErr), expectedErr) << row.nThreads << " threads, " << row.nChunkBytes;
+        for (FILE* pFile : {pIn, pOut, pErr})
+            std::fclose(pFile);
+    }
+}

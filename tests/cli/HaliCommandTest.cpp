@@ -1,0 +1,103 @@
+// The command's decisions, run in-process: which subcommand and computation
+// the arguments make, the exit code, and what goes to which stream.
+#include "HaliCommand.h"
+
+#include <halic.h>
+
+#include "StreamText.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace
+{
+struct CRun
+{
+    int nExitCode;
+    std::string out, err;
+};
+
+CRun RunHali(std::vector<const char*> args)
+{
+    args.insert(args.begin(), "hali");
+    FILE* pOut = std::tmpfile();
+    FILE* pErr = std::tmpfile();
+    CRun run = {-1, "", ""};
+    if (pOut == nullptr || pErr == nullptr)
+    {
+        ADD_FAILURE() << "no temporary file";
+        return run;
+    }
+    run.nExitCode = CHaliCommand(stdin, pOut, pErr).Run(static_cast<int>(args.size()), args.data());
+    run.out = ReadAll(pOut);
+    run.err = ReadAll(pErr);
+    std::fclose(pOut);
+    std::fclose(pErr);
+    return run;
+}
+
+const char kNoMore[] = "";
+} // namespace
+
+TEST(HaliCommand, ExitCodesAndStreams)
+{
+    const struct { std::vector<const char*> args; int nExitCode; std::string out, errStart; } rows[] = {
+        {{"convert", "26"}, kExitOk, "1.02339\n", kNoMore},
+        {{"--format", "json", "convert", "26"}, kExitOk, "{\"sg\":1.02339}\n", kNoMore},
+        {{"convert", "--no-potential", "--depth", "1000", "10"}, kExitOk, "1.02749\n", kNoMore},
+        {{"--version"}, kExitOk, std::string("hali ") + halic_version() + "\n", kNoMore},
+        {{"convert", "50"}, kExitUsage, "", "hali convert: --temperature 50: outside the range; accepts -2 to 40 degC\n"},
+        {{"convert"}, kExitUsage, "", "hali convert: --temperature: missing; accepts -2 to 40 degC\n"},
+        {{}, kExitUsage, "", "Usage: hali COMMAND"},
+        {{"--format", "csv"}, kExitUsage, "", "Usage: hali COMMAND"},
+        {{"bogus"}, kExitUsage, "", "hali: unknown command bogus; accepts convert, table, salinity, sg, density, ptemp, "
+                                   "depth, batch\n(hali --help tells the options)\n"},
+        {{"salinity", "--sg", "1.023", "--conductivity", "50", "--temperature", "25"}, kExitUsage, "",
+         "hali salinity: --sg and --conductivity exclude each other\n"},
+        {{"salinity", "--temperature", "25"}, kExitUsage, "", "hali salinity: needs --sg or --conductivity\n"},
+        {{"salinity", "--sg", "1.023", "--convention", "t/4", "--temperature", "25", "--pressure", "5"}, kExitUsage, "",
+         "hali salinity: --pressure does not go with --sg\n"},
+        {{"salinity", "--sg", "1.5", "--convention", "t/4", "--temperature", "25"}, kExitNoAnswer, "", "hali salinity: no answer: sg = 1.5 "},
+        {{"sg", "--salinity", "35", "--convention", "60/60F", "--temperature", "20"}, kExitUsage, "",
+         "hali sg: --temperature 20: convention 60/60F fixes the sample's temperature at 15.5556 degC; leave "
+         "--temperature out\n"},
+        {{"batch", "--jobs", "1.5"}, kExitUsage, "", "hali batch: --jobs 1.5: not a whole number; accepts 0 to 64\n"},
+    };
+    for (const auto& row : rows)
+    {
+        const CRun run = RunHali(row.args);
+        const std::string what = row.args.empty() ? "(none)" : row.args[0];
+        EXPECT_EQ(run.nExitCode, row.nExitCode) << what << "\n" << run.err;
+        EXPECT_EQ(run.out, row.out) << what;
+        EXPECT_EQ(run.err.compare(0, row.errStart.size(), row.errStart), 0) << what << "\n" << run.err;
+        EXPECT_EQ(run.err.empty(), row.errStart.empty()) << what << "\n" << run.err;
+    }
+}
+
+TEST(HaliCommand, TableInEitherUnit)
+{
+    const struct { std::vector<const char*> args; int nExitCode; std::string out, err; } rows[] = {
+        {{"table", "--from", "24", "--to", "26", "--step", "2", "--format", "csv"}, kExitOk,
+         "temperature_degC,sg,correction\n24,1.02400,0.00000\n26,1.02339,0.00061\n", ""},
+        // 24 and 26 degC, the base temperature's default given in degF
+        {{"table", "--unit", "F", "--from", "75.2", "--to", "78.8", "--step", "3.6", "--format", "csv"}, kExitOk,
+         "temperature_degF,sg,correction\n75.2,1.02400,0.00000\n78.8,1.02339,0.00061\n", ""},
+        {{"table", "--unit", "F", "--from", "20", "--to", "30"}, kExitUsage, "",
+         "hali table: --from 20: outside the range; accepts 28.4 to 104 degF\n(hali table --help tells the options)\n"},
+        {{"table", "--unit", "K", "--from", "20", "--to", "30"}, kExitUsage, "",
+         "hali table: --unit K: unknown; accepts C or F\n(hali table --help tells the options)\n"},
+        {{"table", "--from", "20", "--to", "30", "--step", "1e-5"}, kExitUsage, "",
+         "hali table: --step 1e-05: makes more than 100000 rows; accepts a step that makes at most that many\n"
+         "(hali table --help tells the options)\n"},
+    };
+    for (const auto& row : rows)
+    {
+        const CRun run = RunHali(row.args);
+        EXPECT_EQ(run.nExitCode, row.nExitCode) << row.args[2];
+        EXPECT_EQ(run.out, row.out) << row.args[2];
+        EXPECT_EQ(run.err, row.err) << row.args[2];
+    }
+}

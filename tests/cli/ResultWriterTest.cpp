@@ -1,0 +1,46 @@
+// The three formats: the same columns and digits, csv's header, json's plain
+// numbers, text's bare value or aligned table; the batch mode's records.
+#include "ResultWriter.h"
+
+#include <gtest/gtest.h>
+
+TEST(ResultWriter, Formats)
+{
+    const double kTable[][3] = {{20.0, 1.02461, -0.00061}, {25.5, 1.02297, 0.00103}};
+    const struct { EOutputFormat format; int nColumns; const char* pszText; } rows[] = {
+        {FORMAT_TEXT, 1, "20.0\n25.5\n"},
+        {FORMAT_CSV, 1, "t\n20.0\n25.5\n"},
+        {FORMAT_JSON, 1, "{\"t\":20.0}\n{\"t\":25.5}\n"},
+        {FORMAT_TEXT, 3, "   t       sg  correction\n20.0  1.02461    -0.00061\n25.5  1.02297     0.00103\n"},
+        {FORMAT_CSV, 3, "t,sg,correction\n20.0,1.02461,-0.00061\n25.5,1.02297,0.00103\n"},
+        {FORMAT_JSON, 3,
+         "{\"t\":20.0,\"sg\":1.02461,\"correction\":-0.00061}\n{\"t\":25.5,\"sg\":1.02297,\"correction\":0.00103}\n"},
+    };
+    for (const auto& row : rows)
+    {
+        std::vector<CColumn> columns = {{"t", 1}, {"sg", 5}, {"correction", 5}};
+        columns.resize(row.nColumns);
+        CResultWriter writer(row.format, columns);
+        for (const auto& values : kTable)
+            writer.AddRow(values);
+        std::string text;
+        writer.WriteTo(text);
+        EXPECT_EQ(text, row.pszText) << row.format << " " << row.nColumns;
+    }
+}
+
+TEST(ResultWriter, BatchRecords)
+{
+    const struct { EOutputFormat format; const char* pszText; } rows[] = {
+        {FORMAT_TEXT, "12 sg 1.02339\n"},
+        {FORMAT_CSV, "line,quantity,value\n12,sg,1.02339\n"},
+        {FORMAT_JSON, "{\"line\":12,\"sg\":1.02339}\n"},
+    };
+    for (const auto& row : rows)
+    {
+        std::string text;
+        AppendBatchHeader(row.format, text);
+        AppendBatchRecord(row.format, text, 12, "sg", 1.023394, 5);
+        EXPECT_EQ(text, row.pszText);
+    }
+}
