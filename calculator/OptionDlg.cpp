@@ -86,13 +86,12 @@ void COptionDlg::OnOK()
 void COptionDlg::OnPaint()
 {
     CLabelPaint paint(this);
-    CString salinity;
-    salinity.LoadString(IDS_SALINITY);
-    CString permille;
-    permille.LoadString(IDS_PERMILLE);
-    CString unitFormat;
-    unitFormat.LoadString(IDS_UNIT_FORMAT);
-    for (const CPaintedLabel& label : OptionDialogLabels(salinity, permille, unitFormat))
+    auto loadString = [](UINT nID) {
+        CString text;
+        text.LoadString(nID);
+        return text;
+    };
+    for (const CPaintedLabel& label : OptionDialogLabels(loadString))
         paint.DrawInBox(label.nIDBox, label.strText);
     Default();
 }

@@ -1,6 +1,8 @@
 #include "PaintedText.h"
 #include "resource.h"
 
+#include <string>
+
 CString FormatFixed(double d, int nDecimals)
 {
     CString text;
@@ -8,20 +10,36 @@ CString FormatFixed(double d, int nDecimals)
     return text;
 }
 
-std::vector<CPaintedLabel> OptionDialogLabels(LPCSTR pszSalinity, LPCSTR pszPermille, LPCSTR pszUnitFormat)
+CString FillFormat(LPCSTR pszFormat, LPCSTR pszText)
 {
-    CString salinityUnit;
-    salinityUnit.Format(pszUnitFormat, pszPermille);
+    std::string filled;
+    for (const char* p = pszFormat; *p != '\0'; ++p)
+    {
+        if (p[0] == '%' && p[1] == 's')
+            filled += pszText;
+        else if (p[0] == '%' && p[1] == '%')
+            filled += '%';
+        else
+        {
+            filled += *p;
+            continue;
+        }
+        ++p;
+    }
+    return CString(filled.c_str());
+}
 
-    // The other labels are drawn as fixed code page 932 bytes: 基準水温, [℃],
-    // 水深, [ｍ] and 基準比重.
+std::vector<CPaintedLabel> OptionDialogLabels(const std::function<CString(UINT)>& loadString)
+{
+    const CString unitFormat = loadString(IDS_UNIT_FORMAT);
+    const CString baseFormat = loadString(IDS_BASE_FORMAT);
     return {
-        {IDC_LABEL_SALINITY, pszSalinity},
-        {IDC_LABEL_PERMILLE, salinityUnit},
-        {IDC_LABEL_BASE_TEMP, "\x8a\xee\x8f\x80\x90\x85\x89\xb7"},
-        {IDC_LABEL_CELSIUS, "[\x81\x8e]"},
-        {IDC_LABEL_DEPTH, "\x90\x85\x90\x5b"},
-        {IDC_LABEL_METRE, "[\x82\x8d]"},
-        {IDC_LABEL_BASE_GRAVITY, "\x8a\xee\x8f\x80\x94\xe4\x8f\x64"},
+        {IDC_LABEL_SALINITY, loadString(IDS_SALINITY)},
+        {IDC_LABEL_PERMILLE, FillFormat(unitFormat, loadString(IDS_PERMILLE))},
+        {IDC_LABEL_BASE_TEMP, FillFormat(baseFormat, loadString(IDS_WATERTEMP))},
+        {IDC_LABEL_CELSIUS, FillFormat(unitFormat, loadString(IDS_CELSIUS))},
+        {IDC_LABEL_DEPTH, loadString(IDS_DEPTH)},
+        {IDC_LABEL_METRE, FillFormat(unitFormat, loadString(IDS_METRE))},
+        {IDC_LABEL_BASE_GRAVITY, FillFormat(baseFormat, loadString(IDS_GRAVITY))},
     };
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -17,25 +18,32 @@ TEST(PaintedText, BaseValuesHaveTheirNumberOfDecimals)
         EXPECT_EQ(std::string(FormatFixed(row.d, row.nDecimals)), row.pszExpected) << row.d;
 }
 
-// Code page 932 bytes, top to bottom as the dialog shows them; the salinity's
-// name and its unit come from the strings 107 and 108.
+// Formats come from the resources: only "%s" and "%%" are theirs to fill.
+TEST(PaintedText, FormatsTakeOneTextAndNoConversion)
+{
+    const struct { const char* pszFormat; const char* pszText; const char* pszExpected; } rows[] = {
+        {"[%s]", "m", "[m]"}, {"Base %s", "Temp", "Base Temp"}, {"%s%%", "5", "5%"},
+        {"%s/%s", "a", "a/a"}, {"%d %n %", "x", "%d %n %"}, {"", "x", ""},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(std::string(FillFormat(row.pszFormat, row.pszText)), row.pszExpected) << row.pszFormat;
+}
+
+// Top to bottom as the dialog shows them, each from the program's strings.
 TEST(PaintedText, SettingsDialogLabelsInTheDialogsOrder)
 {
-    const char kSalinity[] = "\x89\x96\x95\xaa\x94\x5a\x93\x78"; // 塩分濃度
-    for (const char* pszPermille : {"\x81\xf1", ""})              // ‰, or missing
-    {
-        const std::pair<UINT, std::string> expected[] = {
-            {IDC_LABEL_SALINITY, kSalinity},
-            {IDC_LABEL_PERMILLE, "[" + std::string(pszPermille) + "]"},
-            {IDC_LABEL_BASE_TEMP, "\x8a\xee\x8f\x80\x90\x85\x89\xb7"},   // 基準水温
-            {IDC_LABEL_CELSIUS, "[\x81\x8e]"},                          // [℃]
-            {IDC_LABEL_DEPTH, "\x90\x85\x90\x5b"},                      // 水深
-            {IDC_LABEL_METRE, "[\x82\x8d]"},                            // [ｍ]
-            {IDC_LABEL_BASE_GRAVITY, "\x8a\xee\x8f\x80\x94\xe4\x8f\x64"}, // 基準比重
-        };
-        const std::vector<CPaintedLabel> labels = OptionDialogLabels(kSalinity, pszPermille, "[%s]");
-        ASSERT_EQ(labels.size(), 7u);
-        for (size_t i = 0; i < labels.size(); ++i)
-            EXPECT_EQ(std::make_pair(labels[i].nIDBox, std::string(labels[i].strText)), expected[i]) << "label " << i;
-    }
+    const std::map<UINT, const char*> strings = {
+        {IDS_SALINITY, "Salinity"}, {IDS_PERMILLE, "permille"}, {IDS_WATERTEMP, "Temp"}, {IDS_CELSIUS, "C"},
+        {IDS_DEPTH, "Depth"}, {IDS_METRE, "m"}, {IDS_GRAVITY, "SG"}, {IDS_UNIT_FORMAT, "[%s]"},
+        {IDS_BASE_FORMAT, "Base %s"},
+    };
+    const std::pair<UINT, std::string> expected[] = {
+        {IDC_LABEL_SALINITY, "Salinity"}, {IDC_LABEL_PERMILLE, "[permille]"}, {IDC_LABEL_BASE_TEMP, "Base Temp"},
+        {IDC_LABEL_CELSIUS, "[C]"}, {IDC_LABEL_DEPTH, "Depth"}, {IDC_LABEL_METRE, "[m]"},
+        {IDC_LABEL_BASE_GRAVITY, "Base SG"},
+    };
+    const std::vector<CPaintedLabel> labels = OptionDialogLabels([&](UINT nID) { return CString(strings.at(nID)); });
+    ASSERT_EQ(labels.size(), 7u);
+    for (size_t i = 0; i < labels.size(); ++i)
+        EXPECT_EQ(std::make_pair(labels[i].nIDBox, std::string(labels[i].strText)), expected[i]) << "label " << i;
 }
