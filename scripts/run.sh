@@ -6,6 +6,8 @@
 # settings dialog (Ctrl+O) are saved as pictures, their paths printed, and the
 # program is closed. The pictures go into the folder given as the first
 # argument (the checkout if none): `bash scripts/run.sh docs` renews the README's.
+# VARNOK_LANG=en runs it in English (the pictures then end in -en), as a user
+# whose interface language is not Japanese sees it.
 . "$(dirname "$0")/prepare.sh"
 
 cmake --preset windows >/dev/null
@@ -65,12 +67,14 @@ option_region="209x172+$((X + 50))+$((Y + 50))"
 xdotool windowfocus --sync "$window"
 xdotool type --delay 50 26
 key_and_settle "$main_region" Return
-import -window root -crop "$main_region" +repage "$shots/varnok-main.png"
-echo "the main window after typing 26 and Enter: $shots/varnok-main.png"
+suffix=
+[ "${VARNOK_LANG:-ja}" = ja ] || suffix="-$VARNOK_LANG"
+import -window root -crop "$main_region" +repage "$shots/varnok-main$suffix.png"
+echo "the main window after typing 26 and Enter: $shots/varnok-main$suffix.png"
 
 key_and_settle "$option_region" ctrl+o
-import -window root -crop "$option_region" +repage "$shots/varnok-settings.png"
-echo "the settings dialog: $shots/varnok-settings.png"
+import -window root -crop "$option_region" +repage "$shots/varnok-settings$suffix.png"
+echo "the settings dialog: $shots/varnok-settings$suffix.png"
 xdotool key Escape
 # Escape in the main window ends it without saving.
 key_and_settle "$option_region" Escape

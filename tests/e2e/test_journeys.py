@@ -11,7 +11,12 @@ SALINITY, DEPTH, BASE_GRAVITY, BASE_TEMP = 1000, 1002, 1004, 1006
 EXCHANGE_ORDER = (BASE_TEMP, BASE_GRAVITY, DEPTH, SALINITY)
 MAIN_BUTTONS = {1005: "calc", 1008: "opt", 2: "off"}
 TAB_ORDER = (1005, 1009, 1008, 2, 1002)  # from the edit round to it: Calc, the box, Opt, Off
-CAPTION = "Varnokのﾊﾞｰｼﾞｮﾝ情報".encode("cp932")
+CAPTIONS = {"ja": "Varnokのﾊﾞｰｼﾞｮﾝ情報".encode("cp932"), "en": b"About Varnok"}  # of the About box
+
+
+def about_box(test):
+    """The About box of the test's program, or None."""
+    return next((w for w in test.app.owned() if w.text == CAPTIONS[test.language]), None)
 
 
 class FirstStart(VarnokTestCase):
@@ -135,8 +140,6 @@ class AboutBox(VarnokTestCase):
         return {"edit": snap.controls[1002].text, "box": snap.controls[1009].check, "rect": snap.rect,
                 "registry": registry()}
 
-    def about(self):
-        return next((w for w in self.app.owned() if w.text == CAPTION), None)
 
     def test_about_box_over_a_main_window_that_takes_no_input_and_settings_of_the_wrong_type_or_size(self):
         app = self.start(baseTemperature=("REG_SZ", "26." + "0" * 1020),  # 1024 bytes: the longest text read
@@ -152,10 +155,10 @@ class AboutBox(VarnokTestCase):
         before = self.seen()
 
         probe("post", TITLE, hex(0x0112), hex(0x001F), 0)  # WM_SYSCOMMAND; the low four bits do not matter
-        about = wait_until(self.about, "the About box")
+        about = wait_until(lambda: about_box(self), "the About box")
         app.wait_focus(1, about, "the About box's OK to take the focus")
         self.assertEqual(about.depth, 1)
-        self.assert_looks_like(self.about, "about.png")
+        self.assert_looks_like(lambda: about_box(self), "about.png")
         l, t, r, b = about.rect
         uncovered = [c.centre for c in app.snapshot().controls.values() if c.id in (1002, 1005, 1008, 1009)
                      and not (l <= c.centre[0] < r and t <= c.centre[1] < b)]
@@ -183,6 +186,30 @@ class AboutBox(VarnokTestCase):
                          {"baseTemperature": stored_text("26.000000"), "baseGravity": stored_text("1.460000"),
                           "density": stored_text("35.000000"), "depth": stored_text("0.000000"),
                           "potential": stored_dword(0)})
+
+
+class English(VarnokTestCase):
+    """Where the interface language is not Japanese: the same program in English."""
+    language = "en"
+
+    def test_the_worked_example_a_refused_entry_and_the_about_box_in_english(self):
+        app = self.start()
+        app.type("26")
+        app.keys("Return")
+        self.assert_looks_like(app.snapshot, "docs/varnok-main-en.png")
+        app.keys("ctrl+o")
+        dialog = wait_until(app.options, "the settings dialog")
+        app.wait_focus(1, dialog, "the settings dialog's OK to take the focus")
+        self.assert_looks_like(app.options, "docs/varnok-settings-en.png")
+        app.keys("Escape")
+        app.fill(1002, "x")
+        app.keys("Return")
+        self.assertEqual(app.dismiss_prompt().depth, 1)
+        probe("post", TITLE, hex(0x0112), hex(0x0010), 0)  # WM_SYSCOMMAND: the About entry
+        about = wait_until(lambda: about_box(self), "the About box")
+        app.wait_focus(1, about, "the About box's OK to take the focus")
+        self.assert_looks_like(lambda: about_box(self), "about-en.png")
+        self.end(lambda: app.keys("Escape", "Escape"))
 
 
 if __name__ == "__main__":

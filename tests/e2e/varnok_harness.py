@@ -22,7 +22,8 @@ DEADLINE = 30.0
 MAIN_SIZE = (228, 172)
 OPTIONS_SIZE = (209, 172)  # the settings dialog, fitted to its background
 GLYPH_SIZE = (27, 45)
-PROMPT = "数値を入力してください。".encode("cp932")  # the data exchange's request for a number
+# The data exchange's request for a number, by the interface language the program runs in (VARNOK_LANG).
+PROMPTS = {"ja": "数値を入力してください。".encode("cp932"), "en": b"Please enter a number."}
 
 
 
@@ -113,11 +114,13 @@ class Window:
 
 
 class Varnok:
-    """One run of the program (the built one unless another folder is given), on the registry key as it is."""
+    """One run of the program (the built one unless another folder is given), on the registry key as it is, in the
+    interface language given."""
 
-    def __init__(self, folder=BIN):
-        self.proc = subprocess.Popen([WINE_RUN, os.path.join(folder, "Varnok.exe")],
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    def __init__(self, folder=BIN, language="ja"):
+        self.prompt = PROMPTS[language]
+        self.proc = subprocess.Popen([WINE_RUN, os.path.join(folder, "Varnok.exe")], env=dict(os.environ,
+                                     VARNOK_LANG=language), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def wait_up(self):
         self.snap = wait_until(self.snapshot, "the main window")
@@ -154,7 +157,7 @@ class Varnok:
     def dismiss_prompt(self):
         """Closes the one prompt for a number with Enter once it holds the focus; the prompt as it was."""
         def prompts():
-            return [w for w in self.owned() if PROMPT in w.texts]
+            return [w for w in self.owned() if self.prompt in w.texts]
         prompt, = wait_until(prompts, "the prompt for a number")
         self.wait_focus(None, prompt, "the prompt to take the focus")
         self.keys("Return")
@@ -224,8 +227,9 @@ class Varnok:
 
 
 class VarnokTestCase(unittest.TestCase):
-    """Each journey starts on an empty settings key and ends the program it started. A failed one leaves the screen
-    and the probe's look at the windows beside its output."""
+    """Each journey starts on an empty settings key and ends the program it started, which runs in the interface
+    language of the class. A failed one leaves the screen and the probe's look at the windows beside its output."""
+    language = "ja"
 
     def setUp(self):
         subprocess.run([WINE_RUN, "reg", "delete", KEY, "/f"], stdout=subprocess.DEVNULL,
@@ -235,7 +239,7 @@ class VarnokTestCase(unittest.TestCase):
         """Stores values given as name=(type, data) as `reg add` takes them, then starts the program."""
         for name, (vtype, data) in values.items():
             run(WINE_RUN, "reg", "add", KEY, "/v", name, "/t", vtype, "/d", data, "/f")
-        self.app = Varnok(folder)
+        self.app = Varnok(folder, self.language)
         self.addCleanup(self.app.kill)
         self.addCleanup(self.keep_evidence)  # cleanups run last first: before the program is ended
         self.app.wait_up()
