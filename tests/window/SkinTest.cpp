@@ -5,6 +5,10 @@
 #include "LiveDialog.h"
 #include "OptionDlg.h"
 
+#include <map>
+#include <set>
+#include <tuple>
+
 namespace {
 
 const COLORREF KEY = RGB(255, 255, 0);
@@ -59,11 +63,11 @@ void ExpectSkinned()
         EXPECT_TRUE(::GetLayeredWindowAttributes(dlg.m_hWnd, &crKey, nullptr, &nFlags));
         EXPECT_EQ(crKey, KEY);
         EXPECT_EQ(nFlags, static_cast<DWORD>(LWA_COLORKEY));
-        // The templates were laid out for base units of 7 x 12 pixels.
+        // The templates were laid out for base units of 7 x 12 pixels in Japanese, 7 x 14 in English.
         RECT rcUnits = {0, 0, 4, 8};
         ::MapDialogRect(dlg.m_hWnd, &rcUnits);
         EXPECT_EQ(rcUnits.right, 7);
-        EXPECT_EQ(rcUnits.bottom, 12);
+        EXPECT_EQ(rcUnits.bottom, PRIMARYLANGID(::GetUserDefaultUILanguage()) == LANG_JAPANESE ? 12 : 14);
         ExpectControlsOnPanel(dlg.m_hWnd, dlg.m_hBackground);
 
         HBITMAP hLoaded = dlg.m_hBackground;
@@ -77,5 +81,51 @@ void ExpectSkinned()
 
 TEST(Skin, MainWindowIsCutOutAndItsFontFitsThePanel) { ExpectSkinned<CConverterDlg>(); }
 TEST(Skin, SettingsDialogIsCutOutAndItsFontFitsThePanel) { ExpectSkinned<COptionDlg>(); }
+
+// Each visible control of a template in the language's own block, by id: its rectangle in client pixels.
+std::map<int, RECT> VisibleControls(UINT nIDTemplate, LANGID language)
+{
+    HMODULE hModule = ::GetModuleHandleA(nullptr);
+    HRSRC hResource = ::FindResourceExA(hModule, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(nIDTemplate), language);
+    const auto* pTemplate = static_cast<const DLGTEMPLATE*>(::LockResource(::LoadResource(hModule, hResource)));
+    HWND hDlg = ::CreateDialogIndirectParamA(hModule, pTemplate, nullptr,
+                                             [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    std::map<int, RECT> controls;
+    for (HWND hCtrl = ::GetWindow(hDlg, GW_CHILD); hCtrl != nullptr; hCtrl = ::GetWindow(hCtrl, GW_HWNDNEXT))
+    {
+        RECT rc;
+        ::GetWindowRect(hCtrl, &rc);
+        ::MapWindowPoints(nullptr, hDlg, reinterpret_cast<POINT*>(&rc), 2);
+        if (::GetWindowLongA(hCtrl, GWL_STYLE) & WS_VISIBLE)
+            controls[::GetDlgCtrlID(hCtrl)] = rc;
+    }
+    ::DestroyWindow(hDlg);
+    return controls;
+}
+
+// The English templates put every visible control on the pixels of the Japanese layout, where the skins expect
+// it, but for the rows no whole unit of the English font reaches: those stand one pixel higher.
+TEST(Skin, EnglishControlsStandWhereTheJapaneseOnesDo)
+{
+    const struct { UINT nIDTemplate; std::set<int> higher; } rows[] = {
+        {IDD_CONVERTER_DIALOG, {IDC_OPTION, IDCANCEL}},
+        {IDD_OPTION_DIALOG, {IDC_EDIT_BASE_TEMP, IDC_EDIT_BASE_GRAVITY}},
+    };
+    for (const auto& row : rows)
+    {
+        const auto japanese = VisibleControls(row.nIDTemplate, MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
+        const auto english = VisibleControls(row.nIDTemplate, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+        ASSERT_EQ(english.size(), japanese.size()) << row.nIDTemplate;
+        ASSERT_FALSE(japanese.empty()) << row.nIDTemplate;
+        for (const auto& [nID, rc] : japanese)
+        {
+            const RECT& en = english.at(nID);
+            const int dy = row.higher.count(nID) ? -1 : 0;
+            EXPECT_EQ(std::make_tuple(en.left, en.top, en.right, en.bottom),
+                      std::make_tuple(rc.left, rc.top + dy, rc.right, rc.bottom + dy))
+                << "control " << nID << " of template " << row.nIDTemplate;
+        }
+    }
+}
 
 } // namespace
