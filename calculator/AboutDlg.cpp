@@ -10,6 +10,7 @@ CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX)
 {
 }
 
+// The box has nothing to exchange; the override is the dialog class's own.
 void CAboutDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
@@ -18,6 +19,6 @@ void CAboutDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CAboutDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    CHalin::GetVersion(); // asked at every opening; the box shows its template's version line
+    CHalin::GetVersion(); // taken at every opening, as ever; the box shows its template's version line
     return TRUE;
 }

@@ -29,8 +29,10 @@ CBitmapDialog::~CBitmapDialog()
     FreeBackground();
 }
 
+// A skinned window exchanges nothing of its own; the derived windows' do.
 void CBitmapDialog::DoDataExchange(CDataExchange*) {}
 
+// The derived windows call this first; the focus always goes to the first tab stop.
 BOOL CBitmapDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
@@ -106,9 +108,9 @@ BOOL CBitmapDialog::SetTransparent(COLORREF crKey, BOOL bEnable)
 void CBitmapDialog::LoadSkin(UINT nIDBackground)
 {
     SetDraggable(TRUE);
-    LoadBackground(nIDBackground);
+    LoadBackground(nIDBackground); // without its background the window shows the default erase
     SetDrawMode(DRAW_FIT);
-    SetTransparent(COLOR_KEY, TRUE);
+    SetTransparent(COLOR_KEY, TRUE); // without layering it stays rectangular; nothing to tell the user
 }
 
 void CBitmapDialog::OnLButtonDown(UINT, CPoint point)
@@ -152,7 +154,7 @@ void CBitmapDialog::OnSize(UINT, int, int)
 
 void CBitmapDialog::LoadButton(CBitmapButton& button, UINT nIDUp, UINT nIDDown, UINT nIDFocus, UINT nIDDisabled)
 {
-    button.LoadBitmaps(nIDUp, nIDDown, nIDFocus, nIDDisabled);
+    button.LoadBitmaps(nIDUp, nIDDown, nIDFocus, nIDDisabled); // a missing face is drawn as the up face
     button.SizeToContent();
 }
 

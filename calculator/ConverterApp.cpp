@@ -17,7 +17,7 @@ BOOL CConverterApp::InitInstance()
 
     CConverterDlg dlg;
     m_pMainWnd = &dlg;
-    dlg.DoModal();
+    dlg.DoModal(); // however the dialog ends, the program ends with it
     m_pMainWnd = nullptr;
     return FALSE;
 }

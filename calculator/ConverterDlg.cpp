@@ -70,7 +70,7 @@ BOOL CConverterDlg::OnInitDialog()
     SetIcon(m_hIcon, FALSE);
     m_hAccel = ::LoadAcceleratorsA(AfxFindResourceHandle(MAKEINTRESOURCEA(IDR_ACCELERATOR), AFX_RT_ACCELERATOR),
                                    MAKEINTRESOURCEA(IDR_ACCELERATOR));
-    CHalin::GetVersion(); // asked at every start; the window shows no version
+    CHalin::GetVersion(); // the library's version is taken at every start, as ever, and shown nowhere
     LoadSkin(IDB_MAIN_BACKGROUND);
     LoadButtonFaces();
     BindDigitPlaces();
@@ -87,6 +87,8 @@ BOOL CConverterDlg::OnInitDialog()
     return TRUE;
 }
 
+// The platform's OK (exchange, then IDOK), kept as the window's own override;
+// Enter never reaches it, since the accelerator calculates first.
 void CConverterDlg::OnOK()
 {
     CBitmapDialog::OnOK();
@@ -113,7 +115,6 @@ void CConverterDlg::LoadButtonFaces()
     LoadButton(m_btnOff, IDB_OFF_UP, IDB_OFF_DOWN, IDB_OFF_FOCUS, IDB_OFF_DISABLED);
 }
 
-// Slot 0 is the rightmost place.
 void CConverterDlg::BindDigitPlaces()
 {
     for (int nSlot = 0; nSlot < CDigitDisplay::PLACES; ++nSlot)
@@ -135,7 +136,7 @@ void CConverterDlg::OnSysCommand(UINT nID, LPARAM)
     if ((nID & 0xFFF0) == IDM_ABOUTBOX)
     {
         CAboutDlg dlgAbout;
-        dlgAbout.DoModal();
+        dlgAbout.DoModal(); // OK, Escape and its close button all just return here
     }
     else
     {
@@ -209,7 +210,8 @@ void CConverterDlg::OnClose()
 void CConverterDlg::OnMove(int x, int y)
 {
     Default();
-    if (IsWindowVisible() == 1) // moves while the window is placed are not the user's
+    // A visible window answers 1; its moves while it is still hidden, being placed, are not the user's.
+    if (IsWindowVisible() == 1)
     {
         m_nPosX = x;
         m_nPosY = y;

@@ -72,7 +72,7 @@ protected:
     int m_nPosY;              // saved top edge, screen pixels; -5000: not set
     HACCEL m_hAccel;          // accelerator table of the module
     int m_bBlankDisplay;      // 1 until the first calculation
-    // Slot 0 rightmost place. The framework's temporary wrappers of the seven
+    // The framework's temporary wrappers of the seven
     // controls: its idle clean-up drops only wrappers of windows that are
     // gone, so they stay valid while the window lives; nothing here frees them.
     CWnd* m_pDigit[CDigitDisplay::PLACES];

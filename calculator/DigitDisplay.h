@@ -14,11 +14,11 @@ public:
     // Shows dResult with one units digit, the point and five decimals; the
     // error pattern unless 0.0 <= dResult < 10.0 or when the text would not fit.
     void ShowResult(double dResult);
-    // Puts the glyph of GlyphForDigit(nValue) into slot nSlot.
+    // One digit's glyph in slot nSlot; a longer number shows its leading digit.
     void ShowDigit(int nSlot, int nValue);
     // Blanks the display, then minus in slots 0 and 2 and E in slot 1.
     void ShowError();
-    // Puts the blank glyph into every bound place, slot 0 to 6.
+    // Blank everywhere, as before the first calculation; an unbound place is passed over.
     void ClearDisplay();
 
     // Bitmap id for the leading decimal digit of |nValue|.

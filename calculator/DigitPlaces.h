@@ -8,7 +8,7 @@
 class CDigitPlaces : public CDigitDisplay
 {
 public:
-    // ppPlace: the window's seven place pointers, slot 0 rightmost.
+    // ppPlace: the window's seven place pointers, in slot order.
     explicit CDigitPlaces(CWnd* const* ppPlace);
     ~CDigitPlaces() override;
 
