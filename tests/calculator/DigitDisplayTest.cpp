@@ -38,6 +38,7 @@ const struct
     const char* pszShown;        // after the last
 } kRows[] = {
     {{1.02346}, -1, "1.02346"},
+    {{0.0}, -1, "0.00000"},            // zero is a number to show, not a blank
     {{8.76543}, -1, "8.76543"},
     {{9.99999}, -1, "9.99999"},
     {{10.0}, -1, "    -E-"},
