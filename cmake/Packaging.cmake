@@ -1,6 +1,7 @@
-# What leaves the build: hali as an SDK (headers, library, CMake package and
-# pkg-config file) on both platforms, and for Windows users the program with
-# its library as a ZIP and an installer (CPack: cmake --build ... --target package).
+# What leaves the build: hali and its C interface halic as an SDK (headers,
+# libraries, CMake package and pkg-config files) and the command hali on both
+# platforms, and for Windows users the program with its libraries and the
+# command as a ZIP and an installer (CPack: cmake --build ... --target package).
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
@@ -17,6 +18,9 @@ set(HALI_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/hali)
 if(NOT WIN32)
   # Clients record libhali.so.1; a later 1.x drops in beside them.
   set_target_properties(hali PROPERTIES VERSION ${VARNOK_RELEASE_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+  # libhalic finds libhali beside itself in any prefix, when a client links
+  # it and when it runs: its clients name libhalic alone.
+  set_target_properties(halic PROPERTIES INSTALL_RPATH "$ORIGIN")
 endif()
 
 # CHalin::GetVersion hands its caller a CString, which the caller then owns:
@@ -39,26 +43,30 @@ if(VARNOK_SANITIZE AND NOT WIN32)
   set(HALI_LINK_OPTIONS "-fsanitize=address,undefined")
 endif()
 
-install(TARGETS hali hali_cstring
+install(TARGETS hali hali_cstring halic hali_cli
         RUNTIME DESTINATION ${VARNOK_INSTALL_RUNTIMEDIR} COMPONENT Runtime
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime NAMELINK_COMPONENT Development
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development)
-# Halin.h and everything it includes.
+# Halin.h and everything it includes; halic.h stands alone.
 install(FILES ${PROJECT_SOURCE_DIR}/seawater/Halin.h ${PROJECT_SOURCE_DIR}/seawater/HaliExport.h
               ${PROJECT_SOURCE_DIR}/framework/CString.h ${PROJECT_SOURCE_DIR}/framework/AfxTypes.h
+              ${PROJECT_SOURCE_DIR}/capi/halic.h
         DESTINATION ${HALI_INSTALL_INCLUDEDIR} COMPONENT Development)
 
 # The CMake package. The imported targets are written here rather than
 # exported, so the build's own include paths never reach an installed file.
-if(WIN32) # the DLL lies at the top, beside the program
-  set(HALI_IMPORTED_FILES
-      "IMPORTED_LOCATION \"\${PACKAGE_PREFIX_DIR}/$<TARGET_FILE_NAME:hali>\"
-    IMPORTED_IMPLIB \"\${PACKAGE_PREFIX_DIR}/${CMAKE_INSTALL_LIBDIR}/$<TARGET_LINKER_FILE_NAME:hali>\"")
-else()
-  set(HALI_IMPORTED_FILES
-      "IMPORTED_LOCATION \"\${PACKAGE_PREFIX_DIR}/${CMAKE_INSTALL_LIBDIR}/$<TARGET_FILE_NAME:hali>\"
-    IMPORTED_SONAME \"$<TARGET_SONAME_FILE_NAME:hali>\"")
-endif()
+foreach(library hali halic) # HALI_IMPORTED_FILES, HALIC_IMPORTED_FILES
+  string(TOUPPER ${library} variable)
+  if(WIN32) # the DLL lies at the top, beside the program
+    set(${variable}_IMPORTED_FILES
+        "IMPORTED_LOCATION \"\${PACKAGE_PREFIX_DIR}/$<TARGET_FILE_NAME:${library}>\"
+    IMPORTED_IMPLIB \"\${PACKAGE_PREFIX_DIR}/${CMAKE_INSTALL_LIBDIR}/$<TARGET_LINKER_FILE_NAME:${library}>\"")
+  else()
+    set(${variable}_IMPORTED_FILES
+        "IMPORTED_LOCATION \"\${PACKAGE_PREFIX_DIR}/${CMAKE_INSTALL_LIBDIR}/$<TARGET_FILE_NAME:${library}>\"
+    IMPORTED_SONAME \"$<TARGET_SONAME_FILE_NAME:${library}>\"")
+  endif()
+endforeach()
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/haliConfig.cmake.in
                               ${CMAKE_BINARY_DIR}/sdk/haliConfig.cmake.in
                               INSTALL_DESTINATION ${HALI_INSTALL_CMAKEDIR}
@@ -74,15 +82,16 @@ install(FILES ${CMAKE_BINARY_DIR}/sdk/haliConfig.cmake ${CMAKE_BINARY_DIR}/sdk/h
 file(RELATIVE_PATH HALI_PC_PREFIX_FROM_PCFILEDIR /p/${CMAKE_INSTALL_LIBDIR}/pkgconfig /p)
 string(REGEX REPLACE "/$" "" HALI_PC_PREFIX_FROM_PCFILEDIR "${HALI_PC_PREFIX_FROM_PCFILEDIR}")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/hali.pc.in ${CMAKE_BINARY_DIR}/sdk/hali.pc @ONLY)
-install(FILES ${CMAKE_BINARY_DIR}/sdk/hali.pc
+configure_file(${CMAKE_CURRENT_LIST_DIR}/halic.pc.in ${CMAKE_BINARY_DIR}/sdk/halic.pc @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/sdk/hali.pc ${CMAKE_BINARY_DIR}/sdk/halic.pc
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT Development)
 
 if(NOT WIN32)
   return()
 endif()
 
-# The program for Windows users: Varnok.exe, hali.dll and the README, nothing
-# of the SDK.
+# The program for Windows users: Varnok.exe, its libraries, the command and the
+# README, nothing of the SDK.
 install(TARGETS Varnok RUNTIME DESTINATION ${VARNOK_INSTALL_RUNTIMEDIR} COMPONENT Runtime)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${VARNOK_INSTALL_RUNTIMEDIR}
         RENAME README.txt COMPONENT Runtime)
