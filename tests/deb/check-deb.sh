@@ -1,9 +1,8 @@
 #!/bin/sh
-# The Debian package: made by CPack from a release build of its own (the native flavour carries the
-# sanitizers) of the targets it installs, then taken apart in a temporary folder, the machine's own packages
-# untouched: its control fields, and the unpacked command, Python module and SDK at work. VARNOK_VERSION
-# is the version the binaries report:
-#   check-deb.sh <cmake> <cpack> <source> <release tree> <package version> <multiarch folder>
+# The Debian package, made from a release tree of its own in which only the installed targets are built (the
+# native flavour carries the sanitizers), then taken apart in a temporary folder, the machine's packages
+# untouched: its control fields, and the unpacked command, Python module and SDK at work (they report
+# VARNOK_VERSION): check-deb.sh <cmake> <cpack> <source> <release tree> <package version> <multiarch folder>
 set -eu
 cmake=$1 cpack=$2 source=$3 tree=$4 version=$5 multiarch=$6
 here=$(cd "$(dirname "$0")" && pwd)
