@@ -1,6 +1,8 @@
-# What leaves the build: hali as an SDK (headers, library, CMake package and
-# pkg-config file) on both platforms, and for Windows users the program with
-# its library as a ZIP and an installer (CPack: cmake --build ... --target package).
+# What leaves the build: hali and its C interface halic as an SDK (headers,
+# libraries, CMake package and pkg-config files) and the command hali on both
+# platforms, with the Python module hali natively; for Windows users the
+# program with its libraries and the command as a ZIP and an installer, and
+# for Debian one package of the rest (CPack: cmake --build ... --target package).
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
@@ -17,6 +19,9 @@ set(HALI_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/hali)
 if(NOT WIN32)
   # Clients record libhali.so.1; a later 1.x drops in beside them.
   set_target_properties(hali PROPERTIES VERSION ${VARNOK_RELEASE_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+  # libhalic finds libhali beside itself in any prefix, when a client links
+  # it and when it runs: its clients name libhalic alone.
+  set_target_properties(halic PROPERTIES INSTALL_RPATH "$ORIGIN")
 endif()
 
 # CHalin::GetVersion hands its caller a CString, which the caller then owns:
@@ -39,26 +44,38 @@ if(VARNOK_SANITIZE AND NOT WIN32)
   set(HALI_LINK_OPTIONS "-fsanitize=address,undefined")
 endif()
 
-install(TARGETS hali hali_cstring
+install(TARGETS hali hali_cstring halic hali_cli
         RUNTIME DESTINATION ${VARNOK_INSTALL_RUNTIMEDIR} COMPONENT Runtime
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime NAMELINK_COMPONENT Development
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development)
-# Halin.h and everything it includes.
+# Halin.h and everything it includes; halic.h stands alone.
 install(FILES ${PROJECT_SOURCE_DIR}/seawater/Halin.h ${PROJECT_SOURCE_DIR}/seawater/HaliExport.h
               ${PROJECT_SOURCE_DIR}/framework/CString.h ${PROJECT_SOURCE_DIR}/framework/AfxTypes.h
+              ${PROJECT_SOURCE_DIR}/capi/halic.h
         DESTINATION ${HALI_INSTALL_INCLUDEDIR} COMPONENT Development)
+if(NOT WIN32)
+  # The Python module where Debian's python3 looks, /usr/lib/python3/dist-packages
+  # in the Debian package: not below the libraries' folder, which on Debian is
+  # lib/<multiarch> when the prefix is /usr. It finds libhalic through the
+  # dynamic loader (or HALIC_LIBRARY).
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/python/hali DESTINATION lib/python3/dist-packages COMPONENT Runtime
+          FILES_MATCHING PATTERN "*.py" PATTERN __pycache__ EXCLUDE)
+endif()
 
 # The CMake package. The imported targets are written here rather than
 # exported, so the build's own include paths never reach an installed file.
-if(WIN32) # the DLL lies at the top, beside the program
-  set(HALI_IMPORTED_FILES
-      "IMPORTED_LOCATION \"\${PACKAGE_PREFIX_DIR}/$<TARGET_FILE_NAME:hali>\"
-    IMPORTED_IMPLIB \"\${PACKAGE_PREFIX_DIR}/${CMAKE_INSTALL_LIBDIR}/$<TARGET_LINKER_FILE_NAME:hali>\"")
-else()
-  set(HALI_IMPORTED_FILES
-      "IMPORTED_LOCATION \"\${PACKAGE_PREFIX_DIR}/${CMAKE_INSTALL_LIBDIR}/$<TARGET_FILE_NAME:hali>\"
-    IMPORTED_SONAME \"$<TARGET_SONAME_FILE_NAME:hali>\"")
-endif()
+foreach(library hali halic) # HALI_IMPORTED_FILES, HALIC_IMPORTED_FILES
+  string(TOUPPER ${library} variable)
+  if(WIN32) # the DLL lies at the top, beside the program
+    set(${variable}_IMPORTED_FILES
+        "IMPORTED_LOCATION \"\${PACKAGE_PREFIX_DIR}/$<TARGET_FILE_NAME:${library}>\"
+    IMPORTED_IMPLIB \"\${PACKAGE_PREFIX_DIR}/${CMAKE_INSTALL_LIBDIR}/$<TARGET_LINKER_FILE_NAME:${library}>\"")
+  else()
+    set(${variable}_IMPORTED_FILES
+        "IMPORTED_LOCATION \"\${PACKAGE_PREFIX_DIR}/${CMAKE_INSTALL_LIBDIR}/$<TARGET_FILE_NAME:${library}>\"
+    IMPORTED_SONAME \"$<TARGET_SONAME_FILE_NAME:${library}>\"")
+  endif()
+endforeach()
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/haliConfig.cmake.in
                               ${CMAKE_BINARY_DIR}/sdk/haliConfig.cmake.in
                               INSTALL_DESTINATION ${HALI_INSTALL_CMAKEDIR}
@@ -74,30 +91,68 @@ install(FILES ${CMAKE_BINARY_DIR}/sdk/haliConfig.cmake ${CMAKE_BINARY_DIR}/sdk/h
 file(RELATIVE_PATH HALI_PC_PREFIX_FROM_PCFILEDIR /p/${CMAKE_INSTALL_LIBDIR}/pkgconfig /p)
 string(REGEX REPLACE "/$" "" HALI_PC_PREFIX_FROM_PCFILEDIR "${HALI_PC_PREFIX_FROM_PCFILEDIR}")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/hali.pc.in ${CMAKE_BINARY_DIR}/sdk/hali.pc @ONLY)
-install(FILES ${CMAKE_BINARY_DIR}/sdk/hali.pc
+configure_file(${CMAKE_CURRENT_LIST_DIR}/halic.pc.in ${CMAKE_BINARY_DIR}/sdk/halic.pc @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/sdk/hali.pc ${CMAKE_BINARY_DIR}/sdk/halic.pc
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT Development)
 
+# Values reach CPack exactly as written here, quotes and backslashes included.
+set(CPACK_VERBATIM_VARIABLES TRUE)
+set(CPACK_PACKAGE_VENDOR ${VARNOK_VENDOR})
+set(CPACK_PACKAGE_VERSION ${VARNOK_RELEASE_VERSION})
+set(CPACK_STRIP_FILES TRUE)
+
 if(NOT WIN32)
+  # A sanitized build makes no package: its binaries need the sanitizers' runtime.
+  if(VARNOK_SANITIZE)
+    return()
+  endif()
+  # Debian: one package of everything installed, the libraries, the command,
+  # the Python module and the SDK. Configured with -DCMAKE_INSTALL_PREFIX=/usr,
+  # the libraries go into Debian's multiarch folder, /usr/lib/<triplet>.
+  set(CPACK_GENERATOR DEB)
+  set(CPACK_PACKAGE_NAME hali)
+  set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+  set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+  set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VARNOK_VENDOR} <hali@${VARNOK_VENDOR}.example>")
+  set(CPACK_DEBIAN_PACKAGE_SECTION science)
+  set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "seawater properties: EOS-80 density, specific gravity, salinity")
+  set(CPACK_PACKAGE_DESCRIPTION
+      "The seawater-properties library hali (C++, class CHalin) and its plain C
+interface halic: EOS-80 density, potential temperature, depth from pressure,
+specific gravity under named conventions (t/t, t/4, 15/4, 20/20, 25/25,
+60/60F), salinity from a hydrometer's reading and Practical Salinity from
+conductivity (PSS-78), with array forms.
+
+Also the command hali, the same quantities on the command line with a batch
+mode, the Python module hali (NumPy arrays, through libhalic), and the SDK:
+headers, CMake package (find_package(hali)) and pkg-config files.")
+  # The binaries' dependencies (libc6, libgcc-s1, libstdc++6) as dpkg-shlibdeps
+  # finds them, the Python module's written out; other packages' binaries that
+  # link libhali or libhalic depend on this version or a later one.
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS .${CPACK_PACKAGING_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR})
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "python3, python3-numpy (>= 1:1.20)")
+  set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+  set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
+  set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/debian/postinst ${CMAKE_CURRENT_LIST_DIR}/debian/prerm)
+  set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
+  include(CPack)
   return()
 endif()
 
-# The program for Windows users: Varnok.exe, hali.dll and the README, nothing
-# of the SDK.
+# The program for Windows users: Varnok.exe, its libraries, the command and the
+# README, nothing of the SDK.
 install(TARGETS Varnok RUNTIME DESTINATION ${VARNOK_INSTALL_RUNTIMEDIR} COMPONENT Runtime)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${VARNOK_INSTALL_RUNTIMEDIR}
         RENAME README.txt COMPONENT Runtime)
 
-# Values reach CPack exactly as written here, quotes and backslashes included.
-set(CPACK_VERBATIM_VARIABLES TRUE)
 set(CPACK_PACKAGE_NAME Varnok)
-set(CPACK_PACKAGE_VENDOR ${VARNOK_VENDOR})
-set(CPACK_PACKAGE_VERSION ${VARNOK_RELEASE_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Seawater specific-gravity calculator")
 set(CPACK_SYSTEM_NAME win64)
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};Varnok;Runtime;/")
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
-set(CPACK_STRIP_FILES TRUE)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Varnok)
 # The installer keeps its own record (its folder, its Start-menu folder) under
 # HKLM\Software\<vendor>\<this key>, and its uninstaller deletes that key. It

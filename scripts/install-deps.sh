@@ -1,7 +1,9 @@
-# Sourced by the scripts: installs what a fresh Debian 12 machine lacks.
+# Sourced by the scripts: installs what a fresh Debian 12 machine lacks. The
+# Debian package's test needs dpkg-dev and file: CPack finds the binaries with
+# file and their dependencies with dpkg-shlibdeps.
 VARNOK_PACKAGES="cmake make g++ mingw-w64 wine wine64 xvfb xdotool x11-utils locales
   fonts-horai-umefont fonts-wine python3 python3-pil python3-pefile python3-numpy python3-gsw imagemagick
-  googletest libbenchmark-dev clang libclang-rt-14-dev nsis pkgconf"
+  googletest libbenchmark-dev clang libclang-rt-14-dev nsis pkgconf dpkg-dev file"
 
 install_deps() {
   local missing=""

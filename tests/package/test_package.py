@@ -20,7 +20,8 @@ UNINSTALL_KEYS = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
 ENTRY = UNINSTALL_KEYS + "\\Varnok " + VERSION
 VENDOR = "HKLM\\Software\\" + os.environ["VARNOK_VENDOR"]
 SETTINGS = "HKCU\\" + os.environ["VARNOK_SETTINGS_KEY"]
-INSTALLED_FILES = ["README.txt", "Uninstall.exe", "Varnok.exe", "hali.dll"]
+RELEASE_FILES = ["README.txt", "Varnok.exe", "hali.dll", "hali.exe", "halic.dll"]  # the ZIP's
+INSTALLED_FILES = sorted(RELEASE_FILES + ["Uninstall.exe"])
 
 
 def wine(*args, out=subprocess.DEVNULL):
@@ -64,10 +65,10 @@ def drive_tree():
 
 
 class ZipTest(unittest.TestCase):
-    def test_holds_the_stripped_program_its_library_and_readme(self):
+    def test_holds_the_stripped_program_its_libraries_the_command_and_readme(self):
         with zipfile.ZipFile(ZIP) as archive:
-            self.assertEqual(sorted(archive.namelist()), ["README.txt", "Varnok.exe", "hali.dll"])
-            for name in ("Varnok.exe", "hali.dll"):
+            self.assertEqual(sorted(archive.namelist()), RELEASE_FILES)
+            for name in set(RELEASE_FILES) - {"README.txt"}:
                 data = archive.read(name)  # the COFF header's symbol table: where, and how many symbols
                 pe = struct.unpack_from("<I", data, 0x3C)[0]
                 self.assertEqual(struct.unpack_from("<II", data, pe + 12), (0, 0), name + " carries symbols")
@@ -99,6 +100,9 @@ class InstallerTest(VarnokTestCase):
         tree_before = drive_tree()
         entry = self.install(FOLDER)
         self.assertIn("DisplayName    REG_SZ    Varnok", entry)
+        # The command runs from the folder, on the libraries installed beside it.
+        command = wine(on_drive_c(FOLDER + r"\hali.exe"), "--version", out=subprocess.PIPE)
+        self.assertEqual(command.stdout.decode().strip(), "hali " + os.environ["VARNOK_PRODUCT_VERSION"])
         with open(os.path.join(START_MENU, "Varnok.lnk"), "rb") as f:  # its target, in the link's ANSI path
             self.assertIn(b"C:\\Program Files\\Varnok\\Varnok.exe\0", f.read())
         # Installing over an installation repairs it: one entry, the same files.

@@ -1,5 +1,6 @@
 """The version resources of the built binaries against the version the build declares:
-check_versions.py <product version> <file version> <vendor> <Varnok.exe> <hali.dll>."""
+check_versions.py <product version> <file version> <vendor> <Varnok.exe> <hali.dll> <halic.dll> <hali.exe>."""
+import os
 import sys
 
 import pefile
@@ -18,20 +19,19 @@ def resource(path):
             "product": fixed_version(fixed.ProductVersionMS, fixed.ProductVersionLS), "strings": strings}
 
 
-product, file_version, vendor, program, library = sys.argv[1:]
-commas = {v: v.replace(".", ", ") for v in (product, file_version)}  # the program's texts say 1, 0, 0, 1
-expected = {
-    program: {"file": file_version, "product": product, "FileVersion": commas[file_version],
-              "ProductVersion": commas[product], "CompanyName": vendor},
-    library: {"file": file_version, "product": product, "FileVersion": file_version, "ProductVersion": product,
-              "CompanyName": vendor},
-}
+product, file_version, vendor, program, *others = sys.argv[1:]
+# The program's texts say 1, 0, 0, 1; the libraries' and the command's 1.0.0.1.
+commas = {v: v.replace(".", ", ") for v in (product, file_version)}
+texts = {program: {"FileVersion": commas[file_version], "ProductVersion": commas[product]},
+         **{path: {"FileVersion": file_version, "ProductVersion": product} for path in others}}
 faults = []
-for path, want in expected.items():
+for path, strings in texts.items():
     got = resource(path)
+    want = {"file": file_version, "product": product, "CompanyName": vendor,
+            "OriginalFilename": os.path.basename(path), **strings}
     for name, value in want.items():
         seen = got.get(name, got["strings"].get(name))
         if seen != value:
             faults.append("%s: %s is %r, not %r" % (path, name, seen, value))
-print("\n".join(faults) or "both version resources match %s (files %s)" % (product, file_version))
+print("\n".join(faults) or "the version resources match %s (files %s)" % (product, file_version))
 sys.exit(1 if faults else 0)

@@ -1,0 +1,38 @@
+#!/bin/sh
+# The Debian package, made from a release tree of its own in which only the installed targets are built (the
+# native flavour carries the sanitizers), then taken apart in a temporary folder, the machine's packages
+# untouched: its control fields, and the unpacked command, Python module and SDK at work (they report
+# VARNOK_VERSION): check-deb.sh <cmake> <cpack> <source> <release tree> <package version> <multiarch folder>
+set -eu
+cmake=$1 cpack=$2 source=$3 tree=$4 version=$5 multiarch=$6
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { printf '%s\n' "$@"; exit 1; }
+
+"$cmake" -S "$source" -B "$tree" -DCMAKE_BUILD_TYPE=Release -DVARNOK_SANITIZE=OFF -DCMAKE_INSTALL_PREFIX=/usr \
+    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+"$cmake" --build "$tree" -j "$(nproc)" --target hali_cli hali_cstring >/dev/null
+rm -rf "$tree/packages"
+(cd "$tree" && "$cpack" -B packages >/dev/null)
+deb=$(echo "$tree"/packages/hali_*.deb)
+
+# The version is the project's; the dependencies, by name, are the runtime's and the Python module's, no
+# more (a sanitized build would add the sanitizers').
+control=$(dpkg-deb -I "$deb" control)
+for field in "Package: hali" "Version: $version-1" "Architecture: $(dpkg --print-architecture)" \
+        "Maintainer: .+ <.+@.+>" "Section: [a-z]+" "Description: .+"; do
+    printf '%s\n' "$control" | grep -qxE "$field" || fail "no field $field in:" "$control"
+done
+depends=$(printf '%s\n' "$control" | sed -n 's/^Depends: //p' | tr ',' '\n' | awk '{ print $1 }' | sort | xargs)
+[ "$depends" = "libc6 libgcc-s1 libstdc++6 python3 python3-numpy" ] || fail "Depends: $depends"
+
+dpkg-deb -x "$deb" "$work/root"
+usr=$work/root/usr
+export LD_LIBRARY_PATH="$usr/lib/$multiarch"
+command=$("$usr/bin/hali" --version)
+[ "$command" = "hali $VARNOK_VERSION" ] || fail "hali --version printed: $command"
+module=$(PYTHONPATH="$usr/lib/python3/dist-packages" PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 -c \
+    'import hali, numpy; print("%.5f" % hali.sg(numpy.array([35.0]), convention="25/25")[0])')
+[ "$module" = 1.02637 ] || fail "the Python module computed: $module"
+sh "$here/../sdk/check-consumer.sh" cmake "$cmake" "$usr" "$work/consumer"
