@@ -82,9 +82,12 @@ double CSettingsStore::ReadText(const char* pszName, double dDefault)
 // The first 4 bytes of value pszName, zero-padded when it is shorter.
 BOOL CSettingsStore::ReadDword(const char* pszName, unsigned char (&data)[4])
 {
-    std::memset(data, 0, sizeof(data));
     unsigned long cbData = kDwordSize;
-    return m_key.QueryValue(pszName, data, &cbData);
+    if (!m_key.QueryValue(pszName, data, &cbData))
+        return FALSE;
+    // Only the value's own bytes count, whatever the rest of the buffer holds.
+    std::memset(data + cbData, 0, sizeof(data) - cbData);
+    return TRUE;
 }
 
 void CSettingsStore::WriteText(const char* pszName, double dValue)

@@ -94,6 +94,8 @@ const struct
     {"posx", Dword(std::uint32_t(-40)), -1, -40},
     {"posy", Dword(std::uint32_t(INT_MIN)), -1, INT_MIN},
     {"posx", std::string("1234\0", 5), -1, -5000}, // too large
+    {"posx", std::string("12\0", 3), '9', 0x3231}, // shorter than a dword: zero-padded, whatever the buffer held
+    {"posy", "", '9', 0},
     {"depth", std::string("12.5\0", 5), -1, 1.0, true}, // a key that will not open gives the defaults
 };
 }
@@ -114,17 +116,6 @@ TEST(SettingsStore, EachStoredValueLoadsIntoItsFieldAlone)
         EXPECT_FALSE(key.m_bOpen);
         EXPECT_EQ(key.m_values.size(), 1u) << "loading writes nothing";
     }
-}
-
-TEST(SettingsStore, EachShortValueIsZeroPaddedAfresh)
-{
-    Key key;
-    key.m_values = {{"potential", Dword(0xffffffffu)}, {"posx", std::string("12\0", 3)}, {"posy", ""}};
-    CConverterSettings s;
-    CSettingsStore(key).Load(s);
-    EXPECT_EQ(s.bPotential, 1);
-    EXPECT_EQ(s.nPosX, 0x3231);
-    EXPECT_EQ(s.nPosY, 0);
 }
 
 TEST(SettingsStore, SavesSixDecimalTextsAFlagAndTheSignedPosition)

@@ -43,7 +43,6 @@ TEST(Density, Eos80CheckValues)
         ROW(GetDensity(35, 24, 1), 1023.6473916, 5e-8), // the calculator's defaults
         ROW(GetDensity(0, 0, 0), 999.842594, kExact),   // only a0 is left
         ROW(GetDensity(-1, 10, 0), kNaN, kExact),       // no real S^1.5
-        ROW(GetDensity(-1, 10, 1000), kNaN, kExact),
         ROW(GetDensity(kNaN, 10, 100), kNaN, kExact),
         ROW(GetDensity(35, kNaN, 100), kNaN, kExact),
         ROW(GetDensity(35, 10, kNaN), kNaN, kExact),
@@ -81,7 +80,6 @@ TEST(SpecificGravity, CheckValuesAtTheCalculatorsDefaults)
         ROW(GetSpecificGravity(26, 1.024, 24, 35, 1000, 0), 1.0233754408, 5e-11),
         // Any nonzero flag selects potential temperatures.
         ROW(GetSpecificGravity(26, 1.024, 24, 35, 1000, -1), 1.0233824982, 5e-11),
-        ROW(GetSpecificGravity(26, 1.024, 24, 35, 1000, 2), 1.0233824982, 5e-11),
         // Equal temperatures: the density ratio is exactly 1, then times G0.
         ROW(GetSpecificGravity(31.5, 1.0257, 31.5, 35, 1000, 1), 1.0257, kExact),
         ROW(GetSpecificGravity(-2, 1.0257, -2, 35, 1, 0), 1.0257, kExact),
@@ -97,7 +95,6 @@ TEST(Depth, UnescoCheckValues)
     ExpectChecks({
         ROW(GetDepth(10000, 30), 9712.653, 5e-4),
         ROW(GetDepth(10000, -30), 9712.653, 5e-4), // south as north
-        ROW(GetDepth(10000, 150), 9712.653, 5e-4), // beyond 90 degrees, an angle like any
         ROW(GetDepth(10000, 0), 9725.471, 5e-4),
         ROW(GetDepth(10000, 90), 9674.231, 5e-4),
         ROW(GetDepth(1000, 45), 989.499864, 5e-7),
@@ -124,7 +121,6 @@ TEST(WaterChemistry, CheckValues)
         ROW(mol2mg(1), 0x1.57d826de0383fp-13, kExact),
         ROW(mg2mol(1), 0x1.8fb67406cd43cp-8, kExact),
         ROW(mg2mol(CHalin::mol2mg(1)), 1.0000000000000002e-6, kExact), // not an inverse pair
-        ROW(ALK2KH(-1), -2.8, kExact),
         ROW(KH2ALK(kNaN), kNaN, kExact),
     });
 }
