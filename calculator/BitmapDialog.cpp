@@ -111,6 +111,9 @@ void CBitmapDialog::LoadSkin(UINT nIDBackground)
     LoadBackground(nIDBackground); // without its background the window shows the default erase
     SetDrawMode(DRAW_FIT);
     SetTransparent(COLOR_KEY, TRUE); // without layering it stays rectangular; nothing to tell the user
+    // The face is painted around the controls, which paint themselves: a repaint
+    // of the window (every calculation's) leaves alone the controls it does not change.
+    ::SetWindowLongA(m_hWnd, GWL_STYLE, ::GetWindowLongA(m_hWnd, GWL_STYLE) | WS_CLIPCHILDREN);
 }
 
 void CBitmapDialog::OnLButtonDown(UINT, CPoint point)
@@ -142,7 +145,18 @@ BOOL CBitmapDialog::OnEraseBkgnd(CDC* pDC)
             pDC->BitBlt(blit.x, blit.y, blit.cx, blit.cy, &memDC, 0, 0, SRCCOPY);
     }
     memDC.SelectObject(hOld);
+    RedrawSeeThroughControls();
     return bErased;
+}
+
+// The window's clipping leaves out the controls but those that let the face
+// show through (WS_EX_TRANSPARENT): the face has just covered them, so they
+// draw again over it.
+void CBitmapDialog::RedrawSeeThroughControls()
+{
+    for (HWND hCtrl = ::GetWindow(m_hWnd, GW_CHILD); hCtrl != nullptr; hCtrl = ::GetWindow(hCtrl, GW_HWNDNEXT))
+        if ((::GetWindowLongA(hCtrl, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0 && ::IsWindowVisible(hCtrl))
+            ::InvalidateRect(hCtrl, nullptr, FALSE);
 }
 
 void CBitmapDialog::OnSize(UINT, int, int)

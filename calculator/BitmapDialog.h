@@ -40,6 +40,7 @@ protected:
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnSize(UINT nType, int cx, int cy);
 
+    void RedrawSeeThroughControls();
     // Loads a bitmap button's faces (up, down, focus, disabled) and sizes it to its up face.
     static void LoadButton(CBitmapButton& button, UINT nIDUp, UINT nIDDown, UINT nIDFocus, UINT nIDDisabled);
     // Moves the window, at the size of rcWindow (its rectangle on the screen),

@@ -1,7 +1,14 @@
 #include "DigitPlaces.h"
+#include "resource.h"
 
-CDigitPlaces::CDigitPlaces(CWnd* const* ppPlace) : m_ppPlace(ppPlace), m_nChosen(), m_nShown()
+// The places start with the blank glyph of the template: the first blank display changes none of them.
+CDigitPlaces::CDigitPlaces(CWnd* const* ppPlace) : m_ppPlace(ppPlace), m_nChosen()
 {
+    for (int nSlot = 0; nSlot < PLACES; ++nSlot)
+    {
+        m_nShown[nSlot] = IDB_GLYPH_BLANK;
+        m_bTemplateImage[nSlot] = true;
+    }
 }
 
 // The window, and with it every place showing a glyph, is gone by now.
@@ -30,8 +37,9 @@ void CDigitPlaces::Apply()
         HGDIOBJ hPrevious = reinterpret_cast<HGDIOBJ>(m_ppPlace[nSlot]->SendMessage(
             STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(GetGlyph(m_nChosen[nSlot]))));
         // The place's first image came from its template and belongs to nobody else.
-        if (m_nShown[nSlot] == 0 && hPrevious != nullptr)
+        if (m_bTemplateImage[nSlot] && hPrevious != nullptr)
             ::DeleteObject(hPrevious);
+        m_bTemplateImage[nSlot] = false;
         m_nShown[nSlot] = m_nChosen[nSlot];
     }
 }

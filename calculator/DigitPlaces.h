@@ -25,6 +25,7 @@ private:
 
     CWnd* const* m_ppPlace;
     UINT m_nChosen[PLACES];            // glyph id chosen for each place
-    UINT m_nShown[PLACES];             // glyph id each place shows; 0 while it shows its template's
+    UINT m_nShown[PLACES];             // glyph id each place shows; the blank at first, from its template
+    bool m_bTemplateImage[PLACES];     // the place still shows the image its template loaded, ours to delete
     std::map<UINT, HBITMAP> m_glyphs;  // each glyph loaded once, released with the display
 };

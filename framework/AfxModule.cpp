@@ -45,6 +45,12 @@ HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType)
     return AfxGetInstanceHandle();
 }
 
+BOOL AfxHasBitmap(UINT nIDResource)
+{
+    LPCSTR lpszName = MAKEINTRESOURCEA(nIDResource);
+    return ::FindResourceA(AfxFindResourceHandle(lpszName, AFX_RT_BITMAP), lpszName, AFX_RT_BITMAP) != nullptr;
+}
+
 HBITMAP AfxLoadBitmap(UINT nIDResource)
 {
     LPCSTR lpszName = MAKEINTRESOURCEA(nIDResource);

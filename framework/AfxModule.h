@@ -22,6 +22,9 @@ void AfxSetResourceHandle(HINSTANCE hResource);
 // it, else this module's instance.
 HINSTANCE AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
 
+// Whether the module that holds resources has bitmap nIDResource.
+BOOL AfxHasBitmap(UINT nIDResource);
+
 // Bitmap resource nIDResource of the module that holds it, at its own size
 // and colours (LoadBitmap); null when there is none. The caller deletes it.
 HBITMAP AfxLoadBitmap(UINT nIDResource);

@@ -1,23 +1,23 @@
 #include "CBitmapButton.h"
 #include "AfxButtonFace.h"
+#include "AfxModule.h"
 #include "CDC.h"
 
 BOOL CBitmapButton::LoadBitmaps(UINT nIDBitmapResource, UINT nIDBitmapResourceSel,
                                 UINT nIDBitmapResourceFocus, UINT nIDBitmapResourceDisabled)
 {
-    m_bitmap.DeleteObject();
-    m_bitmapSel.DeleteObject();
-    m_bitmapFocus.DeleteObject();
-    m_bitmapDisabled.DeleteObject();
-
-    BOOL bAllLoaded = m_bitmap.LoadBitmap(nIDBitmapResource);
-    if (nIDBitmapResourceSel != 0)
-        bAllLoaded &= m_bitmapSel.LoadBitmap(nIDBitmapResourceSel);
-    if (nIDBitmapResourceFocus != 0)
-        bAllLoaded &= m_bitmapFocus.LoadBitmap(nIDBitmapResourceFocus);
-    if (nIDBitmapResourceDisabled != 0)
-        bAllLoaded &= m_bitmapDisabled.LoadBitmap(nIDBitmapResourceDisabled);
-    return bAllLoaded;
+    const UINT nIDs[AFX_FACE_COUNT] = {nIDBitmapResource, nIDBitmapResourceSel, nIDBitmapResourceFocus,
+                                       nIDBitmapResourceDisabled};
+    CBitmap* faces[AFX_FACE_COUNT] = {&m_bitmap, &m_bitmapSel, &m_bitmapFocus, &m_bitmapDisabled};
+    BOOL bAllFound = TRUE;
+    for (int nFace = 0; nFace < AFX_FACE_COUNT; ++nFace)
+    {
+        faces[nFace]->DeleteObject();
+        m_nIDFaces[nFace] = nIDs[nFace] != 0 && AfxHasBitmap(nIDs[nFace]) ? nIDs[nFace] : 0;
+        bAllFound &= nIDs[nFace] == 0 || m_nIDFaces[nFace] != 0;
+    }
+    // The up face sizes the button and shows at once; the others load when first shown.
+    return m_bitmap.LoadBitmap(nIDBitmapResource) && bAllFound;
 }
 
 void CBitmapButton::SizeToContent()
@@ -30,13 +30,16 @@ void CBitmapButton::SizeToContent()
 
 void CBitmapButton::DrawItem(LPDRAWITEMSTRUCT lpDIS)
 {
-    const CBitmap* faces[AFX_FACE_COUNT] = { &m_bitmap, &m_bitmapSel, &m_bitmapFocus, &m_bitmapDisabled };
+    CBitmap* faces[AFX_FACE_COUNT] = { &m_bitmap, &m_bitmapSel, &m_bitmapFocus, &m_bitmapDisabled };
     BOOL bHasFace[AFX_FACE_COUNT];
     for (int nFace = 0; nFace < AFX_FACE_COUNT; ++nFace)
-        bHasFace[nFace] = faces[nFace]->m_hObject != nullptr;
+        bHasFace[nFace] = faces[nFace]->m_hObject != nullptr || m_nIDFaces[nFace] != 0;
     const UINT state = lpDIS->itemState;
-    const CBitmap* pBitmap = faces[AfxChooseButtonFace((state & ODS_SELECTED) != 0, (state & ODS_FOCUS) != 0,
-                                                       (state & ODS_DISABLED) != 0, bHasFace)];
+    const AfxButtonFace face = AfxChooseButtonFace((state & ODS_SELECTED) != 0, (state & ODS_FOCUS) != 0,
+                                                   (state & ODS_DISABLED) != 0, bHasFace);
+    CBitmap* pBitmap = faces[face];
+    if (pBitmap->m_hObject == nullptr && m_nIDFaces[face] != 0)
+        pBitmap->LoadBitmap(m_nIDFaces[face]);
     if (pBitmap->m_hObject == nullptr)
         return;
 

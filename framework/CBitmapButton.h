@@ -6,7 +6,9 @@
 class CBitmapButton : public CButton
 {
 public:
-    // Loads the faces in the order up, down, focus, disabled; 0 leaves a face out.
+    // Takes the faces in the order up, down, focus, disabled; 0 leaves a face out.
+    // FALSE when one is missing. The up face is loaded at once, each other one
+    // when it is first shown.
     BOOL LoadBitmaps(UINT nIDBitmapResource, UINT nIDBitmapResourceSel = 0,
                      UINT nIDBitmapResourceFocus = 0, UINT nIDBitmapResourceDisabled = 0);
     // Gives the button the size of its up face.
@@ -21,4 +23,5 @@ protected:
     CBitmap m_bitmapSel;
     CBitmap m_bitmapFocus;
     CBitmap m_bitmapDisabled;
+    UINT m_nIDFaces[4] = {}; // each face's bitmap resource by AfxButtonFace, 0 for none
 };
