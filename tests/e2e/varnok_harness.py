@@ -164,14 +164,23 @@ class Varnok:
         wait_until(lambda: not prompts(), "the prompt to close")
         return prompt
 
+    def focus_program(self):
+        """Keeps the X input focus on the program as a person's keyboard finds it. Wine moves it to each window it
+        activates, so it is set (on the main window) only where it is on none of the program's windows: setting it
+        where Wine had put it, past an open dialog or prompt, makes Wine deactivate and activate its windows again
+        between the keys."""
+        ours = xdotool("search", "--classname", "^varnok\\.exe$").split()
+        if xdotool("getwindowfocus").strip() not in ours:
+            xdotool("windowfocus", "--sync", self.xid)
+
     def keys(self, *keys):
         """Key presses to the program's focus: X gives them to one of its windows, which hands them on."""
-        xdotool("windowfocus", "--sync", self.xid)
+        self.focus_program()
         for key in keys:
             xdotool("key", "--clearmodifiers", key)
 
     def type(self, text):
-        xdotool("windowfocus", "--sync", self.xid)
+        self.focus_program()
         xdotool("type", "--delay", "30", "--", text)
 
     def click(self, x, y):
@@ -255,7 +264,8 @@ class VarnokTestCase(unittest.TestCase):
             return
         screenshot().save(self.artifact(".screen.png"))
         with open(self.artifact(".look.txt"), "w") as f:
-            f.write("look: %r\nregistry: %r\n" % (probe("look", TITLE), registry()))
+            f.write("look: %r\nregistry: %r\nkeys held: %r\nX focus: %s\n" % (
+                probe("look", TITLE), registry(), probe("held"), xdotool("getwindowfocus").strip()))
         print("\nthe screen and the probe's look at the failure: %s, %s"
               % (self.artifact(".screen.png"), self.artifact(".look.txt")), file=sys.stderr)
 
