@@ -40,11 +40,9 @@ check() {
 }
 
 check 0 '' '*' '' --help
-check 0 '' '*' '' convert --help
 check 0 '' '1.02339' '' convert 26
 check 2 '' '' 'hali convert: --base-temperature 50: outside the range; accepts -2 to 40 degC' \
     convert --base-temperature 50 26
-check 2 '' '' 'hali convert: --temperature: missing' convert
 check 1 '' '' 'hali salinity: no answer: ' salinity --sg 1.5 --convention t/4 --temperature 25
 check 1 'convert,26\nnope\nconvert,99\r\ndensity,35,25' '1 sg 1.02339\n4 density 1023.343' \
     'hali batch: line 2: unknown computation nope' batch

@@ -44,8 +44,6 @@ TEST(Density, Eos80CheckValues)
         ROW(GetDensity(0, 0, 0), 999.842594, kExact),   // only a0 is left
         ROW(GetDensity(-1, 10, 0), kNaN, kExact),       // no real S^1.5
         ROW(GetDensity(kNaN, 10, 100), kNaN, kExact),
-        ROW(GetDensity(35, kNaN, 100), kNaN, kExact),
-        ROW(GetDensity(35, 10, kNaN), kNaN, kExact),
     });
 }
 
@@ -61,8 +59,6 @@ TEST(PotentialTemp, BrydenCheckValues)
         ROW(GetPotentialTemp(0, -2, 0), -2.0, kExact),
         ROW(GetPotentialTemp(42, 3.7, 0), 3.7, kExact),
         ROW(GetPotentialTemp(kNaN, 10, 100), kNaN, kExact),
-        ROW(GetPotentialTemp(35, kNaN, 100), kNaN, kExact),
-        ROW(GetPotentialTemp(35, 10, kNaN), kNaN, kExact),
     });
 }
 
@@ -100,7 +96,6 @@ TEST(Depth, UnescoCheckValues)
         ROW(GetDepth(1000, 45), 989.499864, 5e-7),
         ROW(GetDepth(0, 400), 0.0, kExact),
         ROW(GetDepth(kNaN, 30), kNaN, kExact),
-        ROW(GetDepth(1000, kNaN), kNaN, kExact),
         ROW(GetDepth(1000, kInf), kNaN, kExact), // sin(inf)
     });
 }
@@ -111,7 +106,6 @@ TEST(WaterChemistry, CheckValues)
         ROW(GetDissolvedCarbonDioxide(7, 1), 37.199999999999996, kExact),
         ROW(GetDissolvedCarbonDioxide(8.2, 3), 7.041483964398968, 5e-16),
         ROW(GetDissolvedCarbonDioxide(0, 1), 372000000.0, kExact),
-        ROW(GetDissolvedCarbonDioxide(7, 0), 0.0, kExact),
         ROW(ALK2KH(1), 2.8, kExact),
         ROW(KH2ALK(2.8), 1.0, kExact),
         ROW(meq2mg(1), 50.0, kExact),

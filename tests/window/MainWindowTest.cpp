@@ -29,7 +29,6 @@ const struct
 } ROUTES[] = {
     {"click of Calc", IDC_CALC, BN_CLICKED, true, true, true},
     {"Calc gains the focus (BS_NOTIFY)", IDC_CALC, BN_SETFOCUS, true, false, false},
-    {"Calc double-clicked (BS_NOTIFY)", IDC_CALC, BN_DOUBLECLICKED, true, false, false},
     {"Ctrl+E, from the accelerator", IDC_EDIT_WATERTEMP, 1, false, false, true},
     {"the edit's own change", IDC_EDIT_WATERTEMP, EN_CHANGE, true, false, false},
 };
