@@ -1,12 +1,12 @@
 // The C interface of hali. Each function checks its arguments in the order
 // declared, records the first fault as this thread's last error and returns
-// NaN, or computes through CHalin, CSpecificGravity and CPss78. The array
+// NaN, or computes through CHalin, CRelativeDensity and CPss78. The array
 // forms run the scalar forms' bodies element by element.
 #include "halic.h"
 #include "Halin.h"
 #include "Identity.h"
 #include "Pss78.h"
-#include "SpecificGravity.h"
+#include "RelativeDensity.h"
 
 #include <cmath>
 #include <cstdio>
@@ -171,20 +171,20 @@ double SpecificGravity(double SP, double t, int nConvention, SFault& fault)
     if (pConvention == nullptr || !Check(SP, kSalinity, fault) ||
         !ConventionTemperatures(*pConvention, t, fault, dSample, dReference))
         return kNaN;
-    return CSpecificGravity::Get(SP, dSample, dReference);
+    return CRelativeDensity::Get(SP, dSample, dReference);
 }
 
 double SpecificGravityAt(double SP, double t, double t_ref, SFault& fault)
 {
     if (!Check(SP, kSalinity, fault) || !Check(t, kTemperature, fault) || !Check(t_ref, kRefTemperature, fault))
         return kNaN;
-    return CSpecificGravity::Get(SP, t, t_ref);
+    return CRelativeDensity::Get(SP, t, t_ref);
 }
 
 // The inverse once the temperatures are known good.
 double SalinityFromGravity(double sg, double dSample, double dReference, SFault& fault)
 {
-    const double dSalinity = CSpecificGravity::GetSalinity(sg, dSample, dReference);
+    const double dSalinity = CRelativeDensity::GetSalinity(sg, dSample, dReference);
     if (std::isnan(dSalinity))
         fault.Set(HALIC_E_NO_SALINITY, kGravity, sg);
     return dSalinity;

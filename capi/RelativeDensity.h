@@ -1,9 +1,9 @@
-// CSpecificGravity: the specific gravity of seawater against pure water, both
+// CRelativeDensity: the specific gravity (relative density) of seawater against pure water, both
 // by EOS-80 (CHalin::GetDensity) at the surface, and its inverse. A namespace
 // for two pure, thread-safe functions; the arguments are not checked here.
 #pragma once
 
-class CSpecificGravity
+class CRelativeDensity
 {
 public:
     // rho(S, t, 0) / rho(0, t_ref, 0).

@@ -1,22 +1,22 @@
 // Both densities come from hali itself, so a gravity here and the density
 // hali reports for the same water agree to the last bit.
-#include "SpecificGravity.h"
+#include "RelativeDensity.h"
 #include "Halin.h"
 #include "IncreasingRoot.h"
 
 #include <limits>
 
-const double CSpecificGravity::kMinSalinity = 0.0;
-const double CSpecificGravity::kMaxSalinity = 42.0;
+const double CRelativeDensity::kMinSalinity = 0.0;
+const double CRelativeDensity::kMaxSalinity = 42.0;
 
-double CSpecificGravity::Get(double dSalinity, double dTemp, double dRefTemp)
+double CRelativeDensity::Get(double dSalinity, double dTemp, double dRefTemp)
 {
     const double dSample = CHalin::GetDensity(dSalinity, dTemp, 0.0);
     const double dWater = CHalin::GetDensity(0.0, dRefTemp, 0.0);
     return dSample / dWater;
 }
 
-double CSpecificGravity::GetSalinity(double dGravity, double dTemp, double dRefTemp)
+double CRelativeDensity::GetSalinity(double dGravity, double dTemp, double dRefTemp)
 {
     // The density grows with salinity at every temperature of EOS-80's range,
     // and the ends are computed as Get computes them, so that a gravity Get
