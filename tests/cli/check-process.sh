@@ -1,18 +1,14 @@
 #!/bin/sh
-# The hali program as a process: exit codes, results on stdout only, messages
-# on stderr only, and the batch mode's bad lines reported while the rest is
-# computed. Cross-compiled, the program runs through the runner:
-#   check-process.sh <hali> [<runner of the .exe>]
+# The hali program as a process: exit codes, results on stdout only, messages on stderr only, and the batch
+# mode's bad lines reported while the rest is computed.   check-process.sh <hali> [<runner of the .exe>]
 set -u
 hali=$1 runner=${2:-}
 failures=0 checks=0
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# check CODE INPUT OUT ERR ARGS...: runs hali ARGS with INPUT on stdin; the exit
-# code must be CODE, stdout OUT exactly ("*" for any, as long as it is not empty),
-# stderr contain ERR ("" for empty). Carriage returns of a Windows console are
-# not part of the text.
+# check CODE INPUT OUT ERR ARGS...: runs hali ARGS with INPUT on stdin; the exit code must be CODE, stdout OUT
+# exactly ("*": anything but nothing), stderr contain ERR ("" for empty). A Windows console's CRs do not count.
 check() {
     code=$1 input=$2 out=$3 err=$4
     shift 4

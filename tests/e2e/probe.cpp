@@ -9,7 +9,6 @@
 //   probe post <title> <msg> <wparam> <lparam>   posts a message to the window, as any process may
 //   probe move <title> <x> <y>                   moves the window, as a window manager would
 //   probe reg-dump       the settings key: None, or {name: (type, bytes)}
-//   probe held           the virtual keys the desktop holds down, as [codes]
 #include "Identity.h"
 
 #include <windows.h>
@@ -143,15 +142,6 @@ int main(int argc, char** argv)
     std::string command = argc > 1 ? argv[1] : "";
     if (command == "reg-dump")
         return RegDump();
-    if (command == "held")
-    {
-        std::printf("[");
-        for (int nKey = 1; nKey < 256; ++nKey)
-            if (::GetAsyncKeyState(nKey) & 0x8000)
-                std::printf("%d, ", nKey);
-        std::printf("]\n");
-        return 0;
-    }
     HWND hWnd = argc > 2 ? ::FindWindowA(nullptr, argv[2]) : nullptr;
     if (command == "look" && hWnd == nullptr)
         std::printf("None\n");

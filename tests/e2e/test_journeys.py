@@ -19,6 +19,20 @@ def about_box(test):
     return next((w for w in test.app.owned() if w.text == CAPTIONS[test.language]), None)
 
 
+def open_about(test, command):
+    probe("post", TITLE, hex(0x0112), hex(command), 0)  # WM_SYSCOMMAND, as the task bar's window menu sends it
+    about = wait_until(lambda: about_box(test), "the About box")
+    test.app.wait_focus(1, about, "the About box's OK to take the focus")
+    return about
+
+
+def open_settings(app, action):
+    action()
+    dialog = wait_until(app.options, "the settings dialog")
+    app.wait_focus(1, dialog, "the settings dialog's OK to take the focus")
+    return dialog
+
+
 class FirstStart(VarnokTestCase):
     def test_the_worked_example_as_the_readme_tells_it_the_keyboard_and_what_closing_keeps(self):
         app = self.start()
@@ -67,12 +81,6 @@ class FirstStart(VarnokTestCase):
 
 
 class Settings(VarnokTestCase):
-    def open(self, action):
-        action()
-        dialog = wait_until(self.app.options, "the settings dialog")
-        self.app.wait_focus(1, dialog, "the settings dialog's OK to take the focus")
-        return dialog
-
     def close(self, action):
         """Returns once the main window's handler has given the focus back to the edit as its last step."""
         action()
@@ -90,7 +98,7 @@ class Settings(VarnokTestCase):
         stored_at_start = registry()
 
         # Dragged by its panel, then cancelled after editing every field: nothing changes.
-        dialog = self.open(lambda: app.press(1008))
+        dialog = open_settings(app, lambda: app.press(1008))
         self.assertEqual(dialog.rect, (170, 140, 170 + OPTIONS_SIZE[0], 140 + OPTIONS_SIZE[1]))
         self.assert_looks_like(app.options, "docs/varnok-settings.png")
         app.drag((dialog.rect[0] + 104, dialog.rect[1] + 8), (60, 40))
@@ -105,7 +113,7 @@ class Settings(VarnokTestCase):
         # One text that is no number in every edit: refused edit by edit, in the exchange's order.
         app.keys("ctrl+p")  # after the Calc at which the box was ticked
         app.wait_check(0, "Ctrl+P to clear the box")
-        dialog = self.open(lambda: app.keys("ctrl+o"))
+        dialog = open_settings(app, lambda: app.keys("ctrl+o"))
         for cid in EXCHANGE_ORDER:
             app.fill(cid, "x", dialog)
         for cid, text in zip(EXCHANGE_ORDER, ["25.5", "2.048", "1000", "-1"]):
@@ -126,7 +134,7 @@ class Settings(VarnokTestCase):
         probe("move", TITLE, -40, -30)
         wait_until(lambda: [registry()[name] for name in ("posx", "posy")] == [stored_dword(-40), stored_dword(-30)],
                    "the new position stored")
-        dialog = self.open(lambda: app.keys("ctrl+o"))
+        dialog = open_settings(app, lambda: app.keys("ctrl+o"))
         self.assertEqual(dialog.rect, (10, 20, 10 + OPTIONS_SIZE[0], 20 + OPTIONS_SIZE[1]))
         self.assertEqual(self.edits(dialog), [b"25.5", b"2.048", b"1000", b"-1"], "the confirmed values")
         self.close(lambda: app.keys("Escape"))
@@ -154,9 +162,7 @@ class AboutBox(VarnokTestCase):
         self.calculate("26", "1.46000")  # at the base temperature: the base gravity itself
         before = self.seen()
 
-        probe("post", TITLE, hex(0x0112), hex(0x001F), 0)  # WM_SYSCOMMAND; the low four bits do not matter
-        about = wait_until(lambda: about_box(self), "the About box")
-        app.wait_focus(1, about, "the About box's OK to take the focus")
+        about = open_about(self, 0x001F)  # the About entry; the low four bits do not matter
         self.assertEqual(about.depth, 1)
         self.assert_looks_like(lambda: about_box(self), "about.png")
         l, t, r, b = about.rect
@@ -197,17 +203,13 @@ class English(VarnokTestCase):
         app.type("26")
         app.keys("Return")
         self.assert_looks_like(app.snapshot, "docs/varnok-main-en.png")
-        app.keys("ctrl+o")
-        dialog = wait_until(app.options, "the settings dialog")
-        app.wait_focus(1, dialog, "the settings dialog's OK to take the focus")
+        open_settings(app, lambda: app.keys("ctrl+o"))
         self.assert_looks_like(app.options, "docs/varnok-settings-en.png")
         app.keys("Escape")
         app.fill(1002, "x")
         app.keys("Return")
         self.assertEqual(app.dismiss_prompt().depth, 1)
-        probe("post", TITLE, hex(0x0112), hex(0x0010), 0)  # WM_SYSCOMMAND: the About entry
-        about = wait_until(lambda: about_box(self), "the About box")
-        app.wait_focus(1, about, "the About box's OK to take the focus")
+        open_about(self, 0x0010)
         self.assert_looks_like(lambda: about_box(self), "about-en.png")
         self.end(lambda: app.keys("Escape", "Escape"))
 

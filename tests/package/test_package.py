@@ -64,6 +64,10 @@ def drive_tree():
     return tree
 
 
+def state():
+    return drive_tree(), machine_keys(), reg_query(SETTINGS)
+
+
 class ZipTest(unittest.TestCase):
     def test_holds_the_stripped_program_its_libraries_the_command_and_readme(self):
         with zipfile.ZipFile(ZIP) as archive:
@@ -96,6 +100,15 @@ class InstallerTest(VarnokTestCase):
         self.assertEqual(self.run_and_close(on_drive_c(folder)), 0)
         return entry
 
+    def uninstall(self, folder, before):
+        """Uninstalls silently and waits until drive C:, the machine's keys and the user's settings are as before.
+        The uninstaller copies itself to a temporary folder, starts the copy and returns; the copy removes the
+        Start menu's folder last, and the next test must not start before that."""
+        self.assertEqual(wine(on_drive_c(folder + r"\Uninstall.exe"), "/S").returncode, 0)
+        differences = lambda: [sorted(now ^ was) if isinstance(now, set) else now
+                               for now, was in zip(state(), before) if now != was]
+        wait_until(lambda: not differences(), lambda: "the uninstaller to restore what it changed: %s" % differences())
+
     def test_installs_twice_starts_and_uninstalls_twice_leaving_the_users_settings(self):
         tree_before = drive_tree()
         entry = self.install(FOLDER)
@@ -112,27 +125,20 @@ class InstallerTest(VarnokTestCase):
         saved = tempfile.mkdtemp(prefix="varnok-uninstaller-")
         self.addCleanup(shutil.rmtree, saved)
         shutil.copy(on_drive_c(FOLDER + r"\Uninstall.exe"), saved)
-
-        def as_before():  # the user's settings stay
-            return (drive_tree() == tree_before and machine_keys() == self.machine_keys
-                    and reg_query(SETTINGS) == settings)
-        # The uninstaller copies itself to a temporary folder, starts the copy and returns.
-        self.assertEqual(wine(on_drive_c(FOLDER + r"\Uninstall.exe"), "/S").returncode, 0)
-        wait_until(as_before, "the uninstaller to remove the installation")
+        self.uninstall(FOLDER, (tree_before, self.machine_keys, settings))
         # A second uninstall of the same folder finds nothing to do and says so
         # by succeeding, without touching anything else.
         copy = "Z:" + os.path.join(saved, "Uninstall.exe").replace("/", "\\")
         self.assertEqual(wine_command_line(r"%s /S _?=%s" % (copy, FOLDER)), 0)
-        self.assertTrue(as_before())
+        self.assertEqual(state(), (tree_before, self.machine_keys, settings))
 
     def test_installs_into_a_folder_with_spaces_and_japanese(self):
         folder = r"C:\Program Files\ヴァルノク 試験 版\Varnok"
         parent = os.path.dirname(on_drive_c(folder))
         self.addCleanup(shutil.rmtree, parent, ignore_errors=True)
+        tree_before = drive_tree() | {os.path.relpath(parent, DRIVE_C)}  # the uninstaller leaves the empty parent
         self.install(folder, " /D=" + folder)
-        self.assertEqual(wine(on_drive_c(folder + r"\Uninstall.exe"), "/S").returncode, 0)
-        wait_until(lambda: os.listdir(parent) == [] and machine_keys() == self.machine_keys,
-                   "the uninstaller to finish")
+        self.uninstall(folder, (tree_before, self.machine_keys, reg_query(SETTINGS)))
 
 
 if __name__ == "__main__":

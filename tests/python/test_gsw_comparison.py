@@ -1,12 +1,8 @@
-"""halic's PSS-78 against Debian's python3-gsw (TEOS-10's GSW), which computes the same published formulas: on
-100,000 random points for SP 2 to 42 and for 0 to 2 (where both use the Hill et al. extension scaled to meet
-PSS-78 at 2), t -2 to 35 degC (ITS-90), p 0 to 10000 dbar, and on conductivities near zero.
-
-The tolerance, 1e-12 in SP and in C (mS/cm): both libraries evaluate the same polynomials in double precision,
-and differ only in the order of operations and in how their inverses stop. A salinity near 42 has a unit in the
-last place of 7e-15 and a conductivity near 77 mS/cm of 1.4e-14, so the differences found (a few such units)
-are rounding; 1e-12 leaves a wide margin over them while lying far below what a coefficient wrong in its last
-published digit would make (at least 5e-6 in SP somewhere in this range)."""
+"""halic's PSS-78 against Debian's python3-gsw (TEOS-10), which computes the same published formulas, on 100,000
+random points: SP 2 to 42 and 0 to 2 (both with the Hill et al. extension), t -2 to 35 degC (ITS-90), p 0 to
+10000 dbar, and conductivities near zero. The tolerance, 1e-12 in SP and in C (mS/cm), is wide over the few units
+in the last place (7e-15 near SP 42) by which the two differ in operation order and in where their inverses stop,
+and far below the 5e-6 in SP that a coefficient wrong in its last published digit makes somewhere in the range."""
 import unittest
 
 import gsw
