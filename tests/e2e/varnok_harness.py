@@ -60,23 +60,22 @@ def wait_until(condition, what):
     return value
 
 
-def run(*args):
-    out = subprocess.run([str(a) for a in args], stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=120)
-    if out.returncode != 0:
-        raise AssertionError("%s failed: %d\n%s" % (" ".join(map(str, args[:3])), out.returncode,
-                                                   out.stderr.decode("utf-8", "replace")[-2000:]))
-    return out.stdout
+def run(*args, tries=1):
+    """A command's stdout; a failure raises with what it wrote (Wine's reg writes its errors to stdout). A command
+    that changes nothing or sets the same again may have two tries: under load Wine has failed such a command
+    (a probe's look, a reg add) with exit code 1 twice in some thousands of runs."""
+    for _ in range(tries):
+        out = subprocess.run([str(a) for a in args], stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=120)
+        if out.returncode == 0:
+            return out.stdout
+    raise AssertionError("%s failed: %d\n%s" % (" ".join(map(str, args[:3])), out.returncode,
+                                               (out.stdout + out.stderr).decode("cp932", "replace")[-2000:]))
 
 
 def probe(*args):
-    """What probe.exe found, None when it prints nothing; raises when its action fails. A look, which changes
-    nothing, is tried twice: under load Wine once ended one with exit code 1, which the probe never returns."""
-    for attempt in (1, 2) if args[0] in ("look", "reg-dump") else (2,):
-        try:
-            return ast.literal_eval(run(WINE_RUN, os.path.join(BIN, "probe.exe"), *args).decode("ascii") or "None")
-        except AssertionError:
-            if attempt == 2:
-                raise
+    """What probe.exe found, None when it prints nothing; raises when its action fails."""
+    out = run(WINE_RUN, os.path.join(BIN, "probe.exe"), *args, tries=2 if args[0] in ("look", "reg-dump") else 1)
+    return ast.literal_eval(out.decode("ascii") or "None")
 
 
 def registry():
@@ -246,13 +245,13 @@ class VarnokTestCase(unittest.TestCase):
     language = "ja"
 
     def setUp(self):
-        subprocess.run([WINE_RUN, "reg", "delete", KEY, "/f"], stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL, timeout=120)  # fails when there is no key
+        if registry() is not None:
+            run(WINE_RUN, "reg", "delete", KEY, "/f", tries=2)
 
     def start(self, folder=BIN, **values):
         """Stores values given as name=(type, data) as `reg add` takes them, then starts the program."""
         for name, (vtype, data) in values.items():
-            run(WINE_RUN, "reg", "add", KEY, "/v", name, "/t", vtype, "/d", data, "/f")
+            run(WINE_RUN, "reg", "add", KEY, "/v", name, "/t", vtype, "/d", data, "/f", tries=2)
         self.app = Varnok(folder, self.language)
         self.addCleanup(self.app.kill)
         self.addCleanup(self.keep_evidence)  # cleanups run last first: before the program is ended

@@ -40,10 +40,13 @@ def wine_command_line(line):
 
 
 def reg_query(key):
-    """The key's values as `reg query /s` lists them, or None without the key."""
-    out = wine("reg", "query", key, "/s", out=subprocess.PIPE)
-    lines = out.stdout.decode("cp932", "replace").splitlines()
-    return sorted(line.strip() for line in lines if line.strip()) if out.returncode == 0 else None
+    """The key's values as `reg query /s` lists them, or None without the key: a query that fails twice, as Wine
+    may fail one under load."""
+    for _ in range(2):
+        out = wine("reg", "query", key, "/s", out=subprocess.PIPE)
+        if out.returncode == 0:
+            return sorted(line.strip() for line in out.stdout.decode("cp932", "replace").splitlines() if line.strip())
+    return None
 
 
 def machine_keys():
