@@ -8,7 +8,7 @@ import tempfile
 import unittest
 import zipfile
 
-from varnok_harness import DEADLINE, TITLE, WINE_RUN, VarnokTestCase, probe, wait_until
+from varnok_harness import DEADLINE, TITLE, WINE_RUN, VarnokTestCase, probe, run, wait_until
 
 VERSION = os.environ["VARNOK_VERSION"]
 DRIVE_C = os.path.join(os.environ["WINEPREFIX"], "drive_c")
@@ -40,13 +40,12 @@ def wine_command_line(line):
 
 
 def reg_query(key):
-    """The key's values as `reg query /s` lists them, or None without the key: a query that fails twice, as Wine
-    may fail one under load."""
-    for _ in range(2):
-        out = wine("reg", "query", key, "/s", out=subprocess.PIPE)
-        if out.returncode == 0:
-            return sorted(line.strip() for line in out.stdout.decode("cp932", "replace").splitlines() if line.strip())
-    return None
+    """The key's values as `reg query /s` lists them, or None without the key (a query that fails both tries)."""
+    try:
+        out = run(WINE_RUN, "reg", "query", key, "/s", tries=2)
+    except AssertionError:
+        return None
+    return sorted(line.strip() for line in out.decode("cp932", "replace").splitlines() if line.strip())
 
 
 def machine_keys():
