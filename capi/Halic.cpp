@@ -29,16 +29,16 @@ struct SRange
     bool bPositive;
 };
 
-const SRange kSalinity = {"SP", 0.0, 42.0, "", HALIC_E_SALINITY, false};
-const SRange kTemperature = {"t", -2.0, 40.0, " degC", HALIC_E_TEMPERATURE, false};
-const SRange kRefTemperature = {"t_ref", -2.0, 40.0, " degC", HALIC_E_TEMPERATURE, false};
-const SRange kBaseTemperature = {"t0", -2.0, 40.0, " degC", HALIC_E_TEMPERATURE, false};
-const SRange kPss78Temperature = {"t", -2.0, 35.0, " degC", HALIC_E_TEMPERATURE, false}; // PSS-78's range
-const SRange kPressure = {"p", 0.0, 10000.0, " dbar", HALIC_E_PRESSURE, false};
-const SRange kDepth = {"depth_m", 0.0, 10000.0, " m", HALIC_E_PRESSURE, false};
-const SRange kLatitude = {"latitude", -90.0, 90.0, " degrees", HALIC_E_LATITUDE, false};
-const SRange kGravity = {"sg", 0.0, kInf, "", HALIC_E_GRAVITY, true};
-const SRange kBaseGravity = {"sg0", 0.0, kInf, "", HALIC_E_GRAVITY, true};
+const SRange kSalinity = {"SP", HALIC_SP_MIN, HALIC_SP_MAX, "", HALIC_E_SALINITY, false};
+const SRange kTemperature = {"t", HALIC_T_MIN, HALIC_T_MAX, " degC", HALIC_E_TEMPERATURE, false};
+const SRange kRefTemperature = {"t_ref", HALIC_T_MIN, HALIC_T_MAX, " degC", HALIC_E_TEMPERATURE, false};
+const SRange kBaseTemperature = {"t0", HALIC_T_MIN, HALIC_T_MAX, " degC", HALIC_E_TEMPERATURE, false};
+const SRange kPss78Temperature = {"t", HALIC_T_MIN, HALIC_PSS78_T_MAX, " degC", HALIC_E_TEMPERATURE, false};
+const SRange kPressure = {"p", 0.0, HALIC_P_MAX, " dbar", HALIC_E_PRESSURE, false};
+const SRange kDepth = {"depth_m", 0.0, HALIC_P_MAX, " m", HALIC_E_PRESSURE, false};
+const SRange kLatitude = {"latitude", -HALIC_LATITUDE_MAX, HALIC_LATITUDE_MAX, " degrees", HALIC_E_LATITUDE, false};
+const SRange kGravity = {"sg", 0.0, HALIC_SG_MAX, "", HALIC_E_GRAVITY, true};
+const SRange kBaseGravity = {"sg0", 0.0, HALIC_SG_MAX, "", HALIC_E_GRAVITY, true};
 const SRange kConductivity = {"C", 0.0, kInf, " mS/cm", HALIC_E_CONDUCTIVITY, false};
 const SRange kConvention = {"convention", 0.0, HALIC_SG_CONVENTIONS - 1, "", HALIC_E_CONVENTION, false};
 
@@ -74,7 +74,7 @@ struct SFault
     double dValue = 0.0;
     double dLow = 0.0, dHigh = 0.0;
     const char* pszUnit = "";
-    long nElement = -1; // the element of an array form, -1 in a scalar call
+    ptrdiff_t nElement = -1; // the element of an array form, -1 in a scalar call
 
     // Records the fault; false, for the checks to return.
     bool Set(int nReason, const SRange& range, double dGiven)
@@ -279,7 +279,7 @@ struct SArray
 };
 
 // False, with the last error recorded, when n is negative or an array null.
-bool CheckArrays(long n, std::initializer_list<SArray> arrays)
+bool CheckArrays(ptrdiff_t n, std::initializer_list<SArray> arrays)
 {
     SFault fault;
     if (n < 0)
@@ -306,11 +306,11 @@ bool CheckArrays(long n, std::initializer_list<SArray> arrays)
 // Runs body(i, fault) for each element, writes its result and returns the
 // count of NaNs; the first element's fault becomes the last error.
 template <class Body>
-long ForEach(long n, double* pResults, Body body)
+ptrdiff_t ForEach(ptrdiff_t n, double* pResults, Body body)
 {
     SFault first;
-    long nNaN = 0;
-    for (long i = 0; i < n; ++i)
+    ptrdiff_t nNaN = 0;
+    for (ptrdiff_t i = 0; i < n; ++i)
     {
         SFault fault;
         pResults[i] = body(i, fault);
@@ -338,6 +338,51 @@ void FormatNumber(double d, char* pszBuffer, size_t nSize)
         std::snprintf(pszBuffer, nSize, "%.10g", d);
 }
 
+// "-2 to 40 degC": a range as the texts word it.
+struct SRangeWords
+{
+    char sz[80];
+    explicit SRangeWords(const SRange& range)
+    {
+        char szLow[32], szHigh[32];
+        FormatNumber(range.dLow, szLow, sizeof szLow);
+        FormatNumber(range.dHigh, szHigh, sizeof szHigh);
+        std::snprintf(sz, sizeof sz, "%s to %s%s", szLow, szHigh, range.pszUnit);
+    }
+};
+
+// One line for each reason, worded once from the ranges it names.
+class CErrorMessages
+{
+public:
+    CErrorMessages()
+    {
+        const SRangeWords salinity(kSalinity);
+        Set(HALIC_OK, "no error");
+        Set(HALIC_E_NOT_FINITE, "an argument is NaN or infinite");
+        Set(HALIC_E_SALINITY, "salinity outside %s", salinity.sz);
+        Set(HALIC_E_TEMPERATURE, "temperature outside the function's range");
+        Set(HALIC_E_PRESSURE, "pressure outside %s", SRangeWords(kPressure).sz);
+        Set(HALIC_E_CONVENTION, "no such convention");
+        Set(HALIC_E_CONVENTION_TEMPERATURE, "a temperature other than the one the convention fixes");
+        Set(HALIC_E_GRAVITY, "a specific gravity outside %s, 0 itself excluded", SRangeWords(kGravity).sz);
+        Set(HALIC_E_NO_SALINITY, "a reading that no salinity from %s gives at that temperature", salinity.sz);
+        Set(HALIC_E_CONDUCTIVITY, "a negative conductivity, or one that gives no salinity from %s", salinity.sz);
+        Set(HALIC_E_LATITUDE, "latitude outside %s", SRangeWords(kLatitude).sz);
+        Set(HALIC_E_ARGUMENT, "a null array or a negative count");
+    }
+    const char* Get(int nError) const { return nError >= 0 && nError < kCount ? m_aszTexts[nError] : "unknown error"; }
+
+private:
+    static const int kCount = HALIC_E_ARGUMENT + 1;
+    char m_aszTexts[kCount][160] = {};
+
+    void Set(int nError, const char* pszFormat, const char* pszRange = "")
+    {
+        std::snprintf(m_aszTexts[nError], sizeof m_aszTexts[nError], pszFormat, pszRange);
+    }
+};
+
 } // namespace
 
 extern "C" {
@@ -347,6 +392,11 @@ const char* halic_version(void)
     return VARNOK_VERSION_STRING;
 }
 
+int halic_version_number(void)
+{
+    return HALIC_VERSION_NUMBER;
+}
+
 int halic_last_error(void)
 {
     return t_lastFault.nError;
@@ -354,22 +404,8 @@ int halic_last_error(void)
 
 const char* halic_error_message(int error)
 {
-    switch (error)
-    {
-    case HALIC_OK: return "no error";
-    case HALIC_E_NOT_FINITE: return "an argument is NaN or infinite";
-    case HALIC_E_SALINITY: return "salinity outside 0 to 42";
-    case HALIC_E_TEMPERATURE: return "temperature outside the function's range";
-    case HALIC_E_PRESSURE: return "pressure outside 0 to 10000 dbar";
-    case HALIC_E_CONVENTION: return "no such convention";
-    case HALIC_E_CONVENTION_TEMPERATURE: return "a temperature other than the one the convention fixes";
-    case HALIC_E_GRAVITY: return "a specific gravity that is not positive";
-    case HALIC_E_NO_SALINITY: return "a reading that no salinity from 0 to 42 gives at that temperature";
-    case HALIC_E_CONDUCTIVITY: return "a negative conductivity, or one that gives no salinity from 0 to 42";
-    case HALIC_E_LATITUDE: return "latitude outside -90 to 90 degrees";
-    case HALIC_E_ARGUMENT: return "a null array or a negative count";
-    default: return "unknown error";
-    }
+    static const CErrorMessages messages;
+    return messages.Get(error);
 }
 
 const char* halic_last_error_text(void)
@@ -377,7 +413,7 @@ const char* halic_last_error_text(void)
     const SFault& f = t_lastFault;
     char szElement[32] = "";
     if (f.nElement >= 0)
-        std::snprintf(szElement, sizeof szElement, "element %ld: ", f.nElement);
+        std::snprintf(szElement, sizeof szElement, "element %td: ", f.nElement);
     char szValue[32], szLow[32], szHigh[32];
     FormatNumber(f.dValue, szValue, sizeof szValue);
     FormatNumber(f.dLow, szLow, sizeof szLow);
@@ -401,15 +437,19 @@ const char* halic_last_error_text(void)
                       szElement, f.pszName, szValue, f.pszUnit, szLow, f.pszUnit);
         break;
     case HALIC_E_GRAVITY:
-        std::snprintf(psz, n, "%s%s = %s is not positive", szElement, f.pszName, szValue);
+        std::snprintf(psz, n, "%s%s = %s is outside %s to %s, %s itself excluded", szElement, f.pszName, szValue, szLow,
+                      szHigh, szLow);
         break;
     case HALIC_E_NO_SALINITY:
-        std::snprintf(psz, n, "%s%s = %s is read by no salinity from 0 to 42 at these temperatures", szElement,
-                      f.pszName, szValue);
+        std::snprintf(psz, n, "%s%s = %s is read by no salinity from %s at these temperatures", szElement,
+                      f.pszName, szValue, SRangeWords(kSalinity).sz);
         break;
     case HALIC_E_CONDUCTIVITY:
-        std::snprintf(psz, n, f.dValue < 0.0 ? "%s%s = %s%s is negative" : "%s%s = %s%s gives no salinity from 0 to 42",
-                      szElement, f.pszName, szValue, f.pszUnit);
+        if (f.dValue < 0.0)
+            std::snprintf(psz, n, "%s%s = %s%s is negative", szElement, f.pszName, szValue, f.pszUnit);
+        else
+            std::snprintf(psz, n, "%s%s = %s%s gives no salinity from %s", szElement, f.pszName, szValue, f.pszUnit,
+                          SRangeWords(kSalinity).sz);
         break;
     case HALIC_E_ARGUMENT:
         if (f.pszName[0] == 'n' && f.pszName[1] == '\0')
@@ -502,51 +542,89 @@ double halic_convert(double t, double sg0, double t0, double SP, double depth_m,
     return Run(Convert, t, sg0, t0, SP, depth_m, potential);
 }
 
-long halic_sg_n(long n, const double* SP, const double* t, int convention, double* sg)
+ptrdiff_t halic_sg_n(ptrdiff_t n, const double* SP, const double* t, int convention, double* sg)
 {
     if (!CheckArrays(n, {{"SP", SP, false}, {"t", t, FixesSampleTemperature(convention)}, {"sg", sg, false}}))
         return -1;
-    return ForEach(n, sg, [&](long i, SFault& fault) {
+    return ForEach(n, sg, [&](ptrdiff_t i, SFault& fault) {
         return SpecificGravity(SP[i], t != nullptr ? t[i] : kNaN, convention, fault);
     });
 }
 
-long halic_salinity_from_sg_n(long n, const double* sg, const double* t, int convention, double* SP)
+ptrdiff_t halic_sg_at_n(ptrdiff_t n, const double* SP, const double* t, const double* t_ref, double* sg)
+{
+    if (!CheckArrays(n, {{"SP", SP, false}, {"t", t, false}, {"t_ref", t_ref, false}, {"sg", sg, false}}))
+        return -1;
+    return ForEach(n, sg, [&](ptrdiff_t i, SFault& fault) { return SpecificGravityAt(SP[i], t[i], t_ref[i], fault); });
+}
+
+ptrdiff_t halic_salinity_from_sg_n(ptrdiff_t n, const double* sg, const double* t, int convention, double* SP)
 {
     if (!CheckArrays(n, {{"sg", sg, false}, {"t", t, FixesSampleTemperature(convention)}, {"SP", SP, false}}))
         return -1;
-    return ForEach(n, SP, [&](long i, SFault& fault) {
+    return ForEach(n, SP, [&](ptrdiff_t i, SFault& fault) {
         return SalinityFromSg(sg[i], t != nullptr ? t[i] : kNaN, convention, fault);
     });
 }
 
-long halic_sp_from_c_n(long n, const double* C, const double* t, const double* p, double* SP)
+ptrdiff_t halic_salinity_from_sg_at_n(ptrdiff_t n, const double* sg, const double* t, const double* t_ref, double* SP)
+{
+    if (!CheckArrays(n, {{"sg", sg, false}, {"t", t, false}, {"t_ref", t_ref, false}, {"SP", SP, false}}))
+        return -1;
+    return ForEach(n, SP, [&](ptrdiff_t i, SFault& fault) { return SalinityFromSgAt(sg[i], t[i], t_ref[i], fault); });
+}
+
+ptrdiff_t halic_sp_from_c_n(ptrdiff_t n, const double* C, const double* t, const double* p, double* SP)
 {
     if (!CheckArrays(n, {{"C", C, false}, {"t", t, false}, {"p", p, false}, {"SP", SP, false}}))
         return -1;
-    return ForEach(n, SP, [&](long i, SFault& fault) { return SpFromC(C[i], t[i], p[i], fault); });
+    return ForEach(n, SP, [&](ptrdiff_t i, SFault& fault) { return SpFromC(C[i], t[i], p[i], fault); });
 }
 
-long halic_c_from_sp_n(long n, const double* SP, const double* t, const double* p, double* C)
+ptrdiff_t halic_c_from_sp_n(ptrdiff_t n, const double* SP, const double* t, const double* p, double* C)
 {
     if (!CheckArrays(n, {{"SP", SP, false}, {"t", t, false}, {"p", p, false}, {"C", C, false}}))
         return -1;
-    return ForEach(n, C, [&](long i, SFault& fault) { return CFromSp(SP[i], t[i], p[i], fault); });
+    return ForEach(n, C, [&](ptrdiff_t i, SFault& fault) { return CFromSp(SP[i], t[i], p[i], fault); });
 }
 
-long halic_density_n(long n, const double* SP, const double* t, const double* p, double* rho)
+ptrdiff_t halic_r_from_sp_n(ptrdiff_t n, const double* SP, const double* t, const double* p, double* R)
+{
+    if (!CheckArrays(n, {{"SP", SP, false}, {"t", t, false}, {"p", p, false}, {"R", R, false}}))
+        return -1;
+    return ForEach(n, R, [&](ptrdiff_t i, SFault& fault) { return RFromSp(SP[i], t[i], p[i], fault); });
+}
+
+ptrdiff_t halic_density_n(ptrdiff_t n, const double* SP, const double* t, const double* p, double* rho)
 {
     if (!CheckArrays(n, {{"SP", SP, false}, {"t", t, false}, {"p", p, false}, {"rho", rho, false}}))
         return -1;
-    return ForEach(n, rho, [&](long i, SFault& fault) { return Density(SP[i], t[i], p[i], fault); });
+    return ForEach(n, rho, [&](ptrdiff_t i, SFault& fault) { return Density(SP[i], t[i], p[i], fault); });
 }
 
-long halic_convert_n(long n, const double* t, double sg0, double t0, double SP, double depth_m, int potential,
-                     double* sg)
+ptrdiff_t halic_potential_temperature_n(ptrdiff_t n, const double* SP, const double* t, const double* p, double* theta)
+{
+    if (!CheckArrays(n, {{"SP", SP, false}, {"t", t, false}, {"p", p, false}, {"theta", theta, false}}))
+        return -1;
+    return ForEach(n, theta,
+                   [&](ptrdiff_t i, SFault& fault) { return PotentialTemperature(SP[i], t[i], p[i], fault); });
+}
+
+ptrdiff_t halic_depth_n(ptrdiff_t n, const double* p, const double* latitude, double* z)
+{
+    if (!CheckArrays(n, {{"p", p, false}, {"latitude", latitude, false}, {"z", z, false}}))
+        return -1;
+    return ForEach(n, z, [&](ptrdiff_t i, SFault& fault) { return Depth(p[i], latitude[i], fault); });
+}
+
+ptrdiff_t halic_convert_n(ptrdiff_t n, const double* t, double sg0, double t0, double SP, double depth_m,
+                          int potential, double* sg)
 {
     if (!CheckArrays(n, {{"t", t, false}, {"sg", sg, false}}))
         return -1;
-    return ForEach(n, sg, [&](long i, SFault& fault) { return Convert(t[i], sg0, t0, SP, depth_m, potential, fault); });
+    return ForEach(n, sg, [&](ptrdiff_t i, SFault& fault) {
+        return Convert(t[i], sg0, t0, SP, depth_m, potential, fault);
+    });
 }
 
 } // extern "C"

@@ -22,6 +22,10 @@
 #ifndef HALIC_H
 #define HALIC_H
 
+#include <stddef.h>
+
+#include "halic_version.h"
+
 #if defined(_WIN32)
 #if defined(HALIC_BUILDING)
 #define HALIC_API __declspec(dllexport)
@@ -38,27 +42,47 @@ extern "C" {
 
 /* ---- Version and reasons ------------------------------------------------------------------------------ */
 
-/* The library's version, "major.minor.patch.tweak", the same as hali's CHalin::GetVersion. Static storage. */
+/* The version of this header (HALIC_VERSION_MAJOR, _MINOR and _PATCH come from halic_version.h, which the
+ * build writes beside it) as one number, for #if and for comparing with halic_version_number(). */
+#define HALIC_VERSION_NUMBER (HALIC_VERSION_MAJOR * 1000000 + HALIC_VERSION_MINOR * 1000 + HALIC_VERSION_PATCH)
+/* The library's version, "major.minor.patch.tweak", the same as hali's. Static storage. */
 HALIC_API const char* halic_version(void);
+/* The library's HALIC_VERSION_NUMBER: a client built against this header checks that the library it runs on
+ * is at least as new, halic_version_number() >= HALIC_VERSION_NUMBER. */
+HALIC_API int halic_version_number(void);
+
+/* ---- What the arguments may be -------------------------------------------------------------------------- */
+
+/* The closed ranges the library accepts, the one place they are written: each function's arguments below
+ * name them. Sea pressure starts at 0 (the surface), latitude at -HALIC_LATITUDE_MAX. */
+#define HALIC_SP_MIN 0.0          /* Practical Salinity */
+#define HALIC_SP_MAX 42.0
+#define HALIC_T_MIN (-2.0)        /* temperature, degC */
+#define HALIC_T_MAX 40.0
+#define HALIC_PSS78_T_MAX 35.0    /* temperature for PSS-78, degC (from HALIC_T_MIN) */
+#define HALIC_P_MAX 10000.0       /* sea pressure, dbar; also a depth in metres taken as dbar */
+#define HALIC_SG_MAX 2.0          /* specific gravity: above 0 and at most this; no water reads more */
+#define HALIC_LATITUDE_MAX 90.0   /* latitude, degrees north (south negative) */
 
 /* Why the last function called on this thread returned NaN (or -1); HALIC_OK after a number. */
 enum
 {
     HALIC_OK = 0,
     HALIC_E_NOT_FINITE = 1,     /* an argument is NaN or infinite */
-    HALIC_E_SALINITY = 2,       /* salinity outside 0 to 42 */
+    HALIC_E_SALINITY = 2,       /* salinity outside HALIC_SP_MIN to HALIC_SP_MAX */
     HALIC_E_TEMPERATURE = 3,    /* temperature outside the function's range (see each function) */
-    HALIC_E_PRESSURE = 4,       /* pressure outside 0 to 10000 dbar */
+    HALIC_E_PRESSURE = 4,       /* pressure outside 0 to HALIC_P_MAX */
     HALIC_E_CONVENTION = 5,     /* no such convention */
     HALIC_E_CONVENTION_TEMPERATURE = 6, /* a temperature other than the one the convention fixes */
-    HALIC_E_GRAVITY = 7,        /* a specific gravity that is not positive */
-    HALIC_E_NO_SALINITY = 8,    /* a reading that no salinity from 0 to 42 gives at that temperature */
-    HALIC_E_CONDUCTIVITY = 9,   /* a negative conductivity, or one that gives no salinity from 0 to 42 */
-    HALIC_E_LATITUDE = 10,      /* latitude outside -90 to 90 degrees */
+    HALIC_E_GRAVITY = 7,        /* a specific gravity not above 0, or above HALIC_SG_MAX */
+    HALIC_E_NO_SALINITY = 8,    /* a reading that no salinity in range gives at that temperature */
+    HALIC_E_CONDUCTIVITY = 9,   /* a negative conductivity, or one that gives no salinity in range */
+    HALIC_E_LATITUDE = 10,      /* latitude outside -HALIC_LATITUDE_MAX to HALIC_LATITUDE_MAX */
     HALIC_E_ARGUMENT = 11       /* a null array or a negative count */
 };
 HALIC_API int halic_last_error(void);
-/* One line of English for an error code, such as "salinity outside 0 to 42"; "unknown error" for others. */
+/* One line of English for an error code, such as "salinity outside 0 to 42"; "unknown error" for others.
+ * Static storage. */
 HALIC_API const char* halic_error_message(int error);
 /* The last error on this thread in one line that names the argument, the value it was given and what it may
  * be, such as "t = 41 is outside -2 to 40 degC"; an array form's starts with the element, "element 7: ...".
@@ -87,19 +111,22 @@ HALIC_API double halic_convention_sample_temperature(int convention);
 HALIC_API double halic_convention_reference_temperature(int convention);
 
 /* Specific gravity of seawater under a convention.
- *   SP          Practical Salinity, 0 to 42
- *   t           the sample's temperature, degC, -2 to 40; for a convention that fixes it, NaN or that value
+ *   SP          Practical Salinity, HALIC_SP_MIN to HALIC_SP_MAX
+ *   t           the sample's temperature, degC, HALIC_T_MIN to HALIC_T_MAX; for a convention that fixes it,
+ *               NaN or that value
  *               (to within 0.00005 degC, so that 15.5556 names 60 degF)
  *   convention  HALIC_SG_xxx
  *   returns     specific gravity, dimensionless */
 HALIC_API double halic_sg(double SP, double t, int convention);
-/* The same with both temperatures given: sample at t, reference water at t_ref, each -2 to 40 degC. */
+/* The same with both temperatures given: sample at t, reference water at t_ref, each HALIC_T_MIN to
+ * HALIC_T_MAX. */
 HALIC_API double halic_sg_at(double SP, double t, double t_ref);
 
 /* Practical Salinity of seawater that reads sg under a convention: the inverse of halic_sg, to 1e-9.
- *   sg          the reading, dimensionless, positive
+ *   sg          the reading, dimensionless, above 0 and at most HALIC_SG_MAX
  *   t           as for halic_sg
- *   returns     Practical Salinity, 0 to 42; NaN (HALIC_E_NO_SALINITY) for a reading outside that range */
+ *   returns     Practical Salinity, HALIC_SP_MIN to HALIC_SP_MAX; NaN (HALIC_E_NO_SALINITY) for a reading
+ *               that no salinity in that range gives */
 HALIC_API double halic_salinity_from_sg(double sg, double t, int convention);
 HALIC_API double halic_salinity_from_sg_at(double sg, double t, double t_ref);
 
@@ -111,15 +138,16 @@ HALIC_API double halic_salinity_from_sg_at(double sg, double t, double t_ref);
 /* Practical Salinity from conductivity, by PSS-78 with its temperature and pressure terms (and the
  * extension of Hill et al. (1986) below salinity 2).
  *   C        conductivity, mS/cm, not negative
- *   t        in-situ temperature, ITS-90, degC, -2 to 35
- *   p        sea pressure, dbar, 0 to 10000
- *   returns  Practical Salinity, 0 to 42 (HALIC_E_CONDUCTIVITY beyond 42). Zero conductivity gives 0; the
+ *   t        in-situ temperature, ITS-90, degC, HALIC_T_MIN to HALIC_PSS78_T_MAX
+ *   p        sea pressure, dbar, 0 to HALIC_P_MAX
+ *   returns  Practical Salinity, HALIC_SP_MIN to HALIC_SP_MAX (HALIC_E_CONDUCTIVITY beyond). Zero
+ *            conductivity gives 0; the
  *            low-salinity formula dips below 0 just above it, so that conductivities from there up to
  *            halic_c_from_sp(0, t, p) (0.0007 to 0.0024 mS/cm over the ranges) have no salinity:
  *            HALIC_E_CONDUCTIVITY. */
 HALIC_API double halic_sp_from_c(double C, double t, double p);
-/* Conductivity of seawater of Practical Salinity SP (0 to 42) at t (ITS-90, -2 to 35 degC) and p (dbar,
- * 0 to 10000): the inverse of halic_sp_from_c, mS/cm. SP 0 gives the conductivity where the low-salinity
+/* Conductivity of seawater of Practical Salinity SP at t (ITS-90, degC) and p (dbar), in the ranges of
+ * halic_sp_from_c: its inverse, mS/cm. SP 0 gives the conductivity where the low-salinity
  * formula comes up through 0 (0.0007 to 0.0024 mS/cm), so that the conductivity grows continuously with SP. */
 HALIC_API double halic_c_from_sp(double SP, double t, double p);
 /* The same as a ratio to HALIC_C3515, dimensionless. */
@@ -127,30 +155,40 @@ HALIC_API double halic_r_from_sp(double SP, double t, double p);
 
 /* ---- hali's quantities, checked ------------------------------------------------------------------------ */
 
-/* In-situ density by EOS-80 (CHalin::GetDensity): SP 0 to 42, t -2 to 40 degC, p 0 to 10000 dbar;
- * kg/m^3, the full density. */
+/* In-situ density by EOS-80: SP HALIC_SP_MIN to HALIC_SP_MAX, t HALIC_T_MIN to HALIC_T_MAX degC, p 0 to
+ * HALIC_P_MAX dbar; kg/m^3, the full density. */
 HALIC_API double halic_density(double SP, double t, double p);
-/* Potential temperature referred to the surface (CHalin::GetPotentialTemp), same ranges; degC. */
+/* Potential temperature referred to the surface, same ranges; degC. */
 HALIC_API double halic_potential_temperature(double SP, double t, double p);
-/* Depth of a standard ocean column (CHalin::GetDepth): p 0 to 10000 dbar, latitude -90 to 90 degrees;
- * metres, positive downwards. */
+/* Depth of a standard ocean column: p 0 to HALIC_P_MAX dbar, latitude -HALIC_LATITUDE_MAX to
+ * HALIC_LATITUDE_MAX degrees; metres, positive downwards. */
 HALIC_API double halic_depth(double p, double latitude);
-/* The calculator's conversion (CHalin::GetSpecificGravity): the specific gravity at t of water that read
- * sg0 at t0, at salinity SP and depth depth_m (metres, passed as decibars, 0 to 10000), on potential
- * temperatures when potential is nonzero. Temperatures -2 to 40 degC, sg0 positive. Unrounded: the
- * calculator shows it rounded half up to five decimals. */
+/* The calculator's conversion: the specific gravity at t of water that read sg0 at t0, at salinity SP and
+ * depth depth_m (metres, passed as decibars, 0 to HALIC_P_MAX), on potential temperatures when potential
+ * is nonzero. Temperatures HALIC_T_MIN to HALIC_T_MAX degC, sg0 as sg above. Unrounded: the calculator
+ * shows it rounded half up to five decimals. */
 HALIC_API double halic_convert(double t, double sg0, double t0, double SP, double depth_m, int potential);
 
 /* ---- Array forms --------------------------------------------------------------------------------------- */
 
-/* For a convention that fixes the sample's temperature, t may be NULL. */
-HALIC_API long halic_sg_n(long n, const double* SP, const double* t, int convention, double* sg);
-HALIC_API long halic_salinity_from_sg_n(long n, const double* sg, const double* t, int convention, double* SP);
-HALIC_API long halic_sp_from_c_n(long n, const double* C, const double* t, const double* p, double* SP);
-HALIC_API long halic_c_from_sp_n(long n, const double* SP, const double* t, const double* p, double* C);
-HALIC_API long halic_density_n(long n, const double* SP, const double* t, const double* p, double* rho);
-HALIC_API long halic_convert_n(long n, const double* t, double sg0, double t0, double SP, double depth_m,
-                               int potential, double* sg);
+/* Each takes its scalar form's quantities as arrays of n and writes the n results to its last argument
+ * (halic_convert_n: t only, the base shared by every element). For a convention that fixes the sample's
+ * temperature, t may be NULL. */
+HALIC_API ptrdiff_t halic_sg_n(ptrdiff_t n, const double* SP, const double* t, int convention, double* sg);
+HALIC_API ptrdiff_t halic_sg_at_n(ptrdiff_t n, const double* SP, const double* t, const double* t_ref, double* sg);
+HALIC_API ptrdiff_t halic_salinity_from_sg_n(ptrdiff_t n, const double* sg, const double* t, int convention,
+                                             double* SP);
+HALIC_API ptrdiff_t halic_salinity_from_sg_at_n(ptrdiff_t n, const double* sg, const double* t, const double* t_ref,
+                                                double* SP);
+HALIC_API ptrdiff_t halic_sp_from_c_n(ptrdiff_t n, const double* C, const double* t, const double* p, double* SP);
+HALIC_API ptrdiff_t halic_c_from_sp_n(ptrdiff_t n, const double* SP, const double* t, const double* p, double* C);
+HALIC_API ptrdiff_t halic_r_from_sp_n(ptrdiff_t n, const double* SP, const double* t, const double* p, double* R);
+HALIC_API ptrdiff_t halic_density_n(ptrdiff_t n, const double* SP, const double* t, const double* p, double* rho);
+HALIC_API ptrdiff_t halic_potential_temperature_n(ptrdiff_t n, const double* SP, const double* t, const double* p,
+                                                  double* theta);
+HALIC_API ptrdiff_t halic_depth_n(ptrdiff_t n, const double* p, const double* latitude, double* z);
+HALIC_API ptrdiff_t halic_convert_n(ptrdiff_t n, const double* t, double sg0, double t0, double SP, double depth_m,
+                                    int potential, double* sg);
 
 #ifdef __cplusplus
 }

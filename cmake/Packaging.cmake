@@ -48,10 +48,10 @@ install(TARGETS hali hali_cstring halic hali_cli
         RUNTIME DESTINATION ${VARNOK_INSTALL_RUNTIMEDIR} COMPONENT Runtime
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime NAMELINK_COMPONENT Development
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development)
-# Halin.h and everything it includes; halic.h stands alone.
+# Halin.h and everything it includes; halic.h and the version it includes.
 install(FILES ${PROJECT_SOURCE_DIR}/seawater/Halin.h ${PROJECT_SOURCE_DIR}/seawater/HaliExport.h
               ${PROJECT_SOURCE_DIR}/framework/CString.h ${PROJECT_SOURCE_DIR}/framework/AfxTypes.h
-              ${PROJECT_SOURCE_DIR}/capi/halic.h
+              ${PROJECT_SOURCE_DIR}/capi/halic.h ${HALIC_VERSION_HEADER}
         DESTINATION ${HALI_INSTALL_INCLUDEDIR} COMPONENT Development)
 if(NOT WIN32)
   # The Python module where Debian's python3 looks, /usr/lib/python3/dist-packages

@@ -36,7 +36,7 @@ def _open():
 
 lib = _open()
 
-_d, _i, _l = ctypes.c_double, ctypes.c_int, ctypes.c_long
+_d, _i, _l = ctypes.c_double, ctypes.c_int, ctypes.c_ssize_t  # _l: ptrdiff_t
 _pd = ctypes.POINTER(ctypes.c_double)
 
 # name: (result, argument types), as halic.h declares them.
@@ -71,5 +71,5 @@ for _name, (_result, _arguments) in _SIGNATURES.items():
     _function.restype = _result
     _function.argtypes = _arguments
 
-# The most elements one call of an array form takes (its count is a C long, 32 bits on Windows).
-MAX_COUNT = 2 ** (8 * ctypes.sizeof(ctypes.c_long) - 1) - 1
+# The most elements one call of an array form takes (its count is a ptrdiff_t).
+MAX_COUNT = 2 ** (8 * ctypes.sizeof(_l) - 1) - 1

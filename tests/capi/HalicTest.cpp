@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstddef>
+#include <cstdio>
 #include <functional>
 #include <initializer_list>
 #include <limits>
@@ -161,14 +163,52 @@ TEST(HaliQuantities, PassedThrough)
     });
 }
 
-// The ends of every range are inside it.
-TEST(Arguments, RangesAreClosed)
+// Each range's ends, the header's macros, are inside it, and the next double beyond each is refused.
+TEST(Arguments, TheHeadersRangesAreTheBounds)
 {
-    for (double dGot : {halic_density(0, -2, 0), halic_density(42, 40, 10000), halic_potential_temperature(42, -2, 10000),
-                        halic_depth(10000, -90), halic_depth(0, 90), halic_sg_at(42, 40, -2), halic_sp_from_c(60, 35, 10000),
-                        halic_c_from_sp(42, -2, 10000), halic_convert(-2, 1e-300, 40, 0, 10000, 1)})
-        EXPECT_FALSE(std::isnan(dGot)) << dGot;
-    EXPECT_EQ(halic_last_error(), HALIC_OK);
+    const double kSgMin = std::nextafter(0.0, 1.0); // the smallest reading above 0
+    auto above = [](double d) { return std::nextafter(d, kInf); };
+    auto below = [](double d) { return std::nextafter(d, -kInf); };
+    struct Row { const char* pszWhat; std::function<double(double)> call; double dLow, dHigh; int nReason; };
+    const Row rows[] = {
+        {"sg SP", [](double x) { return halic_sg(x, 25, HALIC_SG_T_T); }, HALIC_SP_MIN, HALIC_SP_MAX, HALIC_E_SALINITY},
+        {"sg t", [](double x) { return halic_sg(35, x, HALIC_SG_T_4); }, HALIC_T_MIN, HALIC_T_MAX, HALIC_E_TEMPERATURE},
+        {"sg_at t_ref", [](double x) { return halic_sg_at(35, 25, x); }, HALIC_T_MIN, HALIC_T_MAX, HALIC_E_TEMPERATURE},
+        {"salinity_from_sg_at t", [](double x) { return halic_salinity_from_sg_at(1.0, x, x); }, HALIC_T_MIN,
+         HALIC_T_MAX, HALIC_E_TEMPERATURE},
+        {"sp_from_c t", [](double x) { return halic_sp_from_c(20, x, 0); }, HALIC_T_MIN, HALIC_PSS78_T_MAX,
+         HALIC_E_TEMPERATURE},
+        {"sp_from_c p", [](double x) { return halic_sp_from_c(20, 10, x); }, 0.0, HALIC_P_MAX, HALIC_E_PRESSURE},
+        {"c_from_sp SP", [](double x) { return halic_c_from_sp(x, -2, 10000); }, HALIC_SP_MIN, HALIC_SP_MAX,
+         HALIC_E_SALINITY},
+        {"r_from_sp t", [](double x) { return halic_r_from_sp(35, x, 0); }, HALIC_T_MIN, HALIC_PSS78_T_MAX,
+         HALIC_E_TEMPERATURE},
+        {"density p", [](double x) { return halic_density(42, 40, x); }, 0.0, HALIC_P_MAX, HALIC_E_PRESSURE},
+        {"potential_temperature t", [](double x) { return halic_potential_temperature(42, x, 10000); }, HALIC_T_MIN,
+         HALIC_T_MAX, HALIC_E_TEMPERATURE},
+        {"depth latitude", [](double x) { return halic_depth(10000, x); }, -HALIC_LATITUDE_MAX, HALIC_LATITUDE_MAX,
+         HALIC_E_LATITUDE},
+        {"convert t0", [](double x) { return halic_convert(40, 1.024, x, 35, 1, 1); }, HALIC_T_MIN, HALIC_T_MAX,
+         HALIC_E_TEMPERATURE},
+        {"convert sg0", [](double x) { return halic_convert(-2, x, 40, 0, 10000, 1); }, kSgMin, HALIC_SG_MAX,
+         HALIC_E_GRAVITY},
+        {"convert depth_m", [](double x) { return halic_convert(26, 1.024, 24, 42, x, 0); }, 0.0, HALIC_P_MAX,
+         HALIC_E_PRESSURE},
+    };
+    for (const Row& row : rows)
+    {
+        for (double dInside : {row.dLow, row.dHigh})
+        {
+            const double dGot = row.call(dInside);
+            EXPECT_TRUE(std::isfinite(dGot)) << row.pszWhat << " at " << dInside << ": " << halic_last_error_text();
+            EXPECT_EQ(halic_last_error(), HALIC_OK) << row.pszWhat << " at " << dInside;
+        }
+        for (double dOutside : {below(row.dLow), above(row.dHigh)})
+        {
+            EXPECT_TRUE(std::isnan(row.call(dOutside))) << row.pszWhat << " at " << dOutside;
+            EXPECT_EQ(halic_last_error(), row.nReason) << row.pszWhat << " at " << dOutside;
+        }
+    }
 }
 
 TEST(Arguments, BadInputAtEveryFunction)
@@ -183,6 +223,7 @@ TEST(Arguments, BadInputAtEveryFunction)
         BAD(halic_sg(35, 20, HALIC_SG_25_25), HALIC_E_CONVENTION_TEMPERATURE, "t"),
         BAD(halic_sg_at(35, 25, 40.5), HALIC_E_TEMPERATURE, "t_ref"),
         BAD(halic_salinity_from_sg(0, 25, HALIC_SG_T_T), HALIC_E_GRAVITY, "sg"),
+        BAD(halic_salinity_from_sg_at(2.5, 25, 25), HALIC_E_GRAVITY, "sg"), // no water reads that
         BAD(halic_salinity_from_sg(kNaN, 25, HALIC_SG_T_T), HALIC_E_NOT_FINITE, "sg"),
         BAD(halic_salinity_from_sg(1.2, kNaN, HALIC_SG_25_25), HALIC_E_NO_SALINITY, "sg"),
         BAD(halic_salinity_from_sg(0.999, kNaN, HALIC_SG_25_25), HALIC_E_NO_SALINITY, "sg"), // below pure water
@@ -258,33 +299,51 @@ TEST(Arrays, AgreeWithTheScalarForms)
     const std::vector<double> p = {0, 1000, 10000, 0, 0, -5, 0, 0};
     const std::vector<double> sg = {1.0, 1.0264, 0.5, 1.02, -1, 1.01, 1.001, 1.2};
     const std::vector<double> C = {0, 42.914, 30, 1, 70, 0.0005, 2, kInf};
-    const long n = static_cast<long>(SP.size());
+    const std::vector<double> t_ref = {4, 40, -2.5, 25, 4, 15, kNaN, 10};
+    const std::vector<double> latitude = {0, 90, -90, 91, 45, -30, kNaN, 10};
+    const ptrdiff_t n = static_cast<ptrdiff_t>(SP.size());
 
-    struct Form { const char* pszName; std::function<long(double*)> array; std::function<double(long)> scalar; };
+    struct Form
+    {
+        const char* pszName;
+        std::function<ptrdiff_t(double*)> array;
+        std::function<double(ptrdiff_t)> scalar;
+    };
     const Form forms[] = {
         {"sg t/4", [&](double* out) { return halic_sg_n(n, SP.data(), t.data(), HALIC_SG_T_4, out); },
-         [&](long i) { return halic_sg(SP[i], t[i], HALIC_SG_T_4); }},
+         [&](ptrdiff_t i) { return halic_sg(SP[i], t[i], HALIC_SG_T_4); }},
         {"sg 25/25, no t", [&](double* out) { return halic_sg_n(n, SP.data(), nullptr, HALIC_SG_25_25, out); },
-         [&](long i) { return halic_sg(SP[i], kNaN, HALIC_SG_25_25); }},
+         [&](ptrdiff_t i) { return halic_sg(SP[i], kNaN, HALIC_SG_25_25); }},
+        {"sg_at", [&](double* out) { return halic_sg_at_n(n, SP.data(), t.data(), t_ref.data(), out); },
+         [&](ptrdiff_t i) { return halic_sg_at(SP[i], t[i], t_ref[i]); }},
         {"salinity t/t", [&](double* out) { return halic_salinity_from_sg_n(n, sg.data(), t.data(), HALIC_SG_T_T, out); },
-         [&](long i) { return halic_salinity_from_sg(sg[i], t[i], HALIC_SG_T_T); }},
+         [&](ptrdiff_t i) { return halic_salinity_from_sg(sg[i], t[i], HALIC_SG_T_T); }},
+        {"salinity_at", [&](double* out) { return halic_salinity_from_sg_at_n(n, sg.data(), t.data(), t_ref.data(), out); },
+         [&](ptrdiff_t i) { return halic_salinity_from_sg_at(sg[i], t[i], t_ref[i]); }},
         {"sp_from_c", [&](double* out) { return halic_sp_from_c_n(n, C.data(), t.data(), p.data(), out); },
-         [&](long i) { return halic_sp_from_c(C[i], t[i], p[i]); }},
+         [&](ptrdiff_t i) { return halic_sp_from_c(C[i], t[i], p[i]); }},
         {"c_from_sp", [&](double* out) { return halic_c_from_sp_n(n, SP.data(), t.data(), p.data(), out); },
-         [&](long i) { return halic_c_from_sp(SP[i], t[i], p[i]); }},
+         [&](ptrdiff_t i) { return halic_c_from_sp(SP[i], t[i], p[i]); }},
+        {"r_from_sp", [&](double* out) { return halic_r_from_sp_n(n, SP.data(), t.data(), p.data(), out); },
+         [&](ptrdiff_t i) { return halic_r_from_sp(SP[i], t[i], p[i]); }},
         {"density", [&](double* out) { return halic_density_n(n, SP.data(), t.data(), p.data(), out); },
-         [&](long i) { return halic_density(SP[i], t[i], p[i]); }},
+         [&](ptrdiff_t i) { return halic_density(SP[i], t[i], p[i]); }},
+        {"potential_temperature",
+         [&](double* out) { return halic_potential_temperature_n(n, SP.data(), t.data(), p.data(), out); },
+         [&](ptrdiff_t i) { return halic_potential_temperature(SP[i], t[i], p[i]); }},
+        {"depth", [&](double* out) { return halic_depth_n(n, p.data(), latitude.data(), out); },
+         [&](ptrdiff_t i) { return halic_depth(p[i], latitude[i]); }},
         {"convert", [&](double* out) { return halic_convert_n(n, t.data(), 1.024, 24, 35, 1, 1, out); },
-         [&](long i) { return halic_convert(t[i], 1.024, 24, 35, 1, 1); }},
+         [&](ptrdiff_t i) { return halic_convert(t[i], 1.024, 24, 35, 1, 1); }},
     };
     for (const Form& form : forms)
     {
         std::vector<double> out(n);
-        const long nNaN = form.array(out.data());
+        const ptrdiff_t nNaN = form.array(out.data());
         const int nReason = halic_last_error();
-        long nExpectedNaN = 0;
+        ptrdiff_t nExpectedNaN = 0;
         int nFirstReason = HALIC_OK;
-        for (long i = 0; i < n; ++i)
+        for (ptrdiff_t i = 0; i < n; ++i)
         {
             const double dScalar = form.scalar(i);
             if (std::isnan(dScalar))
@@ -306,13 +365,13 @@ TEST(Arrays, AgreeWithTheScalarForms)
 TEST(Arrays, NullArraysAndNegativeCounts)
 {
     double in[2] = {35, 25}, out[2] = {-7, -7};
-    const long results[] = {
+    const ptrdiff_t results[] = {
         halic_sg_n(2, in, nullptr, HALIC_SG_T_4, out),
         halic_salinity_from_sg_n(2, in, nullptr, HALIC_SG_T_T, out),
         halic_density_n(2, nullptr, in, in, out),
         halic_convert_n(2, nullptr, 1.024, 24, 35, 1, 1, out),
     };
-    for (long nResult : results)
+    for (ptrdiff_t nResult : results)
         EXPECT_EQ(nResult, -1);
     EXPECT_EQ(halic_last_error(), HALIC_E_ARGUMENT);
     EXPECT_EQ(out[0], -7.0);
@@ -327,9 +386,20 @@ TEST(Arrays, NullArraysAndNegativeCounts)
     EXPECT_EQ(t[1], halic_density(0, 4, 0));
 }
 
+// The header's version and the library's are the product's, the same three parts in each form.
 TEST(Version, IsTheProducts)
 {
     EXPECT_STREQ(halic_version(), VARNOK_VERSION_STRING);
+    int nMajor = -1, nMinor = -1, nPatch = -1;
+    ASSERT_EQ(std::sscanf(halic_version(), "%d.%d.%d", &nMajor, &nMinor, &nPatch), 3);
+    EXPECT_EQ(HALIC_VERSION_MAJOR, nMajor);
+    EXPECT_EQ(HALIC_VERSION_MINOR, nMinor);
+    EXPECT_EQ(HALIC_VERSION_PATCH, nPatch);
+    EXPECT_EQ(HALIC_VERSION_NUMBER, nMajor * 1000000 + nMinor * 1000 + nPatch);
+    EXPECT_EQ(halic_version_number(), HALIC_VERSION_NUMBER);
+#if HALIC_VERSION_NUMBER < 1000000
+#error "the version number is usable in #if and at least 1.0.0"
+#endif
 }
 
 } // namespace
