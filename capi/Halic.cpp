@@ -1,22 +1,25 @@
 // The C interface of hali. Each function checks its arguments in the order
 // declared, records the first fault as this thread's last error and returns
-// NaN, or computes through CHalin, CRelativeDensity and CPss78. The array
-// forms run the scalar forms' bodies element by element.
+// NaN, or computes through CHalin, CRelativeDensity and CPss78, and makes
+// sure that what it returns is a finite number. The array forms run the
+// scalar forms' bodies element by element.
 #include "halic.h"
 #include "Halin.h"
 #include "Identity.h"
 #include "Pss78.h"
 #include "RelativeDensity.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <initializer_list>
 #include <limits>
 
 namespace {
 
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
-const double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // What an argument may be: its name as halic.h declares it, its closed range
 // with unit (bPositive excludes the low end), and the reason when outside.
@@ -39,6 +42,8 @@ const SRange kDepth = {"depth_m", 0.0, HALIC_P_MAX, " m", HALIC_E_PRESSURE, fals
 const SRange kLatitude = {"latitude", -HALIC_LATITUDE_MAX, HALIC_LATITUDE_MAX, " degrees", HALIC_E_LATITUDE, false};
 const SRange kGravity = {"sg", 0.0, HALIC_SG_MAX, "", HALIC_E_GRAVITY, true};
 const SRange kBaseGravity = {"sg0", 0.0, HALIC_SG_MAX, "", HALIC_E_GRAVITY, true};
+// A conductivity has no bound of its own above: the salinity it gives at its
+// t and p has, and is checked where it is made.
 const SRange kConductivity = {"C", 0.0, kInf, " mS/cm", HALIC_E_CONDUCTIVITY, false};
 const SRange kConvention = {"convention", 0.0, HALIC_SG_CONVENTIONS - 1, "", HALIC_E_CONVENTION, false};
 
@@ -47,50 +52,66 @@ const SRange kConvention = {"convention", 0.0, HALIC_SG_CONVENTIONS - 1, "", HAL
 const double kSalinityRoundOff = 1e-12;
 
 // A specific-gravity convention; NaN for a temperature that is the caller's.
+// A temperature the convention fixes is also the one value t may take.
 struct SConvention
 {
     const char* pszName;
     double dSample;    // the sample's temperature, degC
     double dReference; // the reference water's, degC; NaN: the sample's
+    SRange fixed;
 };
+
+constexpr SConvention Convention(const char* pszName, double dSample, double dReference)
+{
+    return {pszName, dSample, dReference, {"t", dSample, dSample, " degC", HALIC_E_CONVENTION_TEMPERATURE, false}};
+}
 
 const double k60F = 15.555555555555555; // 60 degF in degC, the double nearest 140/9
 const SConvention kConventions[HALIC_SG_CONVENTIONS] = {
-    {"t/t", kNaN, kNaN},   {"t/4", kNaN, 4.0},      {"15/4", 15.0, 4.0},
-    {"20/20", 20.0, 20.0}, {"25/25", 25.0, 25.0}, {"60/60F", k60F, k60F},
+    Convention("t/t", kNaN, kNaN),     Convention("t/4", kNaN, 4.0),      Convention("15/4", 15.0, 4.0),
+    Convention("20/20", 20.0, 20.0), Convention("25/25", 25.0, 25.0), Convention("60/60F", k60F, k60F),
 };
 // How far a temperature given to a fixed convention may lie from the one it
 // fixes, degC: half a unit in the fourth decimal, as the conventions are
 // written (15.5556 for 60 degF).
-const double kFixedTemperatureTolerance = 5e-5;
+const double kFixedTemperatureDecimals = 1e4;
+const double kFixedTemperatureTolerance = 0.5 / kFixedTemperatureDecimals;
 
-// Why a call has no answer: the reason, the argument at fault and its value,
-// and what that argument may be (for a fixed convention's temperature the
-// range is that one temperature).
+// What is wrong with an array form's arrays, before any element.
+enum EArrayFault
+{
+    ARRAY_OK,
+    ARRAY_NEGATIVE_COUNT,
+    ARRAY_COUNT_TOO_LARGE,
+    ARRAY_NULL,
+    ARRAY_OVERLAP,
+};
+
+// Why a call has no answer: the reason, the argument at fault, its value and
+// what it may be; for an array form the element, or what is wrong with the
+// arrays themselves.
 struct SFault
 {
     int nError = HALIC_OK;
-    const char* pszName = "";
+    EArrayFault arrayFault = ARRAY_OK;
+    const SRange* pRange = nullptr;
     double dValue = 0.0;
-    double dLow = 0.0, dHigh = 0.0;
-    const char* pszUnit = "";
-    ptrdiff_t nElement = -1; // the element of an array form, -1 in a scalar call
+    ptrdiff_t nElement = -1;        // -1 in a scalar call; n for a fault of the arrays
+    const char* pszArray = "";      // the array at fault
+    const char* pszOverlapped = ""; // the input it overlaps
 
     // Records the fault; false, for the checks to return.
     bool Set(int nReason, const SRange& range, double dGiven)
     {
         nError = nReason;
-        pszName = range.pszName;
+        pRange = &range;
         dValue = dGiven;
-        dLow = range.dLow;
-        dHigh = range.dHigh;
-        pszUnit = range.pszUnit;
         return false;
     }
 };
 
 thread_local SFault t_lastFault;
-thread_local char t_szLastErrorText[256];
+thread_local char t_szLastErrorText[320];
 
 // Records the call's fault (or none) as this thread's last error.
 double Report(double dResult, const SFault& fault)
@@ -99,13 +120,22 @@ double Report(double dResult, const SFault& fault)
     return dResult;
 }
 
+// NaN for a result that is no finite number, with the reason the body
+// recorded; where it recorded none, the result itself is at fault.
+double Unanswered(SFault& fault)
+{
+    if (fault.nError == HALIC_OK)
+        fault.nError = HALIC_E_RESULT;
+    return kNaN;
+}
+
 // A scalar call: body(args..., fault), its fault reported.
 template <class Body, class... Args>
 double Run(Body body, Args... args)
 {
     SFault fault;
     const double dResult = body(args..., fault);
-    return Report(dResult, fault);
+    return Report(std::isfinite(dResult) ? dResult : Unanswered(fault), fault);
 }
 
 // True when dValue is a number within range; else records why.
@@ -145,11 +175,7 @@ bool ConventionTemperatures(const SConvention& convention, double t, SFault& fau
         if (std::isinf(t))
             return fault.Set(HALIC_E_NOT_FINITE, kTemperature, t);
         if (!std::isnan(t) && !(std::fabs(t - convention.dSample) <= kFixedTemperatureTolerance))
-        {
-            const SRange fixed = {"t", convention.dSample, convention.dSample, " degC",
-                                  HALIC_E_CONVENTION_TEMPERATURE, false};
-            return fault.Set(HALIC_E_CONVENTION_TEMPERATURE, fixed, t);
-        }
+            return fault.Set(HALIC_E_CONVENTION_TEMPERATURE, convention.fixed, t);
         dSample = convention.dSample;
     }
     dReference = std::isnan(convention.dReference) ? dSample : convention.dReference;
@@ -274,69 +300,96 @@ double Convert(double t, double sg0, double t0, double SP, double depth_m, int p
 struct SArray
 {
     const char* pszName;
-    const void* pData;
+    const double* pData;
     bool bMayBeNull;
 };
 
-// False, with the last error recorded, when n is negative or an array null.
-bool CheckArrays(ptrdiff_t n, std::initializer_list<SArray> arrays)
+// True when the bytes of two arrays of n doubles overlap but do not coincide.
+bool OverlapsInexactly(const double* pIn, const double* pOut, ptrdiff_t n)
+{
+    const std::uintptr_t in = reinterpret_cast<std::uintptr_t>(pIn);
+    const std::uintptr_t out = reinterpret_cast<std::uintptr_t>(pOut);
+    const std::uintptr_t bytes = static_cast<std::uintptr_t>(n) * sizeof(double);
+    return in != out && in < out + bytes && out < in + bytes;
+}
+
+// False, with the last error recorded, when n is negative or larger than any
+// array of doubles, an array null, or the output overlapping an input other
+// than exactly; checked in that order, before any element.
+bool CheckArrays(ptrdiff_t n, std::initializer_list<SArray> inputs, SArray output)
 {
     SFault fault;
+    auto refuse = [&](EArrayFault arrayFault, const char* pszArray) {
+        fault.nError = HALIC_E_ARGUMENT;
+        fault.arrayFault = arrayFault;
+        fault.pszArray = pszArray;
+        fault.nElement = n;
+    };
     if (n < 0)
-    {
-        const SRange count = {"n", 0.0, kInf, "", HALIC_E_ARGUMENT, false};
-        fault.Set(HALIC_E_ARGUMENT, count, static_cast<double>(n));
-    }
+        refuse(ARRAY_NEGATIVE_COUNT, "n");
+    else if (n > PTRDIFF_MAX / static_cast<ptrdiff_t>(sizeof(double)))
+        refuse(ARRAY_COUNT_TOO_LARGE, "n");
     else
     {
-        for (const SArray& array : arrays)
-        {
-            if (array.pData == nullptr && !array.bMayBeNull)
+        for (const SArray& array : inputs)
+            if (fault.nError == HALIC_OK && array.pData == nullptr && !array.bMayBeNull)
+                refuse(ARRAY_NULL, array.pszName);
+        if (fault.nError == HALIC_OK && output.pData == nullptr && !output.bMayBeNull)
+            refuse(ARRAY_NULL, output.pszName);
+        for (const SArray& array : inputs)
+            if (fault.nError == HALIC_OK && array.pData != nullptr && OverlapsInexactly(array.pData, output.pData, n))
             {
-                const SRange pointer = {array.pszName, 0.0, 0.0, "", HALIC_E_ARGUMENT, false};
-                fault.Set(HALIC_E_ARGUMENT, pointer, 0.0);
-                break;
+                refuse(ARRAY_OVERLAP, output.pszName);
+                fault.pszOverlapped = array.pszName;
             }
-        }
     }
     Report(0.0, fault);
     return fault.nError == HALIC_OK;
 }
 
 // Runs body(i, fault) for each element, writes its result and returns the
-// count of NaNs; the first element's fault becomes the last error.
+// count of NaNs; the first element's fault becomes the last error. A body
+// writes the fault only when it fails, so one serves every element.
 template <class Body>
 ptrdiff_t ForEach(ptrdiff_t n, double* pResults, Body body)
 {
-    SFault first;
+    SFault fault, first;
     ptrdiff_t nNaN = 0;
     for (ptrdiff_t i = 0; i < n; ++i)
     {
-        SFault fault;
-        pResults[i] = body(i, fault);
-        if (std::isnan(pResults[i]))
+        const double dResult = body(i, fault);
+        if (std::isfinite(dResult))
+            pResults[i] = dResult;
+        else
         {
+            pResults[i] = Unanswered(fault);
             if (nNaN++ == 0)
             {
                 first = fault;
                 first.nElement = i;
             }
+            fault = SFault();
         }
     }
     Report(0.0, first);
     return nNaN;
 }
 
-// A number as the error texts show it.
-void FormatNumber(double d, char* pszBuffer, size_t nSize)
+// A number as the error texts show it: the shortest text that reads back as
+// the same double, so that a value never shows as the bound it passed.
+struct SNumberText
 {
-    if (std::isnan(d))
-        std::snprintf(pszBuffer, nSize, "NaN");
-    else if (std::isinf(d))
-        std::snprintf(pszBuffer, nSize, d > 0 ? "inf" : "-inf");
-    else
-        std::snprintf(pszBuffer, nSize, "%.10g", d);
-}
+    char sz[32];
+    explicit SNumberText(double d)
+    {
+        if (std::isnan(d))
+            std::snprintf(sz, sizeof sz, "NaN");
+        else
+            *std::to_chars(sz, sz + sizeof sz - 1, d).ptr = '\0'; // "inf" and "-inf" too
+    }
+    // (Not to_chars: its integer form would export a static table of its own.)
+    explicit SNumberText(ptrdiff_t n) { std::snprintf(sz, sizeof sz, "%lld", static_cast<long long>(n)); }
+};
 
 // "-2 to 40 degC": a range as the texts word it.
 struct SRangeWords
@@ -344,10 +397,8 @@ struct SRangeWords
     char sz[80];
     explicit SRangeWords(const SRange& range)
     {
-        char szLow[32], szHigh[32];
-        FormatNumber(range.dLow, szLow, sizeof szLow);
-        FormatNumber(range.dHigh, szHigh, sizeof szHigh);
-        std::snprintf(sz, sizeof sz, "%s to %s%s", szLow, szHigh, range.pszUnit);
+        std::snprintf(sz, sizeof sz, "%s to %s%s", SNumberText(range.dLow).sz, SNumberText(range.dHigh).sz,
+                      range.pszUnit);
     }
 };
 
@@ -369,12 +420,13 @@ public:
         Set(HALIC_E_NO_SALINITY, "a reading that no salinity from %s gives at that temperature", salinity.sz);
         Set(HALIC_E_CONDUCTIVITY, "a negative conductivity, or one that gives no salinity from %s", salinity.sz);
         Set(HALIC_E_LATITUDE, "latitude outside %s", SRangeWords(kLatitude).sz);
-        Set(HALIC_E_ARGUMENT, "a null array or a negative count");
+        Set(HALIC_E_ARGUMENT, "a negative or impossible count, a null array, or arrays that overlap other than exactly");
+        Set(HALIC_E_RESULT, "no finite result");
     }
     const char* Get(int nError) const { return nError >= 0 && nError < kCount ? m_aszTexts[nError] : "unknown error"; }
 
 private:
-    static const int kCount = HALIC_E_ARGUMENT + 1;
+    static const int kCount = HALIC_E_RESULT + 1;
     char m_aszTexts[kCount][160] = {};
 
     void Set(int nError, const char* pszFormat, const char* pszRange = "")
@@ -382,6 +434,78 @@ private:
         std::snprintf(m_aszTexts[nError], sizeof m_aszTexts[nError], pszFormat, pszRange);
     }
 };
+
+// The text of a fault of the arrays themselves.
+void FormatArrayFault(const SFault& f, char* psz, size_t n)
+{
+    switch (f.arrayFault)
+    {
+    case ARRAY_NEGATIVE_COUNT:
+        std::snprintf(psz, n, "n = %s is negative", SNumberText(f.nElement).sz);
+        break;
+    case ARRAY_COUNT_TOO_LARGE:
+        std::snprintf(psz, n, "n = %s is more doubles than memory holds", SNumberText(f.nElement).sz);
+        break;
+    case ARRAY_NULL:
+        std::snprintf(psz, n, "%s is a null array", f.pszArray);
+        break;
+    case ARRAY_OVERLAP:
+        std::snprintf(psz, n, "%s overlaps %s other than exactly", f.pszArray, f.pszOverlapped);
+        break;
+    case ARRAY_OK:
+        psz[0] = '\0';
+        break;
+    }
+}
+
+// The text of a fault of an argument's value, after the element's prefix.
+void FormatValueFault(const SFault& f, char* psz, size_t n)
+{
+    if (f.nError == HALIC_E_RESULT)
+    {
+        std::snprintf(psz, n, "no finite result for these arguments");
+        return;
+    }
+    const SRange& range = *f.pRange;
+    const char* pszName = range.pszName;
+    const SNumberText value(f.dValue);
+    switch (f.nError)
+    {
+    case HALIC_E_NOT_FINITE:
+        std::snprintf(psz, n, "%s = %s is not a finite number", pszName, value.sz);
+        break;
+    case HALIC_E_CONVENTION:
+        std::snprintf(psz, n, "%s = %s is no convention (%s)", pszName, value.sz, SRangeWords(range).sz);
+        break;
+    case HALIC_E_CONVENTION_TEMPERATURE:
+    {
+        // The fixed temperature as the convention is written, which is also
+        // a value the convention takes.
+        const SNumberText fixed(std::round(range.dLow * kFixedTemperatureDecimals) / kFixedTemperatureDecimals);
+        std::snprintf(psz, n, "%s = %s%s differs from the %s%s the convention fixes (give %s)", pszName, value.sz,
+                      range.pszUnit, fixed.sz, range.pszUnit, fixed.sz);
+        break;
+    }
+    case HALIC_E_GRAVITY:
+        std::snprintf(psz, n, "%s = %s is outside %s, %s itself excluded", pszName, value.sz, SRangeWords(range).sz,
+                      SNumberText(range.dLow).sz);
+        break;
+    case HALIC_E_NO_SALINITY:
+        std::snprintf(psz, n, "%s = %s is read by no salinity from %s at these temperatures", pszName, value.sz,
+                      SRangeWords(kSalinity).sz);
+        break;
+    case HALIC_E_CONDUCTIVITY:
+        if (f.dValue < 0.0)
+            std::snprintf(psz, n, "%s = %s%s is negative", pszName, value.sz, range.pszUnit);
+        else
+            std::snprintf(psz, n, "%s = %s%s gives no salinity from %s at this t and p", pszName, value.sz,
+                          range.pszUnit, SRangeWords(kSalinity).sz);
+        break;
+    default: // the ranges
+        std::snprintf(psz, n, "%s = %s is outside %s", pszName, value.sz, SRangeWords(range).sz);
+        break;
+    }
+}
 
 } // namespace
 
@@ -411,56 +535,18 @@ const char* halic_error_message(int error)
 const char* halic_last_error_text(void)
 {
     const SFault& f = t_lastFault;
-    char szElement[32] = "";
-    if (f.nElement >= 0)
-        std::snprintf(szElement, sizeof szElement, "element %td: ", f.nElement);
-    char szValue[32], szLow[32], szHigh[32];
-    FormatNumber(f.dValue, szValue, sizeof szValue);
-    FormatNumber(f.dLow, szLow, sizeof szLow);
-    FormatNumber(f.dHigh, szHigh, sizeof szHigh);
-
     char* const psz = t_szLastErrorText;
     const size_t n = sizeof t_szLastErrorText;
-    switch (f.nError)
-    {
-    case HALIC_OK:
+    if (f.nError == HALIC_OK)
         psz[0] = '\0';
-        break;
-    case HALIC_E_NOT_FINITE:
-        std::snprintf(psz, n, "%s%s = %s is not a finite number", szElement, f.pszName, szValue);
-        break;
-    case HALIC_E_CONVENTION:
-        std::snprintf(psz, n, "%s%s = %s is no convention (%s to %s)", szElement, f.pszName, szValue, szLow, szHigh);
-        break;
-    case HALIC_E_CONVENTION_TEMPERATURE:
-        std::snprintf(psz, n, "%s%s = %s%s differs from the %s%s the convention fixes (give that or NaN)",
-                      szElement, f.pszName, szValue, f.pszUnit, szLow, f.pszUnit);
-        break;
-    case HALIC_E_GRAVITY:
-        std::snprintf(psz, n, "%s%s = %s is outside %s to %s, %s itself excluded", szElement, f.pszName, szValue, szLow,
-                      szHigh, szLow);
-        break;
-    case HALIC_E_NO_SALINITY:
-        std::snprintf(psz, n, "%s%s = %s is read by no salinity from %s at these temperatures", szElement,
-                      f.pszName, szValue, SRangeWords(kSalinity).sz);
-        break;
-    case HALIC_E_CONDUCTIVITY:
-        if (f.dValue < 0.0)
-            std::snprintf(psz, n, "%s%s = %s%s is negative", szElement, f.pszName, szValue, f.pszUnit);
-        else
-            std::snprintf(psz, n, "%s%s = %s%s gives no salinity from %s", szElement, f.pszName, szValue, f.pszUnit,
-                          SRangeWords(kSalinity).sz);
-        break;
-    case HALIC_E_ARGUMENT:
-        if (f.pszName[0] == 'n' && f.pszName[1] == '\0')
-            std::snprintf(psz, n, "n = %s is negative", szValue);
-        else
-            std::snprintf(psz, n, "%s is a null array", f.pszName);
-        break;
-    default: // the ranges
-        std::snprintf(psz, n, "%s%s = %s is outside %s to %s%s", szElement, f.pszName, szValue, szLow, szHigh,
-                      f.pszUnit);
-        break;
+    else if (f.arrayFault != ARRAY_OK)
+        FormatArrayFault(f, psz, n);
+    else
+    {
+        size_t nPrefix = 0;
+        if (f.nElement >= 0)
+            nPrefix = static_cast<size_t>(std::snprintf(psz, n, "element %s: ", SNumberText(f.nElement).sz));
+        FormatValueFault(f, psz + nPrefix, n - nPrefix);
     }
     return psz;
 }
@@ -544,7 +630,7 @@ double halic_convert(double t, double sg0, double t0, double SP, double depth_m,
 
 ptrdiff_t halic_sg_n(ptrdiff_t n, const double* SP, const double* t, int convention, double* sg)
 {
-    if (!CheckArrays(n, {{"SP", SP, false}, {"t", t, FixesSampleTemperature(convention)}, {"sg", sg, false}}))
+    if (!CheckArrays(n, {{"SP", SP, false}, {"t", t, FixesSampleTemperature(convention)}}, {"sg", sg, false}))
         return -1;
     return ForEach(n, sg, [&](ptrdiff_t i, SFault& fault) {
         return SpecificGravity(SP[i], t != nullptr ? t[i] : kNaN, convention, fault);
@@ -553,14 +639,14 @@ ptrdiff_t halic_sg_n(ptrdiff_t n, const double* SP, const double* t, int convent
 
 ptrdiff_t halic_sg_at_n(ptrdiff_t n, const double* SP, const double* t, const double* t_ref, double* sg)
 {
-    if (!CheckArrays(n, {{"SP", SP, false}, {"t", t, false}, {"t_ref", t_ref, false}, {"sg", sg, false}}))
+    if (!CheckArrays(n, {{"SP", SP, false}, {"t", t, false}, {"t_ref", t_ref, false}}, {"sg", sg, false}))
         return -1;
     return ForEach(n, sg, [&](ptrdiff_t i, SFault& fault) { return SpecificGravityAt(SP[i], t[i], t_ref[i], fault); });
 }
 
 ptrdiff_t halic_salinity_from_sg_n(ptrdiff_t n, const double* sg, const double* t, int convention, double* SP)
 {
-    if (!CheckArrays(n, {{"sg", sg, false}, {"t", t, FixesSampleTemperature(convention)}, {"SP", SP, false}}))
+    if (!CheckArrays(n, {{"sg", sg, false}, {"t", t, FixesSampleTemperature(convention)}}, {"SP", SP, false}))
         return -1;
     return ForEach(n, SP, [&](ptrdiff_t i, SFault& fault) {
         return SalinityFromSg(sg[i], t != nullptr ? t[i] : kNaN, convention, fault);
@@ -569,42 +655,42 @@ ptrdiff_t halic_salinity_from_sg_n(ptrdiff_t n, const double* sg, const double* 
 
 ptrdiff_t halic_salinity_from_sg_at_n(ptrdiff_t n, const double* sg, const double* t, const double* t_ref, double* SP)
 {
-    if (!CheckArrays(n, {{"sg", sg, false}, {"t", t, false}, {"t_ref", t_ref, false}, {"SP", SP, false}}))
+    if (!CheckArrays(n, {{"sg", sg, false}, {"t", t, false}, {"t_ref", t_ref, false}}, {"SP", SP, false}))
         return -1;
     return ForEach(n, SP, [&](ptrdiff_t i, SFault& fault) { return SalinityFromSgAt(sg[i], t[i], t_ref[i], fault); });
 }
 
 ptrdiff_t halic_sp_from_c_n(ptrdiff_t n, const double* C, const double* t, const double* p, double* SP)
 {
-    if (!CheckArrays(n, {{"C", C, false}, {"t", t, false}, {"p", p, false}, {"SP", SP, false}}))
+    if (!CheckArrays(n, {{"C", C, false}, {"t", t, false}, {"p", p, false}}, {"SP", SP, false}))
         return -1;
     return ForEach(n, SP, [&](ptrdiff_t i, SFault& fault) { return SpFromC(C[i], t[i], p[i], fault); });
 }
 
 ptrdiff_t halic_c_from_sp_n(ptrdiff_t n, const double* SP, const double* t, const double* p, double* C)
 {
-    if (!CheckArrays(n, {{"SP", SP, false}, {"t", t, false}, {"p", p, false}, {"C", C, false}}))
+    if (!CheckArrays(n, {{"SP", SP, false}, {"t", t, false}, {"p", p, false}}, {"C", C, false}))
         return -1;
     return ForEach(n, C, [&](ptrdiff_t i, SFault& fault) { return CFromSp(SP[i], t[i], p[i], fault); });
 }
 
 ptrdiff_t halic_r_from_sp_n(ptrdiff_t n, const double* SP, const double* t, const double* p, double* R)
 {
-    if (!CheckArrays(n, {{"SP", SP, false}, {"t", t, false}, {"p", p, false}, {"R", R, false}}))
+    if (!CheckArrays(n, {{"SP", SP, false}, {"t", t, false}, {"p", p, false}}, {"R", R, false}))
         return -1;
     return ForEach(n, R, [&](ptrdiff_t i, SFault& fault) { return RFromSp(SP[i], t[i], p[i], fault); });
 }
 
 ptrdiff_t halic_density_n(ptrdiff_t n, const double* SP, const double* t, const double* p, double* rho)
 {
-    if (!CheckArrays(n, {{"SP", SP, false}, {"t", t, false}, {"p", p, false}, {"rho", rho, false}}))
+    if (!CheckArrays(n, {{"SP", SP, false}, {"t", t, false}, {"p", p, false}}, {"rho", rho, false}))
         return -1;
     return ForEach(n, rho, [&](ptrdiff_t i, SFault& fault) { return Density(SP[i], t[i], p[i], fault); });
 }
 
 ptrdiff_t halic_potential_temperature_n(ptrdiff_t n, const double* SP, const double* t, const double* p, double* theta)
 {
-    if (!CheckArrays(n, {{"SP", SP, false}, {"t", t, false}, {"p", p, false}, {"theta", theta, false}}))
+    if (!CheckArrays(n, {{"SP", SP, false}, {"t", t, false}, {"p", p, false}}, {"theta", theta, false}))
         return -1;
     return ForEach(n, theta,
                    [&](ptrdiff_t i, SFault& fault) { return PotentialTemperature(SP[i], t[i], p[i], fault); });
@@ -612,7 +698,7 @@ ptrdiff_t halic_potential_temperature_n(ptrdiff_t n, const double* SP, const dou
 
 ptrdiff_t halic_depth_n(ptrdiff_t n, const double* p, const double* latitude, double* z)
 {
-    if (!CheckArrays(n, {{"p", p, false}, {"latitude", latitude, false}, {"z", z, false}}))
+    if (!CheckArrays(n, {{"p", p, false}, {"latitude", latitude, false}}, {"z", z, false}))
         return -1;
     return ForEach(n, z, [&](ptrdiff_t i, SFault& fault) { return Depth(p[i], latitude[i], fault); });
 }
@@ -620,7 +706,7 @@ ptrdiff_t halic_depth_n(ptrdiff_t n, const double* p, const double* latitude, do
 ptrdiff_t halic_convert_n(ptrdiff_t n, const double* t, double sg0, double t0, double SP, double depth_m,
                           int potential, double* sg)
 {
-    if (!CheckArrays(n, {{"t", t, false}, {"sg", sg, false}}))
+    if (!CheckArrays(n, {{"t", t, false}}, {"sg", sg, false}))
         return -1;
     return ForEach(n, sg, [&](ptrdiff_t i, SFault& fault) {
         return Convert(t[i], sg0, t0, SP, depth_m, potential, fault);

@@ -12,13 +12,16 @@
  * oceanographic libraries do, and convert them for PSS-78 (t68 = 1.00024 t90). Salinity is Practical
  * Salinity (per mille in hali's words), pressure sea pressure in decibars (0 at the surface).
  *
- * When several arguments are bad, the reason is that of the first in the order declared (a convention
- * before all others).
+ * Every result is a finite number or NaN. When several arguments are bad, the reason is that of the first
+ * in the order declared (a convention before all others).
  *
  * Array forms (suffix _n) take n values in each array argument and write n results: one call per array.
- * They return the number of results that are NaN (0 when every one is a number), or -1 when an array
- * pointer is null or n is negative (and then write nothing); halic_last_error() then names the reason of
- * the first NaN. The results may overwrite one of the inputs: element i is read before it is written. */
+ * They first check the arrays themselves, and return -1 (HALIC_E_ARGUMENT, nothing written) when n is
+ * negative or more doubles than memory holds, when an array pointer is null, or when the output overlaps
+ * an input other than exactly; in that order, and before any element's arguments, a convention's too.
+ * The output may be an input itself (the same pointer): element i is read before it is written. Then
+ * each element is computed as the scalar form computes it, and the array form returns how many results
+ * are NaN (0 when every one is a number); halic_last_error() names the reason of the first NaN. */
 #ifndef HALIC_H
 #define HALIC_H
 
@@ -78,7 +81,10 @@ enum
     HALIC_E_NO_SALINITY = 8,    /* a reading that no salinity in range gives at that temperature */
     HALIC_E_CONDUCTIVITY = 9,   /* a negative conductivity, or one that gives no salinity in range */
     HALIC_E_LATITUDE = 10,      /* latitude outside -HALIC_LATITUDE_MAX to HALIC_LATITUDE_MAX */
-    HALIC_E_ARGUMENT = 11       /* a null array or a negative count */
+    HALIC_E_ARGUMENT = 11,      /* an array form's arrays: a negative or impossible count, a null array, or
+                                   an output that overlaps an input other than exactly */
+    HALIC_E_RESULT = 12         /* no finite result from arguments that passed their checks: a fault of
+                                   the library's own, never expected */
 };
 HALIC_API int halic_last_error(void);
 /* One line of English for an error code, such as "salinity outside 0 to 42"; "unknown error" for others.
@@ -86,7 +92,10 @@ HALIC_API int halic_last_error(void);
 HALIC_API const char* halic_error_message(int error);
 /* The last error on this thread in one line that names the argument, the value it was given and what it may
  * be, such as "t = 41 is outside -2 to 40 degC"; an array form's starts with the element, "element 7: ...".
- * "" after a number. Thread-local storage, valid until the next call on this thread. */
+ * A value shows as the shortest text that reads back as the same double (42.00000000000001, never 42 for
+ * a value above it). A temperature that a convention does not take ends with the one it takes:
+ * "t = 20 degC differs from the 25 degC the convention fixes (give 25)". "" after a number. Thread-local
+ * storage, valid until the next call on this thread. */
 HALIC_API const char* halic_last_error_text(void);
 
 /* ---- Specific-gravity conventions --------------------------------------------------------------------- */

@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <cstddef>
 #include <cstdio>
 #include <functional>
@@ -259,25 +262,142 @@ TEST(Arguments, BadInputAtEveryFunction)
 // The text of each kind of reason.
 TEST(Arguments, ErrorTexts)
 {
-    struct Text { double dCall; const char* pszExpected; };
     std::vector<double> t = {25, 25, 50};
     std::vector<double> SP = {35, 35, 35}, p = {0, 0, 0}, rho(3);
     // Each call is made as its row is built, and its text read at once.
     auto text = [](double) { return std::string(halic_last_error_text()); };
     const std::pair<std::string, const char*> rows[] = {
         {text(halic_sg(35, 41, HALIC_SG_T_T)), "t = 41 is outside -2 to 40 degC"},
+        {text(halic_sg(35, kInf, HALIC_SG_T_T)), "t = inf is not a finite number"},
         {text(halic_sg(35, 25, 9)), "convention = 9 is no convention (0 to 5)"},
-        {text(halic_sg(35, 20, HALIC_SG_25_25)), "t = 20 degC differs from the 25 degC the convention fixes (give that or NaN)"},
-        {text(halic_sp_from_c(70, 10, 0)), "C = 70 mS/cm gives no salinity from 0 to 42"},
+        {text(halic_sg(35, 20, HALIC_SG_25_25)), "t = 20 degC differs from the 25 degC the convention fixes (give 25)"},
+        {text(halic_sg(35, 20, HALIC_SG_60_60F)),
+         "t = 20 degC differs from the 15.5556 degC the convention fixes (give 15.5556)"},
+        {text(halic_salinity_from_sg(0, 25, HALIC_SG_T_T)), "sg = 0 is outside 0 to 2, 0 itself excluded"},
+        {text(halic_salinity_from_sg(1.5, 25, HALIC_SG_T_T)),
+         "sg = 1.5 is read by no salinity from 0 to 42 at these temperatures"},
+        {text(halic_sp_from_c(70, 10, 0)), "C = 70 mS/cm gives no salinity from 0 to 42 at this t and p"},
+        {text(halic_sp_from_c(-0.5, 10, 0)), "C = -0.5 mS/cm is negative"},
         {text(halic_density_n(3, SP.data(), nullptr, p.data(), rho.data())), "t is a null array"},
+        {text(halic_density_n(-2, SP.data(), t.data(), p.data(), rho.data())), "n = -2 is negative"},
+        {text(halic_density_n(PTRDIFF_MAX, SP.data(), t.data(), p.data(), rho.data())),
+         "n = 9223372036854775807 is more doubles than memory holds"},
+        {text(halic_density_n(3, SP.data(), t.data(), p.data(), SP.data() + 1)), "rho overlaps SP other than exactly"},
         {text(halic_density_n(3, SP.data(), t.data(), p.data(), rho.data())), "element 2: t = 50 is outside -2 to 40 degC"},
         {text(halic_density(35, 25, 0)), ""},
     };
     for (const auto& row : rows)
         EXPECT_EQ(row.first, row.second);
-    for (int e = HALIC_OK; e <= HALIC_E_ARGUMENT; ++e)
+    for (int e = HALIC_OK; e <= HALIC_E_RESULT; ++e)
         EXPECT_STRNE(halic_error_message(e), "unknown error") << e;
-    EXPECT_STREQ(halic_error_message(HALIC_E_ARGUMENT + 1), "unknown error");
+    EXPECT_STREQ(halic_error_message(HALIC_E_RESULT + 1), "unknown error");
+}
+
+// A value shows in its text as a double that reads back as itself, so that one just past a bound never
+// shows as the bound.
+TEST(Arguments, TextsShowTheValueGiven)
+{
+    struct Row { const char* pszCall; std::function<double()> call; double dGiven; };
+    const double kPast42 = std::nextafter(42.0, kInf); // 42.000000000000007
+    const Row rows[] = {
+        {"SP past 42", [=] { return halic_density(kPast42, 10, 0); }, kPast42},
+        {"t past 40", [] { return halic_sg_at(35, std::nextafter(40.0, kInf), 4); }, std::nextafter(40.0, kInf)},
+        {"t below -2", [] { return halic_sg(35, std::nextafter(-2.0, -kInf), HALIC_SG_T_4); },
+         std::nextafter(-2.0, -kInf)},
+        {"p below 0", [] { return halic_depth(-4.9e-324, 0); }, -4.9e-324},
+        {"sg past 2", [] { return halic_salinity_from_sg(std::nextafter(2.0, kInf), 25, HALIC_SG_T_T); },
+         std::nextafter(2.0, kInf)},
+        {"t near 25", [] { return halic_sg(35, 25.0000500000001, HALIC_SG_25_25); }, 25.0000500000001},
+        {"C", [] { return halic_sp_from_c(-DBL_MIN, 10, 0); }, -DBL_MIN},
+    };
+    for (const Row& row : rows)
+    {
+        EXPECT_TRUE(std::isnan(row.call())) << row.pszCall;
+        const std::string text = halic_last_error_text();
+        const size_t nAt = text.find(" = ");
+        ASSERT_NE(nAt, std::string::npos) << row.pszCall << ": " << text;
+        EXPECT_EQ(std::strtod(text.c_str() + nAt + 3, nullptr), row.dGiven) << row.pszCall << ": " << text;
+    }
+}
+
+// The advice in the text of a temperature a convention does not take is a value it takes.
+TEST(Arguments, TheAdviceIsTaken)
+{
+    for (int convention = 0; convention < HALIC_SG_CONVENTIONS; ++convention)
+    {
+        if (std::isnan(halic_convention_sample_temperature(convention)))
+            continue;
+        for (double t : {-2.0, 15.5, 15.56, 25.001})
+        {
+            if (!std::isnan(halic_sg(35, t, convention)))
+                continue;
+            ASSERT_EQ(halic_last_error(), HALIC_E_CONVENTION_TEMPERATURE) << convention << " " << t;
+            const std::string text = halic_last_error_text();
+            const size_t nAt = text.find("(give ");
+            ASSERT_NE(nAt, std::string::npos) << text;
+            const double dAdvised = std::strtod(text.c_str() + nAt + 6, nullptr);
+            EXPECT_EQ(halic_sg(35, dAdvised, convention), halic_sg(35, kNaN, convention)) << text;
+            EXPECT_EQ(halic_salinity_from_sg(1.02, dAdvised, convention), halic_salinity_from_sg(1.02, kNaN, convention))
+                << text;
+        }
+    }
+}
+
+// Every function over the extremes a double can hold, in every argument: a finite number (no error) or NaN
+// with a reason; the huge ones are out of every range and named as the argument at fault.
+TEST(Arguments, ExtremeDoublesAtEveryArgument)
+{
+    struct Function
+    {
+        const char* pszName;
+        std::vector<const char*> arguments; // names, as the texts give them
+        std::vector<double> good;           // a call with an answer
+        std::function<double(const double*)> call;
+    };
+    const Function functions[] = {
+        {"sg t/4", {"SP", "t"}, {35, 25}, [](const double* a) { return halic_sg(a[0], a[1], HALIC_SG_T_4); }},
+        {"sg 25/25", {"SP", "t"}, {35, 25}, [](const double* a) { return halic_sg(a[0], a[1], HALIC_SG_25_25); }},
+        {"sg_at", {"SP", "t", "t_ref"}, {35, 25, 4}, [](const double* a) { return halic_sg_at(a[0], a[1], a[2]); }},
+        {"salinity_from_sg", {"sg", "t"}, {1.02, 25},
+         [](const double* a) { return halic_salinity_from_sg(a[0], a[1], HALIC_SG_T_T); }},
+        {"salinity_from_sg_at", {"sg", "t", "t_ref"}, {1.02, 25, 4},
+         [](const double* a) { return halic_salinity_from_sg_at(a[0], a[1], a[2]); }},
+        {"sp_from_c", {"C", "t", "p"}, {40, 25, 0}, [](const double* a) { return halic_sp_from_c(a[0], a[1], a[2]); }},
+        {"c_from_sp", {"SP", "t", "p"}, {35, 25, 0}, [](const double* a) { return halic_c_from_sp(a[0], a[1], a[2]); }},
+        {"r_from_sp", {"SP", "t", "p"}, {35, 25, 0}, [](const double* a) { return halic_r_from_sp(a[0], a[1], a[2]); }},
+        {"density", {"SP", "t", "p"}, {35, 25, 0}, [](const double* a) { return halic_density(a[0], a[1], a[2]); }},
+        {"potential_temperature", {"SP", "t", "p"}, {35, 25, 1000},
+         [](const double* a) { return halic_potential_temperature(a[0], a[1], a[2]); }},
+        {"depth", {"p", "latitude"}, {1000, 30}, [](const double* a) { return halic_depth(a[0], a[1]); }},
+        {"convert", {"t", "sg0", "t0", "SP", "depth_m"}, {26, 1.024, 24, 35, 1},
+         [](const double* a) { return halic_convert(a[0], a[1], a[2], a[3], a[4], 1); }},
+    };
+    const double kDenormal = std::numeric_limits<double>::denorm_min();
+    const double extremes[] = {DBL_MAX, -DBL_MAX, kDenormal, -kDenormal, -0.0, DBL_MIN, -DBL_MIN};
+    for (const Function& function : functions)
+    {
+        ASSERT_TRUE(std::isfinite(function.call(function.good.data()))) << function.pszName;
+        for (size_t nArgument = 0; nArgument < function.good.size(); ++nArgument)
+            for (double dExtreme : extremes)
+            {
+                std::vector<double> a = function.good;
+                a[nArgument] = dExtreme;
+                const double dGot = function.call(a.data());
+                const int nReason = halic_last_error();
+                char szExtreme[32];
+                std::snprintf(szExtreme, sizeof szExtreme, "%.17g", dExtreme);
+                const std::string where = std::string(function.pszName) + " " + function.arguments[nArgument] + " = " +
+                                          szExtreme + ": " + halic_last_error_text();
+                EXPECT_FALSE(std::isinf(dGot)) << where;
+                EXPECT_EQ(std::isnan(dGot), nReason != HALIC_OK) << where;
+                EXPECT_NE(nReason, HALIC_E_RESULT) << where;
+                if (std::fabs(dExtreme) == DBL_MAX)
+                {
+                    const std::string named = function.arguments[nArgument] + std::string(" = ");
+                    EXPECT_EQ(std::string(halic_last_error_text()).rfind(named, 0), 0u) << where;
+                }
+            }
+    }
 }
 
 // Another thread's fault is not this thread's.
@@ -294,13 +414,13 @@ TEST(Arguments, LastErrorIsPerThread)
 // count of NaNs and the first one's reason. Each input array mixes good and bad elements.
 TEST(Arrays, AgreeWithTheScalarForms)
 {
-    const std::vector<double> SP = {0, 35, 42, 50, 35, 20, 1.5, kNaN};
-    const std::vector<double> t = {-2, 25, 40, 10, 45, 15, 10, 10};
-    const std::vector<double> p = {0, 1000, 10000, 0, 0, -5, 0, 0};
-    const std::vector<double> sg = {1.0, 1.0264, 0.5, 1.02, -1, 1.01, 1.001, 1.2};
-    const std::vector<double> C = {0, 42.914, 30, 1, 70, 0.0005, 2, kInf};
-    const std::vector<double> t_ref = {4, 40, -2.5, 25, 4, 15, kNaN, 10};
-    const std::vector<double> latitude = {0, 90, -90, 91, 45, -30, kNaN, 10};
+    const std::vector<double> SP = {0, 35, 42, 50, 35, 20, 1.5, kNaN, 35};
+    const std::vector<double> t = {-2, 25, 40, 10, 45, 15, 10, 10, 10};
+    const std::vector<double> p = {0, 1000, 10000, 0, 0, -5, 0, 0, DBL_MAX};
+    const std::vector<double> sg = {1.0, 1.0264, 0.5, 1.02, -1, 1.01, 1.001, 1.2, DBL_MAX};
+    const std::vector<double> C = {0, 42.914, 30, 1, 70, 0.0005, 2, kInf, DBL_MAX};
+    const std::vector<double> t_ref = {4, 40, -2.5, 25, 4, 15, kNaN, 10, -DBL_MAX};
+    const std::vector<double> latitude = {0, 90, -90, 91, 45, -30, kNaN, 10, 0};
     const ptrdiff_t n = static_cast<ptrdiff_t>(SP.size());
 
     struct Form
@@ -335,6 +455,8 @@ TEST(Arrays, AgreeWithTheScalarForms)
          [&](ptrdiff_t i) { return halic_depth(p[i], latitude[i]); }},
         {"convert", [&](double* out) { return halic_convert_n(n, t.data(), 1.024, 24, 35, 1, 1, out); },
          [&](ptrdiff_t i) { return halic_convert(t[i], 1.024, 24, 35, 1, 1); }},
+        {"convert, sg0 huge", [&](double* out) { return halic_convert_n(n, t.data(), DBL_MAX, 24, 35, 1, 1, out); },
+         [&](ptrdiff_t i) { return halic_convert(t[i], DBL_MAX, 24, 35, 1, 1); }},
     };
     for (const Form& form : forms)
     {
@@ -361,21 +483,44 @@ TEST(Arrays, AgreeWithTheScalarForms)
     }
 }
 
-// A null array (but t under a convention that fixes it) or a negative count: -1, nothing written.
-TEST(Arrays, NullArraysAndNegativeCounts)
+// Faults of the arrays themselves: -1, nothing written, and they come before any element's, a bad convention's
+// too; an output that is an input itself is computed in place.
+TEST(Arrays, FaultsOfTheArraysThemselves)
 {
-    double in[2] = {35, 25}, out[2] = {-7, -7};
-    const ptrdiff_t results[] = {
-        halic_sg_n(2, in, nullptr, HALIC_SG_T_4, out),
-        halic_salinity_from_sg_n(2, in, nullptr, HALIC_SG_T_T, out),
-        halic_density_n(2, nullptr, in, in, out),
-        halic_convert_n(2, nullptr, 1.024, 24, 35, 1, 1, out),
+    double in[3] = {35, 25, 0}, other[3] = {35, 25, 0}, out[3] = {-7, -7, -7};
+    struct Row { const char* pszCall; ptrdiff_t nResult; std::string text; const char* pszExpected; };
+    // The text is read as the row is made: the next call overwrites it.
+    auto row = [](const char* pszCall, ptrdiff_t nResult, const char* pszExpected) {
+        return Row{pszCall, nResult, halic_last_error_text(), pszExpected};
     };
-    for (ptrdiff_t nResult : results)
-        EXPECT_EQ(nResult, -1);
+    const Row rows[] = {
+        row("null t, t/4", halic_sg_n(2, in, nullptr, HALIC_SG_T_4, out), "t is a null array"),
+        row("null t, no convention", halic_sg_n(2, in, nullptr, 99, out), "t is a null array"),
+        row("null t_ref", halic_sg_at_n(2, in, in, nullptr, out), "t_ref is a null array"),
+        row("null output", halic_salinity_from_sg_n(2, in, in, HALIC_SG_T_T, nullptr), "SP is a null array"),
+        row("null input", halic_density_n(2, nullptr, in, in, out), "SP is a null array"),
+        row("negative n before a null array", halic_depth_n(-1, nullptr, in, out), "n = -1 is negative"),
+        row("n larger than memory", halic_r_from_sp_n(PTRDIFF_MAX / 4, in, in, in, out),
+            "n = 2305843009213693951 is more doubles than memory holds"),
+        row("output one after an input", halic_potential_temperature_n(2, in, other, other, in + 1),
+            "theta overlaps SP other than exactly"),
+        row("output one before an input", halic_c_from_sp_n(2, other, in + 1, other, in), "C overlaps t other than exactly"),
+        row("convert", halic_convert_n(2, nullptr, 1.024, 24, 35, 1, 1, out), "t is a null array"),
+    };
+    for (const Row& r : rows)
+    {
+        EXPECT_EQ(r.nResult, -1) << r.pszCall;
+        EXPECT_EQ(r.text, r.pszExpected) << r.pszCall;
+    }
     EXPECT_EQ(halic_last_error(), HALIC_E_ARGUMENT);
-    EXPECT_EQ(out[0], -7.0);
-    EXPECT_EQ(out[1], -7.0);
+    for (double d : out)
+        EXPECT_EQ(d, -7.0);
+    EXPECT_EQ(in[1], 25.0);
+    EXPECT_EQ(in[2], 0.0);
+
+    // A bad convention with good arrays: every element NaN, for that reason.
+    EXPECT_EQ(halic_sg_n(2, in, in, 99, out), 2);
+    EXPECT_EQ(halic_last_error(), HALIC_E_CONVENTION);
 
     // An empty array, and results written over an input.
     EXPECT_EQ(halic_density_n(0, in, in, in, out), 0);
