@@ -19,9 +19,14 @@ set(HALI_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/hali)
 if(NOT WIN32)
   # Clients record libhali.so.1; a later 1.x drops in beside them.
   set_target_properties(hali PROPERTIES VERSION ${VARNOK_RELEASE_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
-  # libhalic finds libhali beside itself in any prefix, when a client links
-  # it and when it runs: its clients name libhalic alone.
-  set_target_properties(halic PROPERTIES INSTALL_RPATH "$ORIGIN")
+  # The installed binaries find each other from wherever the prefix lies, by
+  # run paths relative to themselves: libhalic finds libhali beside itself
+  # (when a client links it and when it runs: its clients name libhalic
+  # alone), and the command finds both from bin/. Windows finds a DLL beside
+  # the program, where the DLLs are installed.
+  file(RELATIVE_PATH HALI_BINDIR_TO_LIBDIR ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR})
+  set_target_properties(hali halic PROPERTIES INSTALL_RPATH "$ORIGIN")
+  set_target_properties(hali_cli PROPERTIES INSTALL_RPATH "$ORIGIN/${HALI_BINDIR_TO_LIBDIR}")
 endif()
 
 # CHalin::GetVersion hands its caller a CString, which the caller then owns:
