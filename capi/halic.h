@@ -122,8 +122,7 @@ HALIC_API double halic_convention_reference_temperature(int convention);
 /* Specific gravity of seawater under a convention.
  *   SP          Practical Salinity, HALIC_SP_MIN to HALIC_SP_MAX
  *   t           the sample's temperature, degC, HALIC_T_MIN to HALIC_T_MAX; for a convention that fixes it,
- *               NaN or that value
- *               (to within 0.00005 degC, so that 15.5556 names 60 degF)
+ *               NaN or that value (to within 0.00005 degC, so that 15.5556 names 60 degF)
  *   convention  HALIC_SG_xxx
  *   returns     specific gravity, dimensionless */
 HALIC_API double halic_sg(double SP, double t, int convention);
@@ -146,14 +145,13 @@ HALIC_API double halic_salinity_from_sg_at(double sg, double t, double t_ref);
 
 /* Practical Salinity from conductivity, by PSS-78 with its temperature and pressure terms (and the
  * extension of Hill et al. (1986) below salinity 2).
- *   C        conductivity, mS/cm, not negative
+ *   C        conductivity, mS/cm, not negative; bounded above by the salinity it gives
  *   t        in-situ temperature, ITS-90, degC, HALIC_T_MIN to HALIC_PSS78_T_MAX
  *   p        sea pressure, dbar, 0 to HALIC_P_MAX
  *   returns  Practical Salinity, HALIC_SP_MIN to HALIC_SP_MAX (HALIC_E_CONDUCTIVITY beyond). Zero
- *            conductivity gives 0; the
- *            low-salinity formula dips below 0 just above it, so that conductivities from there up to
- *            halic_c_from_sp(0, t, p) (0.0007 to 0.0024 mS/cm over the ranges) have no salinity:
- *            HALIC_E_CONDUCTIVITY. */
+ *            conductivity gives 0; the low-salinity formula dips below 0 just above it, so that
+ *            conductivities from there up to halic_c_from_sp(0, t, p) (0.0007 to 0.0024 mS/cm over the
+ *            ranges) have no salinity: HALIC_E_CONDUCTIVITY. */
 HALIC_API double halic_sp_from_c(double C, double t, double p);
 /* Conductivity of seawater of Practical Salinity SP at t (ITS-90, degC) and p (dbar), in the ranges of
  * halic_sp_from_c: its inverse, mS/cm. SP 0 gives the conductivity where the low-salinity
