@@ -62,9 +62,9 @@ if(NOT WIN32)
   # The Python module where Debian's python3 looks, /usr/lib/python3/dist-packages
   # in the Debian package: not below the libraries' folder, which on Debian is
   # lib/<multiarch> when the prefix is /usr. It finds libhalic through the
-  # dynamic loader (or HALIC_LIBRARY).
-  install(DIRECTORY ${PROJECT_SOURCE_DIR}/python/hali DESTINATION lib/python3/dist-packages COMPONENT Runtime
-          FILES_MATCHING PATTERN "*.py" PATTERN __pycache__ EXCLUDE)
+  # dynamic loader (or HALIC_LIBRARY). Its files are python/hali's and the
+  # version file the build writes (python/CMakeLists.txt).
+  install(FILES ${HALI_PYTHON_FILES} DESTINATION lib/python3/dist-packages/hali COMPONENT Runtime)
 endif()
 
 # The CMake package. The imported targets are written here rather than

@@ -1,66 +1,45 @@
 """hali: seawater properties from Python, through the C library libhalic (ctypes; no compiler needed).
 
-The functions are those of halic.h, without the prefix, with the same arguments and units:
+The functions are those of halic.h without the prefix, with the same arguments and units; help() on each
+gives its arguments' units and ranges:
 
-    sg(SP, t=nan, convention="t/t")       specific gravity under a convention ("t/t", "t/4", "15/4", "20/20",
-                                          "25/25", "60/60F", or its number); t in degC, NaN where it is fixed
+    sg(SP, t, convention)                 specific gravity under a convention ("t/t", "t/4", "15/4", "20/20",
+                                          "25/25", "60/60F")
     sg_at(SP, t, t_ref)                   specific gravity of the sample at t against pure water at t_ref
-    salinity_from_sg(sg, t=nan, convention="t/t"), salinity_from_sg_at(sg, t, t_ref)
+    salinity_from_sg(sg, t, convention), salinity_from_sg_at(sg, t, t_ref)
                                           Practical Salinity that reads sg (the inverses)
-    sp_from_c(C, t, p)                    Practical Salinity from conductivity C in mS/cm (PSS-78; t ITS-90)
-    c_from_sp(SP, t, p), r_from_sp(SP, t, p)
+    sp_from_c(C, t, p=0)                  Practical Salinity from conductivity C in mS/cm (PSS-78; t ITS-90)
+    c_from_sp(SP, t, p=0), r_from_sp(SP, t, p=0)
                                           conductivity in mS/cm, and as a ratio to C3515
-    density(SP, t, p)                     EOS-80 in-situ density, kg/m^3 (p sea pressure, dbar)
+    density(SP, t, p=0)                   EOS-80 in-situ density, kg/m^3 (p sea pressure, dbar)
     potential_temperature(SP, t, p)       degC, referred to the surface
     depth(p, latitude)                    metres, positive downwards
-    convert(t, sg0, t0, SP, depth_m, potential=True)
+    convert(t, sg0=1.024, t0=24, SP=35, depth_m=1, potential=True)
                                           the calculator's conversion of a reading sg0 at t0 to t
 
-Scalars and arrays: each argument that is a quantity may be a number or anything NumPy makes an array of; the
-arguments broadcast as in NumPy. With numbers only, a function returns a float, and bad input raises
-HalicError, a ValueError whose message names the argument, the value and the range it may take. With any
-array, it returns a float64 array and bad elements give NaN; why(function, *arguments) then tells, element by
-element, what the scalar call would have raised ("" where there is a number). A convention is one per call:
-an unknown one raises HalicError whatever the other arguments are.
-
-One C call serves a whole array for sg, salinity_from_sg, sp_from_c, c_from_sp, density and convert (one per
-distinct set of its scalar arguments); the others call the library once per element.
+Each quantity may be a number or an array (anything NumPy makes an array of, a masked array, an xarray
+DataArray or a dask array); the quantities broadcast as in NumPy. One rule whatever the shape: an element
+without an answer raises HalicError (errors="raise", the default) or gives NaN (errors="nan"), and
+why(function, *arguments) tells, element by element, why. A convention is one per call, as the command takes
+it. The defaults are the command hali's.
 """
-import enum
 import inspect
 import math
 
 import numpy as np
 
-from . import _library
+from . import _arguments, _engine
+from ._arguments import CONVENTIONS
+from ._docs import documented
+from ._errors import HalicError, Reason
 from ._library import lib as _lib
+from ._version import VERSION as __version__
+
+__all__ = ["C3515", "CONVENTIONS", "HalicError", "Reason", "c_from_sp", "convention_temperatures", "convert",
+           "density", "depth", "potential_temperature", "r_from_sp", "salinity_from_sg", "salinity_from_sg_at",
+           "sg", "sg_at", "sp_from_c", "version", "why"]
 
 C3515 = 42.914  # conductivity of SP 35 at 15 degC (IPTS-68) and 0 dbar, mS/cm
-
-
-class Reason(enum.IntEnum):
-    """Why a function has no answer: halic.h's error codes."""
-    OK = 0
-    NOT_FINITE = 1
-    SALINITY = 2
-    TEMPERATURE = 3
-    PRESSURE = 4
-    CONVENTION = 5
-    CONVENTION_TEMPERATURE = 6
-    GRAVITY = 7
-    NO_SALINITY = 8
-    CONDUCTIVITY = 9
-    LATITUDE = 10
-    ARGUMENT = 11
-
-
-class HalicError(ValueError):
-    """Bad input to a scalar call: .reason is a Reason, .text the library's words for it."""
-
-    def __init__(self, function, reason, text):
-        super().__init__(f"hali.{function}: {text}")
-        self.reason = Reason(reason)
-        self.text = text
 
 
 def version():
@@ -68,198 +47,410 @@ def version():
     return _lib.halic_version().decode()
 
 
-def _convention_names():
-    names = []
-    while True:
-        name = _lib.halic_convention_name(len(names))
-        if name is None:
-            return tuple(names)
-        names.append(name.decode())
-
-
-CONVENTIONS = _convention_names()  # the conventions' names, by number
-
-
 def convention_temperatures(convention):
     """(sample, reference) temperatures a convention fixes, degC; NaN for one that is the caller's."""
-    number = _convention(convention, "convention_temperatures")
+    number = _arguments.convention("convention_temperatures", convention)
     return (_lib.halic_convention_sample_temperature(number), _lib.halic_convention_reference_temperature(number))
 
 
-def _convention(convention, function):
-    if isinstance(convention, str):
-        if convention in CONVENTIONS:
-            return CONVENTIONS.index(convention)
-        text = f"convention = {convention!r} is no convention ({', '.join(CONVENTIONS)})"
-    elif isinstance(convention, (int, np.integer)) and not isinstance(convention, bool):
-        if 0 <= convention < len(CONVENTIONS):
-            return int(convention)
-        text = f"convention = {convention} is no convention (0 to {len(CONVENTIONS) - 1})"
-    else:
-        text = f"convention = {convention!r} is neither a name nor a number"
-    raise HalicError(function, Reason.CONVENTION, text)
+def _entry(*arguments, **keywords):
+    """Ties a public function to the library function it calls."""
+    entry = _engine.Function(*arguments, **keywords)
+
+    def tie(function):
+        entry.function = function
+        function.entry = entry
+        return documented(function)
+    return tie
 
 
-def _is_scalar(values):
-    return all(np.ndim(v) == 0 for v in values)
+@_entry("sg", ("SP", "t"), "halic_sg", "halic_sg_n")
+def sg(SP, t=math.nan, convention=None, *, errors="raise"):
+    """Specific gravity of seawater under a convention, dimensionless.
+
+    The density of the sample at its temperature divided by that of pure water at the reference
+    temperature, both by EOS-80 at the surface: rho(SP, t_sample, 0) / rho(0, t_reference, 0). The
+    convention names the two temperatures.
+
+    Parameters
+    ----------
+    SP : float or array_like
+        Practical Salinity, dimensionless (per mille in hali's words), {SP_RANGE}.
+    t : float or array_like, default NaN
+        The sample's temperature, degC, {T_RANGE}: needed by a convention that leaves it open (t/t, t/4);
+        for one that fixes it, leave it out or give the temperature it fixes.
+    convention : str or int
+        Required, as the command's --convention. {conventions}
+    {errors}
+
+    Returns
+    -------
+    float or array
+        Specific gravity, dimensionless. {shapes}
+
+    {raises}
+
+    See Also
+    --------
+    sg_at : both temperatures given.
+    salinity_from_sg : the inverse.
+
+    Examples
+    --------
+    >>> hali.sg(35, convention="25/25")
+    1.0263729550533764
+    >>> hali.sg([35, 50], 25, "t/4", errors="nan")
+    array([1.02336869,        nan])
+    """
+    number = _arguments.convention("sg", convention)
+    return _engine.run(sg.entry, (SP, t), (number,), errors, {"convention": number})
 
 
-def _raise_if_nan(function, result):
-    if math.isnan(result):
-        raise HalicError(function, _lib.halic_last_error(), _lib.halic_last_error_text().decode())
-    return result
+@_entry("sg_at", ("SP", "t", "t_ref"), "halic_sg_at")
+def sg_at(SP, t, t_ref, *, errors="raise"):
+    """Specific gravity of the sample at t against pure water at t_ref, dimensionless.
+
+    rho(SP, t, 0) / rho(0, t_ref, 0), both by EOS-80 at the surface: sg() with the temperatures given.
+
+    Parameters
+    ----------
+    SP : float or array_like
+        Practical Salinity, dimensionless, {SP_RANGE}.
+    t : float or array_like
+        The sample's temperature, degC, {T_RANGE}.
+    t_ref : float or array_like
+        The pure water's temperature, degC, {T_RANGE}.
+    {errors}
+
+    Returns
+    -------
+    float or array
+        Specific gravity, dimensionless. {shapes}
+
+    {raises}
+
+    Examples
+    --------
+    >>> hali.sg_at(35, 25, 4)
+    1.023368685495781
+    """
+    return _engine.run(sg_at.entry, (SP, t, t_ref), (), errors)
 
 
-def _arrays(values):
-    """The quantities as contiguous float64 arrays of their broadcast shape."""
-    broadcast = np.broadcast_arrays(*[np.asarray(v, dtype=np.float64) for v in values])
-    return [np.ascontiguousarray(a) for a in broadcast]
+@_entry("salinity_from_sg", ("sg", "t"), "halic_salinity_from_sg", "halic_salinity_from_sg_n")
+def salinity_from_sg(sg, t=math.nan, convention=None, *, errors="raise"):
+    """Practical Salinity of seawater that reads sg under a convention: the inverse of sg(), to 1e-9.
+
+    Parameters
+    ----------
+    sg : float or array_like
+        The reading, specific gravity, dimensionless, above 0 and at most {SG_MAX}.
+    t : float or array_like, default NaN
+        The sample's temperature, degC, {T_RANGE}: needed by a convention that leaves it open (t/t, t/4);
+        for one that fixes it, leave it out or give the temperature it fixes.
+    convention : str or int
+        Required, as the command's --convention. {conventions}
+    {errors}
+
+    Returns
+    -------
+    float or array
+        Practical Salinity, dimensionless, {SP_RANGE}; a reading that no salinity in that range gives has
+        no answer (Reason.NO_SALINITY). {shapes}
+
+    {raises}
+
+    Examples
+    --------
+    >>> hali.salinity_from_sg(1.023, 25, "t/4")
+    34.5121156625476
+    """
+    number = _arguments.convention("salinity_from_sg", convention)
+    return _engine.run(salinity_from_sg.entry, (sg, t), (number,), errors, {"convention": number})
 
 
-def _pointer(array):
-    return array.ctypes.data_as(_library._pd)
+@_entry("salinity_from_sg_at", ("sg", "t", "t_ref"), "halic_salinity_from_sg_at")
+def salinity_from_sg_at(sg, t, t_ref, *, errors="raise"):
+    """Practical Salinity of seawater that reads sg at t against pure water at t_ref: the inverse of sg_at().
+
+    Parameters
+    ----------
+    sg : float or array_like
+        The reading, specific gravity, dimensionless, above 0 and at most {SG_MAX}.
+    t : float or array_like
+        The sample's temperature, degC, {T_RANGE}.
+    t_ref : float or array_like
+        The pure water's temperature, degC, {T_RANGE}.
+    {errors}
+
+    Returns
+    -------
+    float or array
+        Practical Salinity, dimensionless, {SP_RANGE}. {shapes}
+
+    {raises}
+
+    Examples
+    --------
+    >>> round(hali.salinity_from_sg_at(1.023, 25, 25), 2)
+    30.54
+    """
+    return _engine.run(salinity_from_sg_at.entry, (sg, t, t_ref), (), errors)
 
 
-def _call_n(array_form, inputs, before_out, out):
-    """One call of an array form per MAX_COUNT elements: array_form(n, *inputs, *before_out, out)."""
-    flat_in = [a.reshape(-1) for a in inputs]
-    flat_out = out.reshape(-1)
-    for start in range(0, flat_out.size, _library.MAX_COUNT):
-        stop = min(start + _library.MAX_COUNT, flat_out.size)
-        pieces = [_pointer(a[start:stop]) for a in flat_in]
-        if array_form(stop - start, *pieces, *before_out, _pointer(flat_out[start:stop])) < 0:
-            raise RuntimeError(_lib.halic_last_error_text().decode())
-    return out
+@_entry("sp_from_c", ("C", "t", "p"), "halic_sp_from_c", "halic_sp_from_c_n")
+def sp_from_c(C, t, p=0.0, *, errors="raise"):
+    """Practical Salinity from conductivity, by PSS-78 (with Hill et al.'s extension below salinity 2).
+
+    Parameters
+    ----------
+    C : float or array_like
+        Conductivity, mS/cm, 0 or more. 0 gives salinity 0; just above it the low-salinity formula dips
+        below 0, so that conductivities up to c_from_sp(0, t, p) (0.0007 to 0.0024 mS/cm) have no salinity.
+    t : float or array_like
+        In-situ temperature, ITS-90, degC, {PSS78_T_RANGE}.
+    p : float or array_like, default 0
+        Sea pressure, dbar (0 at the surface), 0 to {P_MAX}.
+    {errors}
+
+    Returns
+    -------
+    float or array
+        Practical Salinity, dimensionless, {SP_RANGE} (a conductivity beyond has no answer). {shapes}
+
+    {raises}
+
+    Examples
+    --------
+    >>> hali.sp_from_c(34.5487, 28.7856, 10)
+    20.00986959...
+    """
+    return _engine.run(sp_from_c.entry, (C, t, p), (), errors)
 
 
-def _vectorised(function, scalar_form, array_form, quantities, extra=()):
-    """The call on numbers (raising on bad input) or on arrays (NaN on bad elements), through the array form
-    array_form(n, *quantities, *extra, out), or element by element where there is none."""
-    if _is_scalar(quantities):
-        return _raise_if_nan(function, scalar_form(*[float(q) for q in quantities], *extra))
-    inputs = _arrays(quantities)
-    out = np.empty(inputs[0].shape)
-    if array_form is not None:
-        return _call_n(array_form, inputs, extra, out)
-    flat_out = out.reshape(-1)
-    for i, values in enumerate(zip(*[a.reshape(-1) for a in inputs])):
-        flat_out[i] = scalar_form(*values, *extra)
-    return out
+@_entry("c_from_sp", ("SP", "t", "p"), "halic_c_from_sp", "halic_c_from_sp_n")
+def c_from_sp(SP, t, p=0.0, *, errors="raise"):
+    """Conductivity of seawater of a Practical Salinity: the inverse of sp_from_c(), mS/cm.
+
+    Parameters
+    ----------
+    SP : float or array_like
+        Practical Salinity, dimensionless, {SP_RANGE}. 0 gives the conductivity where the low-salinity
+        formula comes up through 0, so that the conductivity grows continuously with SP.
+    t : float or array_like
+        In-situ temperature, ITS-90, degC, {PSS78_T_RANGE}.
+    p : float or array_like, default 0
+        Sea pressure, dbar, 0 to {P_MAX}.
+    {errors}
+
+    Returns
+    -------
+    float or array
+        Conductivity, mS/cm. {shapes}
+
+    {raises}
+
+    Examples
+    --------
+    >>> round(hali.c_from_sp(35, 25), 3)
+    53.071
+    """
+    return _engine.run(c_from_sp.entry, (SP, t, p), (), errors)
 
 
-def _quantities(*names):
-    """Marks which arguments of a function broadcast, for why()."""
-    def mark(function):
-        function.quantities = names
-        return function
-    return mark
+@_entry("r_from_sp", ("SP", "t", "p"), "halic_r_from_sp")
+def r_from_sp(SP, t, p=0.0, *, errors="raise"):
+    """Conductivity ratio of seawater of a Practical Salinity to C3515, dimensionless.
+
+    Parameters
+    ----------
+    SP : float or array_like
+        Practical Salinity, dimensionless, {SP_RANGE}.
+    t : float or array_like
+        In-situ temperature, ITS-90, degC, {PSS78_T_RANGE}.
+    p : float or array_like, default 0
+        Sea pressure, dbar, 0 to {P_MAX}.
+    {errors}
+
+    Returns
+    -------
+    float or array
+        c_from_sp(SP, t, p) / C3515, dimensionless. {shapes}
+
+    {raises}
+
+    Examples
+    --------
+    >>> round(hali.r_from_sp(35, 15 / 1.00024), 6)
+    1.0
+    """
+    return _engine.run(r_from_sp.entry, (SP, t, p), (), errors)
 
 
-@_quantities("SP", "t")
-def sg(SP, t=math.nan, convention="t/t"):
-    """Specific gravity rho(SP, t, 0) / rho(0, t_ref, 0) under a convention, dimensionless."""
-    number = _convention(convention, "sg")
-    return _vectorised("sg", _lib.halic_sg, _lib.halic_sg_n, (SP, t), (number,))
+@_entry("density", ("SP", "t", "p"), "halic_density", "halic_density_n")
+def density(SP, t, p=0.0, *, errors="raise"):
+    """In-situ density of seawater by EOS-80, kg/m^3 (the full density, not density minus 1000).
+
+    Parameters
+    ----------
+    SP : float or array_like
+        Practical Salinity, dimensionless, {SP_RANGE}.
+    t : float or array_like
+        In-situ temperature, degC, {T_RANGE} (as EOS-80 takes it, unconverted).
+    p : float or array_like, default 0
+        Sea pressure, dbar (0 at the surface), 0 to {P_MAX}.
+    {errors}
+
+    Returns
+    -------
+    float or array
+        Density, kg/m^3. {shapes}
+
+    {raises}
+
+    Examples
+    --------
+    >>> round(hali.density(35, 25), 3)
+    1023.343
+    """
+    return _engine.run(density.entry, (SP, t, p), (), errors)
 
 
-@_quantities("SP", "t", "t_ref")
-def sg_at(SP, t, t_ref):
-    """Specific gravity of the sample at t against pure water at t_ref (both degC), dimensionless."""
-    return _vectorised("sg_at", _lib.halic_sg_at, None, (SP, t, t_ref))
+@_entry("potential_temperature", ("SP", "t", "p"), "halic_potential_temperature")
+def potential_temperature(SP, t, p, *, errors="raise"):
+    """Potential temperature of seawater referred to the surface (Bryden 1973), degC.
+
+    Parameters
+    ----------
+    SP : float or array_like
+        Practical Salinity, dimensionless, {SP_RANGE}.
+    t : float or array_like
+        In-situ temperature, degC, {T_RANGE}.
+    p : float or array_like
+        Sea pressure the water is at, dbar, 0 to {P_MAX}.
+    {errors}
+
+    Returns
+    -------
+    float or array
+        Potential temperature, degC. {shapes}
+
+    {raises}
+
+    Examples
+    --------
+    >>> round(hali.potential_temperature(35, 10, 1000), 6)
+    9.879424
+    """
+    return _engine.run(potential_temperature.entry, (SP, t, p), (), errors)
 
 
-@_quantities("sg", "t")
-def salinity_from_sg(sg, t=math.nan, convention="t/t"):
-    """Practical Salinity (0 to 42) of seawater that reads sg under a convention."""
-    number = _convention(convention, "salinity_from_sg")
-    return _vectorised("salinity_from_sg", _lib.halic_salinity_from_sg, _lib.halic_salinity_from_sg_n, (sg, t),
-                       (number,))
+@_entry("depth", ("p", "latitude"), "halic_depth")
+def depth(p, latitude, *, errors="raise"):
+    """Depth of a standard ocean column at a sea pressure (UNESCO 1983), metres, positive downwards.
+
+    Parameters
+    ----------
+    p : float or array_like
+        Sea pressure, dbar, 0 to {P_MAX}.
+    latitude : float or array_like
+        Latitude, degrees north (south negative), -{LATITUDE_MAX} to {LATITUDE_MAX}.
+    {errors}
+
+    Returns
+    -------
+    float or array
+        Depth, metres. {shapes}
+
+    {raises}
+
+    Examples
+    --------
+    >>> round(hali.depth(10000, 30), 2)
+    9712.65
+    """
+    return _engine.run(depth.entry, (p, latitude), (), errors)
 
 
-@_quantities("sg", "t", "t_ref")
-def salinity_from_sg_at(sg, t, t_ref):
-    """Practical Salinity of seawater that reads sg at t against pure water at t_ref (degC)."""
-    return _vectorised("salinity_from_sg_at", _lib.halic_salinity_from_sg_at, None, (sg, t, t_ref))
+@_entry("convert", ("t", "sg0", "t0", "SP", "depth_m"), "halic_convert", "halic_convert_n",
+        kernel=_engine.convert_kernel)
+def convert(t, sg0=1.024, t0=24.0, SP=35.0, depth_m=1.0, potential=True, *, errors="raise"):
+    """The calculator's conversion: the specific gravity at t of water that read sg0 at t0, unrounded.
 
+    The defaults are the calculator's first-run settings, as the command's. The calculator shows the result
+    rounded half up to five decimals.
 
-@_quantities("C", "t", "p")
-def sp_from_c(C, t, p):
-    """Practical Salinity from conductivity C (mS/cm) at t (ITS-90, degC) and p (dbar), by PSS-78."""
-    return _vectorised("sp_from_c", _lib.halic_sp_from_c, _lib.halic_sp_from_c_n, (C, t, p))
+    Parameters
+    ----------
+    t : float or array_like
+        Water temperature to convert to, degC, {T_RANGE}.
+    sg0 : float or array_like, default 1.024
+        Specific gravity read at t0, dimensionless, above 0 and at most {SG_MAX}.
+    t0 : float or array_like, default 24
+        Water temperature sg0 was read at, degC, {T_RANGE}.
+    SP : float or array_like, default 35
+        Practical Salinity, dimensionless, {SP_RANGE}.
+    depth_m : float or array_like, default 1
+        Water depth, metres, taken as the pressure in dbar, 0 to {P_MAX}.
+    potential : bool, default True
+        Work on potential temperatures (the calculator's potential-density box): True, False, 1 or 0, one
+        for the call.
+    {errors}
 
+    Returns
+    -------
+    float or array
+        Specific gravity at t, dimensionless. {shapes} Elements that share sg0, t0, SP and
+        depth_m are computed together; a number for each of them is one call of the library.
 
-@_quantities("SP", "t", "p")
-def c_from_sp(SP, t, p):
-    """Conductivity, mS/cm, of seawater of Practical Salinity SP at t (ITS-90, degC) and p (dbar)."""
-    return _vectorised("c_from_sp", _lib.halic_c_from_sp, _lib.halic_c_from_sp_n, (SP, t, p))
+    {raises}
 
-
-@_quantities("SP", "t", "p")
-def r_from_sp(SP, t, p):
-    """Conductivity ratio to C3515 of seawater of Practical Salinity SP, dimensionless."""
-    return _vectorised("r_from_sp", _lib.halic_r_from_sp, None, (SP, t, p))
-
-
-@_quantities("SP", "t", "p")
-def density(SP, t, p):
-    """In-situ density by EOS-80, kg/m^3: SP 0 to 42, t -2 to 40 degC, p 0 to 10000 dbar."""
-    return _vectorised("density", _lib.halic_density, _lib.halic_density_n, (SP, t, p))
-
-
-@_quantities("SP", "t", "p")
-def potential_temperature(SP, t, p):
-    """Potential temperature referred to the surface, degC."""
-    return _vectorised("potential_temperature", _lib.halic_potential_temperature, None, (SP, t, p))
-
-
-@_quantities("p", "latitude")
-def depth(p, latitude):
-    """Depth of a standard ocean column, metres: p 0 to 10000 dbar, latitude -90 to 90 degrees."""
-    return _vectorised("depth", _lib.halic_depth, None, (p, latitude))
-
-
-@_quantities("t", "sg0", "t0", "SP", "depth_m", "potential")
-def convert(t, sg0, t0, SP, depth_m, potential=True):
-    """The specific gravity at t of water that read sg0 at t0 (the calculator's conversion), unrounded."""
-    quantities = (t, sg0, t0, SP, depth_m, potential)
-    if _is_scalar(quantities):
-        return _raise_if_nan("convert", _lib.halic_convert(float(t), float(sg0), float(t0), float(SP),
-                                                           float(depth_m), int(bool(potential))))
-    temperature, *base = _arrays(quantities)
-    out = np.empty(temperature.shape)
-    # One call per distinct base (sg0, t0, SP, depth_m, potential), the array form's scalars.
-    rows = np.stack([b.reshape(-1) for b in base], axis=1)
-    unique, which = np.unique(rows, axis=0, return_inverse=True)
-    flat_t, flat_out = temperature.reshape(-1), out.reshape(-1)
-    for k, (b_sg0, b_t0, b_SP, b_depth, b_potential) in enumerate(unique):
-        chosen = np.flatnonzero(which.reshape(-1) == k)
-        part = np.empty(chosen.size)
-        _call_n(_lib.halic_convert_n, [np.ascontiguousarray(flat_t[chosen])],
-                (b_sg0, b_t0, b_SP, b_depth, int(bool(b_potential))), part)
-        flat_out[chosen] = part
-    return out
+    Examples
+    --------
+    >>> hali.convert(26)
+    1.023391984995...
+    """
+    flag = _arguments.flag("convert", "potential", potential)
+    return _engine.run(convert.entry, (t, sg0, t0, SP, depth_m), (flag,), errors, {"potential": flag})
 
 
 def why(function, *args, **kwargs):
-    """Why each element of function(*args, **kwargs) has no answer: an array of the texts the scalar calls
-    would raise with ("t = 41 is outside -2 to 40 degC"), "" where there is a number."""
+    """Why each element of function(*args, **kwargs) has no answer.
+
+    Parameters
+    ----------
+    function : one of this module's functions
+    *args, **kwargs
+        Its arguments, as they would be given to it (errors aside: why() computes with errors="nan"). Dask
+        and xarray arguments are computed in memory.
+
+    Returns
+    -------
+    numpy.ndarray of str
+        Of the arguments' broadcast shape (0-d for numbers): the text the call on that element alone raises
+        with, such as "t = 41 is outside -2 to 40 degC"; "" where there is a number or the element is masked.
+
+    Examples
+    --------
+    >>> hali.why(hali.density, [35, 35], [25, 41])
+    array(['', 't = 41 is outside -2 to 40 degC'], dtype='<U31')
+    """
     bound = inspect.signature(function).bind(*args, **kwargs)
     bound.apply_defaults()
-    names = function.quantities
-    quantities = [bound.arguments[n] for n in names]
-    if _is_scalar(quantities):
-        try:
-            function(*bound.args, **bound.kwargs)
-            return np.array("")
-        except HalicError as error:
-            return np.array(error.text)
-    results = np.asarray(function(*bound.args, **bound.kwargs))
-    shape = np.broadcast_shapes(*[np.shape(q) for q in quantities])
+    arguments = dict(bound.arguments, errors="nan")
+    for name in function.entry.quantities:
+        value = arguments[name]
+        if _arguments.is_dask(value) or _arguments.is_xarray(value):
+            arguments[name] = np.asarray(value)
+    results = function(**arguments)
+    values = [arguments[n] for n in function.entry.quantities]
+    shape = np.shape(results)
     texts = np.full(shape, "", dtype=object)
-    elements = [np.broadcast_to(np.asarray(q), shape) for q in quantities]
-    for index in zip(*np.nonzero(np.isnan(np.broadcast_to(results, shape)))):
-        single = dict(bound.arguments)
-        single.update({n: e[index].item() for n, e in zip(names, elements)})
+    elements = [np.broadcast_to(np.ma.getdata(v), shape) for v in values]
+    missing = np.isnan(np.ma.getdata(results)) & ~np.ma.getmaskarray(results)
+    for index in map(tuple, np.argwhere(missing)):
+        single = dict(arguments, errors="raise", **{n: float(e[index]) for n, e in
+                                                    zip(function.entry.quantities, elements)})
         try:
             function(**single)
         except HalicError as error:

@@ -4,8 +4,10 @@ The library is looked for, in this order:
 
 1. the file named by the environment variable HALIC_LIBRARY (a build's ``bin/libhalic.so`` or
    ``halic.dll``); a name that is no file is an error, not a reason to look elsewhere;
-2. beside this package: ``libhalic.so.1``, ``libhalic.so`` or ``halic.dll`` in its folder;
+2. beside this package: ``libhalic.so.1``, ``libhalic.so`` or ``halic.dll`` in its folder (a wheel's);
 3. the system's: ``libhalic.so.1`` through the dynamic loader's search path (``halic.dll`` on Windows).
+
+The prototypes, the reasons (Reason) and the ranges below restate halic.h; a test holds them to it.
 """
 import ctypes
 import os
@@ -36,12 +38,31 @@ def _open():
 
 lib = _open()
 
-_d, _i, _l = ctypes.c_double, ctypes.c_int, ctypes.c_ssize_t  # _l: ptrdiff_t
+
+def _check_version():
+    """The module and the library come from one build: a library of another version may lack a function, or
+    take its arguments otherwise."""
+    from ._version import VERSION
+    if hasattr(lib, "halic_version_number"):
+        number = lib.halic_version_number()
+        found = f"libhalic {number // 1000000}.{number // 1000 % 1000}.{number % 1000}"
+    else:
+        found = "an older libhalic, without halic_version_number"
+    if found != f"libhalic {VERSION}":
+        raise ImportError(f"hali {VERSION} goes with libhalic {VERSION}, but {lib._name} is {found}: "
+                          "install the module and the library from one package (one wheel, one Debian package), "
+                          "or set HALIC_LIBRARY to the libhalic of the build the module comes from")
+
+
+_check_version()
+
+_d, _i, _n = ctypes.c_double, ctypes.c_int, ctypes.c_ssize_t  # _n: ptrdiff_t
 _pd = ctypes.POINTER(ctypes.c_double)
 
 # name: (result, argument types), as halic.h declares them.
 _SIGNATURES = {
     "halic_version": (ctypes.c_char_p, []),
+    "halic_version_number": (_i, []),
     "halic_last_error": (_i, []),
     "halic_error_message": (ctypes.c_char_p, [_i]),
     "halic_last_error_text": (ctypes.c_char_p, []),
@@ -59,17 +80,33 @@ _SIGNATURES = {
     "halic_potential_temperature": (_d, [_d, _d, _d]),
     "halic_depth": (_d, [_d, _d]),
     "halic_convert": (_d, [_d, _d, _d, _d, _d, _i]),
-    "halic_sg_n": (_l, [_l, _pd, _pd, _i, _pd]),
-    "halic_salinity_from_sg_n": (_l, [_l, _pd, _pd, _i, _pd]),
-    "halic_sp_from_c_n": (_l, [_l, _pd, _pd, _pd, _pd]),
-    "halic_c_from_sp_n": (_l, [_l, _pd, _pd, _pd, _pd]),
-    "halic_density_n": (_l, [_l, _pd, _pd, _pd, _pd]),
-    "halic_convert_n": (_l, [_l, _pd, _d, _d, _d, _d, _i, _pd]),
+    "halic_sg_n": (_n, [_n, _pd, _pd, _i, _pd]),
+    "halic_sg_at_n": (_n, [_n, _pd, _pd, _pd, _pd]),
+    "halic_salinity_from_sg_n": (_n, [_n, _pd, _pd, _i, _pd]),
+    "halic_salinity_from_sg_at_n": (_n, [_n, _pd, _pd, _pd, _pd]),
+    "halic_sp_from_c_n": (_n, [_n, _pd, _pd, _pd, _pd]),
+    "halic_c_from_sp_n": (_n, [_n, _pd, _pd, _pd, _pd]),
+    "halic_r_from_sp_n": (_n, [_n, _pd, _pd, _pd, _pd]),
+    "halic_density_n": (_n, [_n, _pd, _pd, _pd, _pd]),
+    "halic_potential_temperature_n": (_n, [_n, _pd, _pd, _pd, _pd]),
+    "halic_depth_n": (_n, [_n, _pd, _pd, _pd]),
+    "halic_convert_n": (_n, [_n, _pd, _d, _d, _d, _d, _i, _pd]),
 }
 for _name, (_result, _arguments) in _SIGNATURES.items():
     _function = getattr(lib, _name)
     _function.restype = _result
     _function.argtypes = _arguments
 
-# The most elements one call of an array form takes (its count is a ptrdiff_t).
-MAX_COUNT = 2 ** (8 * ctypes.sizeof(_l) - 1) - 1
+# The ranges the library accepts, halic.h's macros by name.
+RANGES = {
+    "HALIC_SP_MIN": 0.0, "HALIC_SP_MAX": 42.0,
+    "HALIC_T_MIN": -2.0, "HALIC_T_MAX": 40.0, "HALIC_PSS78_T_MAX": 35.0,
+    "HALIC_P_MAX": 10000.0,
+    "HALIC_SG_MAX": 2.0,
+    "HALIC_LATITUDE_MAX": 90.0,
+}
+
+
+def pointer(array):
+    """A ctypes pointer to a contiguous float64 array's first element."""
+    return array.ctypes.data_as(_pd)
