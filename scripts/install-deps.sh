@@ -2,7 +2,7 @@
 # Debian package's test needs dpkg-dev and file: CPack finds the binaries with
 # file and their dependencies with dpkg-shlibdeps.
 VARNOK_PACKAGES="cmake make g++ mingw-w64 wine wine64 xvfb xdotool x11-utils locales
-  fonts-horai-umefont fonts-wine python3 python3-pil python3-pefile python3-numpy python3-gsw imagemagick
+  fonts-horai-umefont fonts-wine python3 python3-pil python3-pefile python3-numpy python3-gsw python3-xarray python3-dask python3-distributed python3-build python3-setuptools python3-wheel python3-venv imagemagick
   googletest libbenchmark-dev clang libclang-rt-14-dev nsis pkgconf dpkg-dev file"
 
 install_deps() {
