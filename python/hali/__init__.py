@@ -106,7 +106,7 @@ def sg(SP, t=math.nan, convention=None, *, errors="raise"):
     return _engine.run(sg.entry, (SP, t), (number,), errors, {"convention": number})
 
 
-@_entry("sg_at", ("SP", "t", "t_ref"), "halic_sg_at")
+@_entry("sg_at", ("SP", "t", "t_ref"), "halic_sg_at", "halic_sg_at_n")
 def sg_at(SP, t, t_ref, *, errors="raise"):
     """Specific gravity of the sample at t against pure water at t_ref, dimensionless.
 
@@ -169,7 +169,7 @@ def salinity_from_sg(sg, t=math.nan, convention=None, *, errors="raise"):
     return _engine.run(salinity_from_sg.entry, (sg, t), (number,), errors, {"convention": number})
 
 
-@_entry("salinity_from_sg_at", ("sg", "t", "t_ref"), "halic_salinity_from_sg_at")
+@_entry("salinity_from_sg_at", ("sg", "t", "t_ref"), "halic_salinity_from_sg_at", "halic_salinity_from_sg_at_n")
 def salinity_from_sg_at(sg, t, t_ref, *, errors="raise"):
     """Practical Salinity of seawater that reads sg at t against pure water at t_ref: the inverse of sg_at().
 
@@ -258,7 +258,7 @@ def c_from_sp(SP, t, p=0.0, *, errors="raise"):
     return _engine.run(c_from_sp.entry, (SP, t, p), (), errors)
 
 
-@_entry("r_from_sp", ("SP", "t", "p"), "halic_r_from_sp")
+@_entry("r_from_sp", ("SP", "t", "p"), "halic_r_from_sp", "halic_r_from_sp_n")
 def r_from_sp(SP, t, p=0.0, *, errors="raise"):
     """Conductivity ratio of seawater of a Practical Salinity to C3515, dimensionless.
 
@@ -316,7 +316,7 @@ def density(SP, t, p=0.0, *, errors="raise"):
     return _engine.run(density.entry, (SP, t, p), (), errors)
 
 
-@_entry("potential_temperature", ("SP", "t", "p"), "halic_potential_temperature")
+@_entry("potential_temperature", ("SP", "t", "p"), "halic_potential_temperature", "halic_potential_temperature_n")
 def potential_temperature(SP, t, p, *, errors="raise"):
     """Potential temperature of seawater referred to the surface (Bryden 1973), degC.
 
@@ -345,7 +345,7 @@ def potential_temperature(SP, t, p, *, errors="raise"):
     return _engine.run(potential_temperature.entry, (SP, t, p), (), errors)
 
 
-@_entry("depth", ("p", "latitude"), "halic_depth")
+@_entry("depth", ("p", "latitude"), "halic_depth", "halic_depth_n")
 def depth(p, latitude, *, errors="raise"):
     """Depth of a standard ocean column at a sea pressure (UNESCO 1983), metres, positive downwards.
 

@@ -19,13 +19,13 @@ PIECE = 1 << 20
 
 class Function:
     """One library function as the module calls it: its quantities (the arguments that broadcast), its
-    scalar form and its array form (None where the library has none), and the public function."""
+    scalar form, its array form and how an array reaches it, and the public function."""
 
-    def __init__(self, name, quantities, scalar, array=None, kernel=None):
+    def __init__(self, name, quantities, scalar, array, kernel=None):
         self.name = name
         self.quantities = quantities
         self.scalar = getattr(lib, scalar)
-        self.array = getattr(lib, array) if array else None
+        self.array = getattr(lib, array)
         self.kernel = kernel or _array_form
         self.function = None
 
@@ -159,10 +159,6 @@ def _checked(count):
 
 def _array_form(entry, columns, n, constants, out):
     """The library's results for n elements into out, through the array form: the count of NaN."""
-    if entry.array is None:
-        for i in range(n):
-            out[i] = entry.scalar(*[c if isinstance(c, float) else c[i] for c in columns], *constants)
-        return int(np.isnan(out).sum())
 
     def call(start, stop):
         return _checked(entry.array(stop - start, *[_at(c, start, stop) for c in columns], *constants,

@@ -15,7 +15,7 @@ ARRAYS = {  # a call of each function on arrays of good elements
     hali.sg_at: lambda a: hali.sg_at(a % 42, a % 40, 4.0),
     hali.salinity_from_sg: lambda a: hali.salinity_from_sg(1.02 + a / 1e6, 20.0, "t/4"),
     hali.salinity_from_sg_at: lambda a: hali.salinity_from_sg_at(1.02 + a / 1e6, 20.0, a % 40),
-    hali.sp_from_c: lambda a: hali.sp_from_c(a % 60, a % 35, a),
+    hali.sp_from_c: lambda a: hali.sp_from_c(a % 40, 10 + a % 25, a),
     hali.c_from_sp: lambda a: hali.c_from_sp(a % 42, a % 35, a),
     hali.r_from_sp: lambda a: hali.r_from_sp(a % 42, a % 35, a),
     hali.density: lambda a: hali.density(a % 42, a % 40, a),

@@ -303,6 +303,17 @@ class FindsTheLibrary(unittest.TestCase):
         self.assertNotEqual(missing.returncode, 0)
         self.assertIn("HALIC_LIBRARY='/nonexistent/libhalic.so' names no file", missing.stderr)
 
+    def test_a_library_of_another_version_is_refused_with_what_to_do(self):
+        with tempfile.TemporaryDirectory() as folder:
+            shutil.copytree(PACKAGE, os.path.join(folder, "hali"))
+            with open(os.path.join(folder, "hali", "_version.py"), "w") as file:
+                file.write('VERSION = "0.9.1"\n')
+            found = self.run_python({"HALIC_LIBRARY": os.environ["HALIC_LIBRARY"]}, folder)
+        self.assertNotEqual(found.returncode, 0)
+        self.assertIn(f"ImportError: hali 0.9.1 goes with libhalic 0.9.1, but {os.environ['HALIC_LIBRARY']} is "
+                      f"libhalic {hali.__version__}: install the module and the library from one package",
+                      found.stderr)
+
 
 if __name__ == "__main__":
     unittest.main()
