@@ -14,7 +14,7 @@ from ._library import lib, pointer
 # From this many elements an array is split over the machine's cores (ctypes lets go of the GIL during a
 # call); no call takes more than PIECE elements, so that a number broadcast to a piece stays small.
 PARALLEL_MIN = 100_000
-PIECE = 1 << 20
+PIECE = 1 << 16
 
 
 class Function:
@@ -132,38 +132,34 @@ def _thread_pool():
     return _pool
 
 
-def _split(n, call):
-    """call(start, stop) over [0, n), in one piece or, for a long array, in pieces over the thread pool:
-    the sum of what the calls return."""
-    pieces = -(-n // PIECE)
-    if n >= PARALLEL_MIN and _workers() > 1:
-        pieces = max(pieces, _workers())
-    bounds = [n * k // pieces for k in range(pieces + 1)]
-    if pieces == 1:
-        return call(0, n)
-    return sum(_thread_pool().map(call, bounds[:-1], bounds[1:]))
-
-
-def _at(column, start, stop):
-    """A pointer to elements start to stop of a column; a float broadcast to them."""
-    if isinstance(column, float):
-        return pointer(np.full(stop - start, column))
-    return pointer(column[start:stop])
-
-
 def _checked(count):
     if count < 0:
         raise RuntimeError(lib.halic_last_error_text().decode())
     return count
 
 
+def _over_pieces(n, columns, call):
+    """call(start, stop, pointers) for n elements, in one piece or, for a long array, in pieces over the thread
+    pool: the sum of the counts of NaN the calls return. pointers are to the columns' elements start to stop;
+    a float is broadcast once, to the longest piece, which every piece shares (C only reads it)."""
+    pieces = -(-n // PIECE)
+    if n >= PARALLEL_MIN and _workers() > 1:
+        pieces = max(pieces, _workers())
+    bounds = [n * k // pieces for k in range(pieces + 1)]
+    filled = [np.full(-(-n // pieces), c) if isinstance(c, float) else None for c in columns]
+
+    def piece(start, stop):
+        pointers = [pointer(c[start:stop] if f is None else f[:stop - start]) for c, f in zip(columns, filled)]
+        return _checked(call(start, stop, pointers))
+    if pieces == 1:
+        return piece(0, n)
+    return sum(_thread_pool().map(piece, bounds[:-1], bounds[1:]))
+
+
 def _array_form(entry, columns, n, constants, out):
     """The library's results for n elements into out, through the array form: the count of NaN."""
-
-    def call(start, stop):
-        return _checked(entry.array(stop - start, *[_at(c, start, stop) for c in columns], *constants,
-                                    pointer(out[start:stop])))
-    return _split(n, call)
+    return _over_pieces(n, columns, lambda start, stop, pointers: entry.array(
+        stop - start, *pointers, *constants, pointer(out[start:stop])))
 
 
 def _uniform(column):
@@ -187,10 +183,8 @@ def convert_kernel(entry, columns, n, constants, out):
         times = t if isinstance(t, float) else t[rows]
         results = out[rows] if isinstance(rows, slice) else np.empty(rows.size)
 
-        def piece(start, stop):
-            return _checked(entry.array(stop - start, _at(times, start, stop), *values, *constants,
-                                        pointer(results[start:stop])))
-        found = _split(results.size, piece)
+        found = _over_pieces(results.size, [times], lambda start, stop, pointers: entry.array(
+            stop - start, *pointers, *values, *constants, pointer(results[start:stop])))
         if not isinstance(rows, slice):
             out[rows] = results
         return found
