@@ -57,6 +57,8 @@ class DaskArrays(unittest.TestCase):
         blocks = [rows * columns for rows in SP.chunks[0] for columns in SP.chunks[1]]
         self.assertEqual(sorted(count for _, count in calls), sorted(blocks))
         np.testing.assert_array_equal(bits(computed), bits(hali.density(values, 10.0, p)))
+        two = (hali.density(SP, 10.0, p) - hali.density(SP, 20.0, p)).compute(scheduler="synchronous")
+        np.testing.assert_array_equal(two, hali.density(values, 10.0, p) - hali.density(values, 20.0, p))
         with self.assertRaises(hali.HalicError) as caught:
             one_bad = np.where(np.arange(10_000).reshape(100, 100) == 9977, 10.0, 0.0)
             hali.density(SP + one_bad, 10.0, p).compute(scheduler="synchronous")
