@@ -39,19 +39,26 @@ def is_xarray(value):
 def quantity(function, name, value):
     """A quantity as a float (a number or a 0-d array), a float64 ndarray or MaskedArray, or a float64 dask
     array."""
+    try:
+        return _quantity(function, name, value)
+    except OverflowError:  # an int or a Fraction beyond a double's range
+        refuse(function, name, value, "beyond the range of a double")
+
+
+def _quantity(function, name, value):
     if is_real(value):
         return float(value)
     if is_dask(value):
         if value.dtype.kind not in "iuf":
             refuse(function, name, value, f"an array of {value.dtype}, not of real numbers")
         return value.astype(np.float64) if value.dtype != np.float64 else value
-    if isinstance(value, (list, tuple)):
+    if isinstance(value, (list, tuple, range)):
         # NumPy would read True as 1 and "35" as text: each element is checked as a number is.
         try:
             array = np.asarray(value, dtype=object)
         except ValueError:
             refuse(function, name, value, "not an array: its rows differ in length")
-    elif isinstance(value, np.ndarray) or hasattr(value, "__array__"):
+    elif hasattr(value, "__array__"):
         array = np.asanyarray(value)
     else:
         refuse(function, name, value, "not a real number or an array of them")

@@ -89,6 +89,8 @@ class ArgumentsAreWhatTheySay(unittest.TestCase):
         (lambda: hali.density(35, 10, errors="ignore"), "errors = 'ignore'"),
         (lambda: hali.density([35], 10, errors=None), "errors = None"),
         (lambda: hali.density("x" * 10000, 10), "SP = 'xxxxxxxx"),
+        (lambda: hali.density(10 ** 400, 10), "SP = 1000000"),
+        (lambda: hali.density([35, 10 ** 400], 10), "SP = [35, 1000000"),
     ]
 
     def test_refused_with_the_argument_named_whatever_errors_says(self):
