@@ -16,6 +16,7 @@ class Reason(enum.IntEnum):
     CONDUCTIVITY = 9
     LATITUDE = 10
     ARGUMENT = 11
+    RESULT = 12
 
 
 class HalicError(ValueError):
