@@ -4,6 +4,7 @@ import concurrent.futures
 import functools
 import math
 import os
+import threading
 
 import numpy as np
 
@@ -121,15 +122,17 @@ def _workers():
 
 _pool = None
 _pool_process = None
+_pool_lock = threading.Lock()
 
 
 def _thread_pool():
     # A pool made before a fork has no threads in the child: each process makes its own.
     global _pool, _pool_process
-    if _pool is None or _pool_process != os.getpid():
-        _pool = concurrent.futures.ThreadPoolExecutor(max_workers=_workers(), thread_name_prefix="hali")
-        _pool_process = os.getpid()
-    return _pool
+    with _pool_lock:
+        if _pool is None or _pool_process != os.getpid():
+            _pool = concurrent.futures.ThreadPoolExecutor(max_workers=_workers(), thread_name_prefix="hali")
+            _pool_process = os.getpid()
+        return _pool
 
 
 def _checked(count):
