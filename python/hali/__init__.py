@@ -53,18 +53,19 @@ def convention_temperatures(convention):
     return (_lib.halic_convention_sample_temperature(number), _lib.halic_convention_reference_temperature(number))
 
 
-def _entry(*arguments, **keywords):
-    """Ties a public function to the library function it calls."""
-    entry = _engine.Function(*arguments, **keywords)
+def _entry(name, quantities, returns, kernel=None):
+    """Ties a public function to the library function it calls (halic_<name> and its array form) and fills
+    its docstring; returns says what it returns."""
+    entry = _engine.Function(name, quantities, f"halic_{name}", f"halic_{name}_n", kernel)
 
     def tie(function):
         entry.function = function
         function.entry = entry
-        return documented(function)
+        return documented(function, returns)
     return tie
 
 
-@_entry("sg", ("SP", "t"), "halic_sg", "halic_sg_n")
+@_entry("sg", ("SP", "t"), "Specific gravity, dimensionless.")
 def sg(SP, t=math.nan, convention=None, *, errors="raise"):
     """Specific gravity of seawater under a convention, dimensionless.
 
@@ -74,21 +75,12 @@ def sg(SP, t=math.nan, convention=None, *, errors="raise"):
 
     Parameters
     ----------
-    SP : float or array_like
-        Practical Salinity, dimensionless (per mille in hali's words), {SP_RANGE}.
-    t : float or array_like, default NaN
-        The sample's temperature, degC, {T_RANGE}: needed by a convention that leaves it open (t/t, t/4);
-        for one that fixes it, leave it out or give the temperature it fixes.
-    convention : str or int
-        Required, as the command's --convention. {conventions}
+    {SP}
+    {t_sample}
+    {convention}
     {errors}
 
-    Returns
-    -------
-    float or array
-        Specific gravity, dimensionless. {shapes}
-
-    {raises}
+    {returns}
 
     See Also
     --------
@@ -106,7 +98,7 @@ def sg(SP, t=math.nan, convention=None, *, errors="raise"):
     return _engine.run(sg.entry, (SP, t), (number,), errors, {"convention": number})
 
 
-@_entry("sg_at", ("SP", "t", "t_ref"), "halic_sg_at", "halic_sg_at_n")
+@_entry("sg_at", ("SP", "t", "t_ref"), "Specific gravity, dimensionless.")
 def sg_at(SP, t, t_ref, *, errors="raise"):
     """Specific gravity of the sample at t against pure water at t_ref, dimensionless.
 
@@ -114,20 +106,11 @@ def sg_at(SP, t, t_ref, *, errors="raise"):
 
     Parameters
     ----------
-    SP : float or array_like
-        Practical Salinity, dimensionless, {SP_RANGE}.
-    t : float or array_like
-        The sample's temperature, degC, {T_RANGE}.
-    t_ref : float or array_like
-        The pure water's temperature, degC, {T_RANGE}.
+    {SP}
+    {t_both}
     {errors}
 
-    Returns
-    -------
-    float or array
-        Specific gravity, dimensionless. {shapes}
-
-    {raises}
+    {returns}
 
     Examples
     --------
@@ -137,28 +120,19 @@ def sg_at(SP, t, t_ref, *, errors="raise"):
     return _engine.run(sg_at.entry, (SP, t, t_ref), (), errors)
 
 
-@_entry("salinity_from_sg", ("sg", "t"), "halic_salinity_from_sg", "halic_salinity_from_sg_n")
+@_entry("salinity_from_sg", ("sg", "t"), """Practical Salinity, dimensionless, {SP_RANGE}; a reading that no
+        salinity in that range gives has no answer (Reason.NO_SALINITY).""")
 def salinity_from_sg(sg, t=math.nan, convention=None, *, errors="raise"):
     """Practical Salinity of seawater that reads sg under a convention: the inverse of sg(), to 1e-9.
 
     Parameters
     ----------
-    sg : float or array_like
-        The reading, specific gravity, dimensionless, above 0 and at most {SG_MAX}.
-    t : float or array_like, default NaN
-        The sample's temperature, degC, {T_RANGE}: needed by a convention that leaves it open (t/t, t/4);
-        for one that fixes it, leave it out or give the temperature it fixes.
-    convention : str or int
-        Required, as the command's --convention. {conventions}
+    {reading}
+    {t_sample}
+    {convention}
     {errors}
 
-    Returns
-    -------
-    float or array
-        Practical Salinity, dimensionless, {SP_RANGE}; a reading that no salinity in that range gives has
-        no answer (Reason.NO_SALINITY). {shapes}
-
-    {raises}
+    {returns}
 
     Examples
     --------
@@ -169,26 +143,17 @@ def salinity_from_sg(sg, t=math.nan, convention=None, *, errors="raise"):
     return _engine.run(salinity_from_sg.entry, (sg, t), (number,), errors, {"convention": number})
 
 
-@_entry("salinity_from_sg_at", ("sg", "t", "t_ref"), "halic_salinity_from_sg_at", "halic_salinity_from_sg_at_n")
+@_entry("salinity_from_sg_at", ("sg", "t", "t_ref"), "Practical Salinity, dimensionless, {SP_RANGE}.")
 def salinity_from_sg_at(sg, t, t_ref, *, errors="raise"):
     """Practical Salinity of seawater that reads sg at t against pure water at t_ref: the inverse of sg_at().
 
     Parameters
     ----------
-    sg : float or array_like
-        The reading, specific gravity, dimensionless, above 0 and at most {SG_MAX}.
-    t : float or array_like
-        The sample's temperature, degC, {T_RANGE}.
-    t_ref : float or array_like
-        The pure water's temperature, degC, {T_RANGE}.
+    {reading}
+    {t_both}
     {errors}
 
-    Returns
-    -------
-    float or array
-        Practical Salinity, dimensionless, {SP_RANGE}. {shapes}
-
-    {raises}
+    {returns}
 
     Examples
     --------
@@ -198,7 +163,8 @@ def salinity_from_sg_at(sg, t, t_ref, *, errors="raise"):
     return _engine.run(salinity_from_sg_at.entry, (sg, t, t_ref), (), errors)
 
 
-@_entry("sp_from_c", ("C", "t", "p"), "halic_sp_from_c", "halic_sp_from_c_n")
+@_entry("sp_from_c", ("C", "t", "p"), """Practical Salinity, dimensionless, {SP_RANGE} (a conductivity beyond has
+        no answer).""")
 def sp_from_c(C, t, p=0.0, *, errors="raise"):
     """Practical Salinity from conductivity, by PSS-78 (with Hill et al.'s extension below salinity 2).
 
@@ -207,18 +173,11 @@ def sp_from_c(C, t, p=0.0, *, errors="raise"):
     C : float or array_like
         Conductivity, mS/cm, 0 or more. 0 gives salinity 0; just above it the low-salinity formula dips
         below 0, so that conductivities up to c_from_sp(0, t, p) (0.0007 to 0.0024 mS/cm) have no salinity.
-    t : float or array_like
-        In-situ temperature, ITS-90, degC, {PSS78_T_RANGE}.
-    p : float or array_like, default 0
-        Sea pressure, dbar (0 at the surface), 0 to {P_MAX}.
+    {t_pss78}
+    {p_surface}
     {errors}
 
-    Returns
-    -------
-    float or array
-        Practical Salinity, dimensionless, {SP_RANGE} (a conductivity beyond has no answer). {shapes}
-
-    {raises}
+    {returns}
 
     Examples
     --------
@@ -228,27 +187,21 @@ def sp_from_c(C, t, p=0.0, *, errors="raise"):
     return _engine.run(sp_from_c.entry, (C, t, p), (), errors)
 
 
-@_entry("c_from_sp", ("SP", "t", "p"), "halic_c_from_sp", "halic_c_from_sp_n")
+@_entry("c_from_sp", ("SP", "t", "p"), "Conductivity, mS/cm.")
 def c_from_sp(SP, t, p=0.0, *, errors="raise"):
     """Conductivity of seawater of a Practical Salinity: the inverse of sp_from_c(), mS/cm.
 
+    SP 0 gives the conductivity where the low-salinity formula comes up through 0, so that the conductivity
+    grows continuously with SP.
+
     Parameters
     ----------
-    SP : float or array_like
-        Practical Salinity, dimensionless, {SP_RANGE}. 0 gives the conductivity where the low-salinity
-        formula comes up through 0, so that the conductivity grows continuously with SP.
-    t : float or array_like
-        In-situ temperature, ITS-90, degC, {PSS78_T_RANGE}.
-    p : float or array_like, default 0
-        Sea pressure, dbar, 0 to {P_MAX}.
+    {SP}
+    {t_pss78}
+    {p_surface}
     {errors}
 
-    Returns
-    -------
-    float or array
-        Conductivity, mS/cm. {shapes}
-
-    {raises}
+    {returns}
 
     Examples
     --------
@@ -258,26 +211,18 @@ def c_from_sp(SP, t, p=0.0, *, errors="raise"):
     return _engine.run(c_from_sp.entry, (SP, t, p), (), errors)
 
 
-@_entry("r_from_sp", ("SP", "t", "p"), "halic_r_from_sp", "halic_r_from_sp_n")
+@_entry("r_from_sp", ("SP", "t", "p"), "c_from_sp(SP, t, p) / C3515, dimensionless.")
 def r_from_sp(SP, t, p=0.0, *, errors="raise"):
     """Conductivity ratio of seawater of a Practical Salinity to C3515, dimensionless.
 
     Parameters
     ----------
-    SP : float or array_like
-        Practical Salinity, dimensionless, {SP_RANGE}.
-    t : float or array_like
-        In-situ temperature, ITS-90, degC, {PSS78_T_RANGE}.
-    p : float or array_like, default 0
-        Sea pressure, dbar, 0 to {P_MAX}.
+    {SP}
+    {t_pss78}
+    {p_surface}
     {errors}
 
-    Returns
-    -------
-    float or array
-        c_from_sp(SP, t, p) / C3515, dimensionless. {shapes}
-
-    {raises}
+    {returns}
 
     Examples
     --------
@@ -287,26 +232,18 @@ def r_from_sp(SP, t, p=0.0, *, errors="raise"):
     return _engine.run(r_from_sp.entry, (SP, t, p), (), errors)
 
 
-@_entry("density", ("SP", "t", "p"), "halic_density", "halic_density_n")
+@_entry("density", ("SP", "t", "p"), "Density, kg/m^3.")
 def density(SP, t, p=0.0, *, errors="raise"):
     """In-situ density of seawater by EOS-80, kg/m^3 (the full density, not density minus 1000).
 
     Parameters
     ----------
-    SP : float or array_like
-        Practical Salinity, dimensionless, {SP_RANGE}.
-    t : float or array_like
-        In-situ temperature, degC, {T_RANGE} (as EOS-80 takes it, unconverted).
-    p : float or array_like, default 0
-        Sea pressure, dbar (0 at the surface), 0 to {P_MAX}.
+    {SP}
+    {t_eos80}
+    {p_surface}
     {errors}
 
-    Returns
-    -------
-    float or array
-        Density, kg/m^3. {shapes}
-
-    {raises}
+    {returns}
 
     Examples
     --------
@@ -316,26 +253,19 @@ def density(SP, t, p=0.0, *, errors="raise"):
     return _engine.run(density.entry, (SP, t, p), (), errors)
 
 
-@_entry("potential_temperature", ("SP", "t", "p"), "halic_potential_temperature", "halic_potential_temperature_n")
+@_entry("potential_temperature", ("SP", "t", "p"), "Potential temperature, degC.")
 def potential_temperature(SP, t, p, *, errors="raise"):
     """Potential temperature of seawater referred to the surface (Bryden 1973), degC.
 
     Parameters
     ----------
-    SP : float or array_like
-        Practical Salinity, dimensionless, {SP_RANGE}.
-    t : float or array_like
-        In-situ temperature, degC, {T_RANGE}.
+    {SP}
+    {t_eos80}
     p : float or array_like
         Sea pressure the water is at, dbar, 0 to {P_MAX}.
     {errors}
 
-    Returns
-    -------
-    float or array
-        Potential temperature, degC. {shapes}
-
-    {raises}
+    {returns}
 
     Examples
     --------
@@ -345,7 +275,7 @@ def potential_temperature(SP, t, p, *, errors="raise"):
     return _engine.run(potential_temperature.entry, (SP, t, p), (), errors)
 
 
-@_entry("depth", ("p", "latitude"), "halic_depth", "halic_depth_n")
+@_entry("depth", ("p", "latitude"), "Depth, metres.")
 def depth(p, latitude, *, errors="raise"):
     """Depth of a standard ocean column at a sea pressure (UNESCO 1983), metres, positive downwards.
 
@@ -357,12 +287,7 @@ def depth(p, latitude, *, errors="raise"):
         Latitude, degrees north (south negative), -{LATITUDE_MAX} to {LATITUDE_MAX}.
     {errors}
 
-    Returns
-    -------
-    float or array
-        Depth, metres. {shapes}
-
-    {raises}
+    {returns}
 
     Examples
     --------
@@ -372,8 +297,9 @@ def depth(p, latitude, *, errors="raise"):
     return _engine.run(depth.entry, (p, latitude), (), errors)
 
 
-@_entry("convert", ("t", "sg0", "t0", "SP", "depth_m"), "halic_convert", "halic_convert_n",
-        kernel=_engine.convert_kernel)
+@_entry("convert", ("t", "sg0", "t0", "SP", "depth_m"), """Specific gravity at t, dimensionless. Elements that
+        share sg0, t0, SP and depth_m are computed together: a number for each of them makes one call of the
+        library.""", kernel=_engine.convert_kernel)
 def convert(t, sg0=1.024, t0=24.0, SP=35.0, depth_m=1.0, potential=True, *, errors="raise"):
     """The calculator's conversion: the specific gravity at t of water that read sg0 at t0, unrounded.
 
@@ -397,13 +323,7 @@ def convert(t, sg0=1.024, t0=24.0, SP=35.0, depth_m=1.0, potential=True, *, erro
         for the call.
     {errors}
 
-    Returns
-    -------
-    float or array
-        Specific gravity at t, dimensionless. {shapes} Elements that share sg0, t0, SP and
-        depth_m are computed together; a number for each of them is one call of the library.
-
-    {raises}
+    {returns}
 
     Examples
     --------

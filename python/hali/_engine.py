@@ -22,7 +22,7 @@ class Function:
     """One library function as the module calls it: its quantities (the arguments that broadcast), its
     scalar form, its array form and how an array reaches it, and the public function."""
 
-    def __init__(self, name, quantities, scalar, array, kernel=None):
+    def __init__(self, name, quantities, scalar, array, kernel):
         self.name = name
         self.quantities = quantities
         self.scalar = getattr(lib, scalar)

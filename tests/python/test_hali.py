@@ -278,7 +278,8 @@ class DefaultsAsDocumented(unittest.TestCase):
                     self.assertEqual(isinstance(got, str), leaves_it and convention in said, f"{where}, {convention}")
             else:
                 value = said.removeprefix("default ")
-                value = {"--potential": True, "--no-potential": False}.get(value) if name == "potential" else float(value)
+                switches = {"--potential": True, "--no-potential": False}
+                value = switches[value] if name == "potential" else float(value)
                 self.assertEqual(outcome(lambda: function(**left_out)),
                                  outcome(lambda: function(**left_out, **{name: value})), where)
 

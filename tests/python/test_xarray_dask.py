@@ -74,7 +74,8 @@ class OnALocalCluster(unittest.TestCase):
         lazy = [da.from_array(a, chunks=n // 4) for a in (SP, t, p)]
         with LocalCluster(n_workers=2, threads_per_worker=1, processes=True, dashboard_address=None,
                           silence_logs=logging.ERROR) as cluster, Client(cluster, timeout=DEADLINE) as client:
-            rho, sg = client.compute([hali.density(*lazy, errors="nan"), hali.sg(lazy[0], lazy[1], " T/4", errors="nan")])
+            rho, sg = client.compute([hali.density(*lazy, errors="nan"),
+                                      hali.sg(lazy[0], lazy[1], " T/4", errors="nan")])
             rho, sg = rho.result(timeout=DEADLINE), sg.result(timeout=DEADLINE)
             self.assertEqual(len(client.scheduler_info()["workers"]), 2)
         np.testing.assert_array_equal(bits(rho), bits(hali.density(SP, t, p, errors="nan")))
