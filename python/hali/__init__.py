@@ -3,19 +3,7 @@
 The functions are those of halic.h without the prefix, with the same arguments and units; help() on each
 gives its arguments' units and ranges:
 
-    sg(SP, t, convention)                 specific gravity under a convention ("t/t", "t/4", "15/4", "20/20",
-                                          "25/25", "60/60F")
-    sg_at(SP, t, t_ref)                   specific gravity of the sample at t against pure water at t_ref
-    salinity_from_sg(sg, t, convention), salinity_from_sg_at(sg, t, t_ref)
-                                          Practical Salinity that reads sg (the inverses)
-    sp_from_c(C, t, p=0)                  Practical Salinity from conductivity C in mS/cm (PSS-78; t ITS-90)
-    c_from_sp(SP, t, p=0), r_from_sp(SP, t, p=0)
-                                          conductivity in mS/cm, and as a ratio to C3515
-    density(SP, t, p=0)                   EOS-80 in-situ density, kg/m^3 (p sea pressure, dbar)
-    potential_temperature(SP, t, p)       degC, referred to the surface
-    depth(p, latitude)                    metres, positive downwards
-    convert(t, sg0=1.024, t0=24, SP=35, depth_m=1, potential=True)
-                                          the calculator's conversion of a reading sg0 at t0 to t
+{functions}
 
 Each quantity may be a number or an array (anything NumPy makes an array of, a masked array, an xarray
 DataArray or a dask array); the quantities broadcast as in NumPy. One rule whatever the shape: an element
@@ -39,7 +27,7 @@ __all__ = ["C3515", "CONVENTIONS", "HalicError", "Reason", "c_from_sp", "convent
            "density", "depth", "potential_temperature", "r_from_sp", "salinity_from_sg", "salinity_from_sg_at",
            "sg", "sg_at", "sp_from_c", "version", "why"]
 
-C3515 = 42.914  # conductivity of SP 35 at 15 degC (IPTS-68) and 0 dbar, mS/cm
+C3515 = 42.914  # conductivity of SP 35 at 15 degC (IPTS-68) and 0 dbar, mS/cm: halic.h's HALIC_C3515
 
 
 def version():
@@ -376,3 +364,10 @@ def why(function, *args, **kwargs):
         except HalicError as error:
             texts[index] = error.text
     return texts.astype(str)
+
+
+if __doc__:  # python -OO drops docstrings
+    __doc__ = __doc__.format(functions="\n".join(
+        f"    {f.__name__}{inspect.signature(f)}\n        {inspect.getdoc(f).splitlines()[0]}"
+        for f in (sg, sg_at, salinity_from_sg, salinity_from_sg_at, sp_from_c, c_from_sp, r_from_sp, density,
+                  potential_temperature, depth, convert)))

@@ -88,5 +88,6 @@ TEXTS = dict(RANGES_TEXT, conventions=_conventions(),
 
 def documented(function, returns):
     """Fills a docstring's fields from TEXTS; returns says what the function returns, in its unit."""
-    function.__doc__ = function.__doc__.format(**TEXTS, returns=_RETURNS.format(returns=returns.format(**TEXTS)))
+    if function.__doc__:  # python -OO drops docstrings
+        function.__doc__ = function.__doc__.format(**TEXTS, returns=_RETURNS.format(returns=returns.format(**TEXTS)))
     return function

@@ -162,9 +162,10 @@ class WhatTheModuleRestatesOfTheHeader(unittest.TestCase):
         self.assertEqual({r.name: r.value for r in hali.Reason},
                          {name.removeprefix("E_"): int(value) for name, value in codes})
 
-    def test_ranges_are_the_headers(self):
+    def test_ranges_and_c3515_are_the_headers(self):
         macros = re.findall(r"#define (HALIC_\w+_(?:MIN|MAX)) \(?(-?[0-9.]+)\)?", header())
         self.assertEqual(hali._library.RANGES, {name: float(value) for name, value in macros})
+        self.assertEqual(hali.C3515, float(re.search(r"#define HALIC_C3515 ([0-9.]+)", header()).group(1)))
 
 
 class Docstrings(unittest.TestCase):
