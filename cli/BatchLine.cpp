@@ -1,10 +1,12 @@
 #include "BatchLine.h"
 #include "NumberText.h"
+#include "QuotedText.h"
+#include "ResultWriter.h"
+
+#include <halic.h>
 
 #include <cmath>
 #include <cstring>
-
-#include "ResultWriter.h"
 
 namespace
 {
@@ -88,8 +90,8 @@ EBatchLine ParseBatchLine(std::string_view line, CBatchLine* pLine, std::string*
     {
         // For a command with sources the second field is part of the name.
         const bool bSourceWrong = nFields > 1 && HasSources(aFields[0]);
-        Fail(pError, "unknown computation " + std::string(aFields[0]) + (bSourceWrong ? "," + std::string(aFields[1]) : "") +
-                         "; accepts " + CommandList());
+        const std::string name = std::string(aFields[0]) + (bSourceWrong ? "," + std::string(aFields[1]) : "");
+        Fail(pError, "unknown computation " + QuotedText(name) + "; accepts " + CommandList());
         return BATCH_LINE_BAD;
     }
     const CComputation& computation = GetComputation(pLine->computation);
@@ -100,18 +102,44 @@ EBatchLine ParseBatchLine(std::string_view line, CBatchLine* pLine, std::string*
                          " fields after its name, not " + std::to_string(nArguments));
         return BATCH_LINE_BAD;
     }
-    std::string_view aTexts[kMaxParameters];
-    for (int i = 0; i < nArguments; ++i)
-        aTexts[i] = aFields[nNameFields + i];
+    // An empty field is one left out: the way to give a later field alone.
+    pLine->nNameFields = nNameFields;
+    for (int i = 0; i < computation.nParameters; ++i)
+        pLine->aTexts[i] = i < nArguments && !aFields[nNameFields + i].empty() ? OptionalText(aFields[nNameFields + i])
+                                                                            : std::nullopt;
     EArgumentProblem problem = ARGUMENT_OK;
-    const int nRefused = BindArguments(computation.pParameters, computation.nParameters, aTexts, pLine->adArguments,
-                                       &problem);
+    const int nRefused = BindArguments(computation.pParameters, computation.nParameters, pLine->aTexts,
+                                       pLine->adArguments, &problem);
     if (nRefused < 0)
         return BATCH_LINE_RESULT;
     const CParameter& param = computation.pParameters[nRefused];
-    const std::string label = std::string(param.pszName) + " (field " + std::to_string(nNameFields + nRefused + 1) + ")";
-    Fail(pError, ArgumentMessage(param, label.c_str(), aTexts[nRefused], problem));
+    Fail(pError, ArgumentMessage(param, FieldLabel(*pLine, nRefused).c_str(), pLine->aTexts[nRefused].value_or(""),
+                                 problem));
     return BATCH_LINE_BAD;
+}
+
+std::string FieldLabel(const CBatchLine& line, int nParameter)
+{
+    return std::string(GetComputation(line.computation).pParameters[nParameter].pszName) + " (field " +
+           std::to_string(line.nNameFields + nParameter + 1) + ")";
+}
+
+std::string NoAnswerMessage(const CBatchLine& line)
+{
+    const CComputation& computation = GetComputation(line.computation);
+    if (halic_last_error() == HALIC_E_CONVENTION_TEMPERATURE)
+    {
+        int nTemperature = 0, nConvention = 0;
+        SampleTemperatureOf(computation, line.adArguments, &nTemperature, &nConvention);
+        return FieldLabel(line, nTemperature) + " " + QuotedText(line.aTexts[nTemperature].value_or("")) + ": " +
+               FixedTemperatureReason(nConvention) + "; leave the field empty";
+    }
+    std::string aDescribed[kMaxParameters];
+    for (int i = 0; i < computation.nParameters; ++i)
+        aDescribed[i] = FieldLabel(line, i) + " " +
+                        (line.aTexts[i] ? QuotedText(*line.aTexts[i]) : ShortNumberText(computation.pParameters[i].dDefault));
+    return std::string(computation.pszCommand) + ": no answer: " +
+           NoAnswerReason(computation.pParameters, computation.nParameters, aDescribed);
 }
 
 bool RunBatchLine(std::string_view line, long nLine, EOutputFormat format, std::string& out, std::string& err)
@@ -130,8 +158,8 @@ bool RunBatchLine(std::string_view line, long nLine, EOutputFormat format, std::
     const double dResult = computation.pfnCompute(parsed.adArguments);
     if (std::isnan(dResult))
     {
-        err.append("hali batch: line ").append(std::to_string(nLine)).append(": ").append(computation.pszCommand)
-            .append(": no answer: ").append(NoAnswerReason()).append("\n");
+        err.append("hali batch: line ").append(std::to_string(nLine)).append(": ").append(NoAnswerMessage(parsed))
+            .append("\n");
         return false;
     }
     AppendBatchRecord(format, out, nLine, computation.pszQuantity, dResult, computation.nDecimals);

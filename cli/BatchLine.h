@@ -4,7 +4,8 @@
 //   sg,35,25/25                   sg,35,t/4,25
 //   salinity,sg,1.023,t/4,25      salinity,conductivity,53.071,25,0
 //   density,35,25,0               ptemp,35,10,4000               depth,10000,30
-// An empty or left-out field takes the parameter's default. Blanks around
+// An empty or left-out field takes the parameter's default (a line has no
+// other way to give a later field alone). Blanks around
 // fields and a carriage return at the end are ignored; a line that is blank
 // or starts with # is skipped.
 #pragma once
@@ -24,11 +25,20 @@ enum EBatchLine
 struct CBatchLine
 {
     EComputation computation;
+    int nNameFields;                    // fields the computation's name takes, 1 or 2
+    OptionalText aTexts[kMaxParameters]; // each parameter's field, trimmed; nullopt when empty or left out
     double adArguments[kMaxParameters]; // checked, one per parameter of the computation
 };
 
-// Reads one line (without its newline).
+// Reads one line (without its newline). The texts point into line.
 EBatchLine ParseBatchLine(std::string_view line, CBatchLine* pLine, std::string* pError);
+
+// How a message names parameter nParameter of a parsed line: "salinity (field 3)".
+std::string FieldLabel(const CBatchLine& line, int nParameter);
+
+// Why a parsed line has no answer, after its computation returned NaN:
+// "salinity: no answer: sg (field 3) 1.5 is read by no salinity ...".
+std::string NoAnswerMessage(const CBatchLine& line);
 
 // Reads, computes and writes one line: its record appended to out, or, for a
 // bad line or one without an answer, "hali batch: line N: reason" appended to

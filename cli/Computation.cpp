@@ -1,8 +1,10 @@
 #include "Computation.h"
+#include "NumberText.h"
 #include "ResultRounding.h"
 
 #include <halic.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -12,48 +14,50 @@ const double kInfinity = std::numeric_limits<double>::infinity();
 
 // The ranges are the library's (halic.h): arguments outside them are usage
 // errors here, before the library is asked.
-const CParameter kTemperature = {"temperature", "DEGC", "water temperature", PARAMETER_NUMBER, "degC", -2, 40, false,
-                                 PRESENCE_REQUIRED, 0};
+const CParameter kTemperature = {"temperature", "DEGC", "water temperature", PARAMETER_NUMBER, "degC", HALIC_T_MIN,
+                                 HALIC_T_MAX, false, PRESENCE_REQUIRED, 0, "t"};
 const CParameter kSampleTemperature = {"temperature", "DEGC", "the sample's temperature", PARAMETER_NUMBER, "degC",
-                                       -2, 40, false, PRESENCE_CONVENTION, 0};
+                                       HALIC_T_MIN, HALIC_T_MAX, false, PRESENCE_CONVENTION, 0, "t"};
 const CParameter kConductivityTemperature = {"temperature", "DEGC", "in-situ temperature, ITS-90", PARAMETER_NUMBER,
-                                             "degC", -2, 35, false, PRESENCE_REQUIRED, 0};
-const CParameter kSalinity = {"salinity", "S", "Practical Salinity (per mille)", PARAMETER_NUMBER, "", 0, 42, false,
-                              PRESENCE_REQUIRED, 0};
-const CParameter kPressure = {"pressure", "DBAR", "sea pressure, 0 at the surface", PARAMETER_NUMBER, "dbar", 0, 10000,
-                              false, PRESENCE_DEFAULT, 0};
+                                             "degC", HALIC_T_MIN, HALIC_PSS78_T_MAX, false, PRESENCE_REQUIRED, 0, "t"};
+const CParameter kSalinity = {"salinity", "S", "Practical Salinity (per mille)", PARAMETER_NUMBER, "", HALIC_SP_MIN,
+                              HALIC_SP_MAX, false, PRESENCE_REQUIRED, 0, "SP"};
+const CParameter kPressure = {"pressure", "DBAR", "sea pressure, 0 at the surface", PARAMETER_NUMBER, "dbar", 0,
+                              HALIC_P_MAX, false, PRESENCE_DEFAULT, 0, "p"};
 const CParameter kConvention = {"convention", "NAME", "specific-gravity convention, sample/reference temperature",
-                                PARAMETER_CONVENTION, "", 0, 0, false, PRESENCE_REQUIRED, 0};
-// A reading of seawater: no hydrometer for it goes past 2.
-const CParameter kGravity = {"sg", "SG", "specific gravity read", PARAMETER_NUMBER, "", 0, 2, true, PRESENCE_REQUIRED,
-                             0};
+                                PARAMETER_CONVENTION, "", 0, 0, false, PRESENCE_REQUIRED, 0, "convention"};
+const CParameter kGravity = {"sg", "SG", "specific gravity read", PARAMETER_NUMBER, "", 0, HALIC_SG_MAX, true,
+                             PRESENCE_REQUIRED, 0, "sg"};
 
 const CParameter kConvertParameters[] = {
-    {"temperature", "DEGC", "water temperature to convert to", PARAMETER_NUMBER, "degC", -2, 40, false,
-     PRESENCE_REQUIRED, 0},
-    {"base-temperature", "DEGC", "water temperature the base gravity was read at", PARAMETER_NUMBER, "degC", -2, 40,
-     false, PRESENCE_DEFAULT, 24},
-    {"base-gravity", "SG", "specific gravity read at the base temperature", PARAMETER_NUMBER, "", 0, 2, true,
-     PRESENCE_DEFAULT, 1.024},
-    {"depth", "M", "water depth, taken as the pressure in dbar as Varnok does", PARAMETER_NUMBER, "m", 0, 10000, false,
-     PRESENCE_DEFAULT, 1},
-    {"salinity", "S", "Practical Salinity (per mille)", PARAMETER_NUMBER, "", 0, 42, false, PRESENCE_DEFAULT, 35},
+    {"temperature", "DEGC", "water temperature to convert to", PARAMETER_NUMBER, "degC", HALIC_T_MIN, HALIC_T_MAX,
+     false, PRESENCE_REQUIRED, 0, "t"},
+    {"base-temperature", "DEGC", "water temperature the base gravity was read at", PARAMETER_NUMBER, "degC",
+     HALIC_T_MIN, HALIC_T_MAX, false, PRESENCE_DEFAULT, 24, "t0"},
+    {"base-gravity", "SG", "specific gravity read at the base temperature", PARAMETER_NUMBER, "", 0, HALIC_SG_MAX,
+     true, PRESENCE_DEFAULT, 1.024, "sg0"},
+    {"depth", "M", "water depth, taken as the pressure in dbar as Varnok does", PARAMETER_NUMBER, "m", 0, HALIC_P_MAX,
+     false, PRESENCE_DEFAULT, 1, "depth_m"},
+    {"salinity", "S", "Practical Salinity (per mille)", PARAMETER_NUMBER, "", HALIC_SP_MIN, HALIC_SP_MAX, false,
+     PRESENCE_DEFAULT, 35, "SP"},
     {"potential", "", "work on potential temperatures (Varnok's potential-density box)", PARAMETER_SWITCH, "", 0, 1,
-     false, PRESENCE_DEFAULT, 1},
+     false, PRESENCE_DEFAULT, 1, "potential"},
 };
 const CParameter kSgParameters[] = {kSalinity, kConvention, kSampleTemperature};
 const CParameter kSalinityFromSgParameters[] = {kGravity, kConvention, kSampleTemperature};
 const CParameter kSalinityFromCParameters[] = {
-    {"conductivity", "MS_CM", "conductivity", PARAMETER_NUMBER, "mS/cm", 0, kInfinity, false, PRESENCE_REQUIRED, 0},
+    {"conductivity", "MS_CM", "conductivity", PARAMETER_NUMBER, "mS/cm", 0, kInfinity, false, PRESENCE_REQUIRED, 0,
+     "C"},
     kConductivityTemperature, kPressure};
 const CParameter kDensityParameters[] = {kSalinity, kTemperature, kPressure};
 const CParameter kPtempParameters[] = {
     kSalinity, kTemperature,
-    {"pressure", "DBAR", "sea pressure the water is at", PARAMETER_NUMBER, "dbar", 0, 10000, false, PRESENCE_REQUIRED,
-     0}};
+    {"pressure", "DBAR", "sea pressure the water is at", PARAMETER_NUMBER, "dbar", 0, HALIC_P_MAX, false,
+     PRESENCE_REQUIRED, 0, "p"}};
 const CParameter kDepthParameters[] = {
-    {"pressure", "DBAR", "sea pressure", PARAMETER_NUMBER, "dbar", 0, 10000, false, PRESENCE_REQUIRED, 0},
-    {"latitude", "DEG", "latitude, north or south", PARAMETER_NUMBER, "degrees", -90, 90, false, PRESENCE_REQUIRED, 0}};
+    {"pressure", "DBAR", "sea pressure", PARAMETER_NUMBER, "dbar", 0, HALIC_P_MAX, false, PRESENCE_REQUIRED, 0, "p"},
+    {"latitude", "DEG", "latitude, north or south", PARAMETER_NUMBER, "degrees", -HALIC_LATITUDE_MAX,
+     HALIC_LATITUDE_MAX, false, PRESENCE_REQUIRED, 0, "latitude"}};
 
 double Convert(const double* a)
 {
@@ -88,11 +92,41 @@ const CComputation kComputations[COMPUTE_COUNT] = {
 
 const CComputation& GetComputation(EComputation computation) { return kComputations[computation]; }
 
-const char* NoAnswerReason()
+std::string NoAnswerReason(const CParameter* pParameters, int nParameters, const std::string* aDescribed)
 {
     if (halic_last_error() == HALIC_OK)
         return "the result is too large to round to five decimals";
-    // The text names the value at fault, the code's message only the reason.
-    const char* pszText = halic_last_error_text();
-    return *pszText != '\0' ? pszText : halic_error_message(halic_last_error());
+    // The library's text, "NAME = VALUE and the reason", names its own argument
+    // and the value as it holds it; the command names its own.
+    const std::string_view text = halic_last_error_text();
+    const size_t nEquals = text.find(" = ");
+    if (nEquals != std::string_view::npos)
+    {
+        const std::string_view name = text.substr(0, nEquals);
+        const size_t nValueEnd = std::min(text.find(' ', nEquals + 3), text.size());
+        for (int i = 0; i < nParameters; ++i)
+            if (pParameters[i].pszArgument != nullptr && name == pParameters[i].pszArgument)
+                return aDescribed[i] + std::string(text.substr(nValueEnd));
+    }
+    return !text.empty() ? std::string(text) : halic_error_message(halic_last_error());
+}
+
+void SampleTemperatureOf(const CComputation& computation, const double* adArguments, int* pnParameter,
+                         int* pnConvention)
+{
+    for (int i = 0; i < computation.nParameters; ++i)
+    {
+        if (computation.pParameters[i].presence == PRESENCE_CONVENTION)
+            *pnParameter = i;
+        if (computation.pParameters[i].kind == PARAMETER_CONVENTION)
+            *pnConvention = static_cast<int>(adArguments[i]);
+    }
+}
+
+std::string FixedTemperatureReason(int nConvention)
+{
+    // The library takes the temperature to half a unit in the fourth decimal.
+    const double dFixed = std::round(halic_convention_sample_temperature(nConvention) * 1e4) / 1e4;
+    return std::string("convention ") + halic_convention_name(nConvention) + " fixes the sample's temperature at " +
+           ShortNumberText(dFixed) + " degC";
 }

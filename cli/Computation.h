@@ -4,6 +4,8 @@
 #pragma once
 #include "Parameter.h"
 
+#include <string>
+
 enum EComputation
 {
     COMPUTE_CONVERT,          // Varnok's conversion, rounded as Varnok shows it
@@ -37,5 +39,15 @@ struct CComputation
 const CComputation& GetComputation(EComputation computation);
 
 // The reason of the last NaN on this thread, in the library's words, with the
-// value at fault.
-const char* NoAnswerReason();
+// argument at fault named as the user gave it: aDescribed[i] says how
+// parameter i of the list was given ("--sg 1.5", "sg (field 2) 1.5").
+std::string NoAnswerReason(const CParameter* pParameters, int nParameters, const std::string* aDescribed);
+
+// For a computation under a convention: the index of its sample temperature
+// among its parameters, and the convention its checked arguments name.
+void SampleTemperatureOf(const CComputation& computation, const double* adArguments, int* pnParameter,
+                         int* pnConvention);
+
+// Why a sample temperature is refused by a convention that fixes another:
+// "convention 60/60F fixes the sample's temperature at 15.5556 degC".
+std::string FixedTemperatureReason(int nConvention);

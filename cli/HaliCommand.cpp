@@ -2,6 +2,7 @@
 #include "BatchRunner.h"
 #include "HelpText.h"
 #include "NumberText.h"
+#include "QuotedText.h"
 #include "ResultWriter.h"
 #include "TablePlan.h"
 
@@ -17,9 +18,6 @@ namespace
 {
 const size_t kBatchChunkBytes = 1 << 18; // about 10,000 lines a chunk, a few milliseconds of work
 
-const CParameter kJobs = {"jobs", "N", "threads that compute lines", PARAMETER_NUMBER, "", 0, 64, false,
-                          PRESENCE_DEFAULT, 0};
-
 bool StartsWith(const char* psz, const char* pszPrefix) { return std::strncmp(psz, pszPrefix, std::strlen(pszPrefix)) == 0; }
 
 // The options a subcommand knows, each name once.
@@ -32,7 +30,7 @@ std::vector<const CParameter*> OptionsOf(const CSubcommand& subcommand)
         for (int i = 0; i < nParameters; ++i)
             options.push_back(&pTable[i]);
     if (subcommand.kind == SUBCOMMAND_BATCH)
-        options.push_back(&kJobs);
+        options.push_back(&BatchJobs());
     for (int n = 0; n < subcommand.nComputations; ++n)
     {
         const CComputation& computation = GetComputation(subcommand.aComputations[n]);
@@ -44,19 +42,6 @@ std::vector<const CParameter*> OptionsOf(const CSubcommand& subcommand)
 
 // Five-decimal units of a value RoundToFiveDecimals gave, so that differences are exact.
 long FiveDecimalUnits(double d) { return std::lround(d * 100000.0); }
-
-// A sample temperature given where the convention fixes another: the library
-// judges, and the user is told what it takes instead.
-std::string FixedTemperatureMessage(const CCommandLine& line)
-{
-    double dConvention = 0.0;
-    const CParameter convention = {"convention", "", "", PARAMETER_CONVENTION, "", 0, 0, false, PRESENCE_REQUIRED, 0};
-    ReadArgument(convention, line.Text("convention"), &dConvention);
-    const int nConvention = static_cast<int>(dConvention);
-    return std::string("--temperature ") + line.Text("temperature") + ": convention " +
-           halic_convention_name(nConvention) + " fixes the sample's temperature at " +
-           ShortNumberText(std::round(halic_convention_sample_temperature(nConvention) * 1e4) / 1e4) + " degC; leave --temperature out";
-}
 
 double Clamp(double d, double dLow, double dHigh) { return d < dLow ? dLow : d > dHigh ? dHigh : d; }
 } // namespace
@@ -71,22 +56,34 @@ int CHaliCommand::Run(int argc, const char* const* argv)
     for (; i < argc && StartsWith(argv[i], "--format"); ++i)
     {
         args.push_back(argv[i]);
-        if (std::strcmp(argv[i], "--format") == 0 && i + 1 < argc)
+        if (std::strcmp(argv[i], "--format") == 0 && i + 1 < argc && !StartsWith(argv[i + 1], "--"))
             args.push_back(argv[++i]);
     }
-    if (i == argc)
+    if (i == argc && args.empty())
     {
         std::fputs(ShortUsage().c_str(), m_pErr);
         return kExitUsage;
     }
-    const char* pszFirst = argv[i];
-    if (std::strcmp(pszFirst, "--help") == 0 || std::strcmp(pszFirst, "-h") == 0)
-        return WriteResults(OverviewHelp());
-    if (std::strcmp(pszFirst, "--version") == 0)
-        return WriteResults(std::string("hali ") + halic_version() + "\n");
+    const char* pszFirst = i < argc ? argv[i] : "";
+    const bool bHelp = std::strcmp(pszFirst, "--help") == 0 || std::strcmp(pszFirst, "-h") == 0;
+    const bool bVersion = std::strcmp(pszFirst, "--version") == 0;
+    if (i == argc || bHelp || bVersion)
+    {
+        // Nothing but --format may go with them.
+        if (i < argc)
+            args.insert(args.end(), argv + i + 1, argv + argc);
+        CCommandLine line({}, nullptr);
+        if (!line.Parse(static_cast<int>(args.size()), args.data()))
+            return UsageError(nullptr, line.Error());
+        if (bHelp || line.WantsHelp())
+            return WriteResults(OverviewHelp());
+        if (!bVersion)
+            return UsageError(nullptr, "no command; accepts " + SubcommandList());
+        return WriteResults(VersionText(line.Format()));
+    }
     const CSubcommand* pSubcommand = FindSubcommand(pszFirst);
     if (pSubcommand == nullptr)
-        return UsageError(nullptr, std::string("unknown command ") + pszFirst + "; accepts " + SubcommandList());
+        return UsageError(nullptr, "unknown command " + QuotedText(pszFirst) + "; accepts " + SubcommandList());
     args.insert(args.end(), argv + i + 1, argv + argc);
     return RunSubcommand(*pSubcommand, args);
 }
@@ -114,14 +111,20 @@ int CHaliCommand::RunComputation(const CSubcommand& subcommand, const CCommandLi
     if (pComputation == nullptr)
         return UsageError(subcommand.pszName, error);
     double adArguments[kMaxParameters];
-    error = BindOptions(pComputation->pParameters, pComputation->nParameters, line, adArguments);
+    error = line.Bind(pComputation->pParameters, pComputation->nParameters, adArguments);
     if (!error.empty())
         return UsageError(subcommand.pszName, error);
     const double dResult = pComputation->pfnCompute(adArguments);
     if (std::isnan(dResult) && halic_last_error() == HALIC_E_CONVENTION_TEMPERATURE)
-        return UsageError(subcommand.pszName, FixedTemperatureMessage(line));
+    {
+        // The library judges; the user is told what the convention takes instead.
+        int nTemperature = 0, nConvention = 0;
+        SampleTemperatureOf(*pComputation, adArguments, &nTemperature, &nConvention);
+        return UsageError(subcommand.pszName, line.Described(pComputation->pParameters[nTemperature]) + ": " +
+                                                  FixedTemperatureReason(nConvention) + "; leave --temperature out");
+    }
     if (std::isnan(dResult))
-        return Message(subcommand.pszName, std::string("no answer: ") + NoAnswerReason(), kExitNoAnswer);
+        return Message(subcommand.pszName, "no answer: " + NoAnswerReason(*pComputation, line), kExitNoAnswer);
     CResultWriter writer(line.Format(), {{pComputation->pszQuantity, pComputation->nDecimals}});
     writer.AddRow(&dResult);
     std::string results;
@@ -136,7 +139,7 @@ int CHaliCommand::RunTable(const CCommandLine& line)
     std::string error = BindTable(line, a, &bFahrenheit);
     const CTablePlan plan(a[TABLE_FROM], a[TABLE_TO], a[TABLE_STEP]);
     if (error.empty())
-        error = plan.Problem();
+        error = plan.Problem(line.Text("from"), line.Text("to"), line.Text("step") ? line.Text("step") : "1");
     if (!error.empty())
         return UsageError("table", error);
     // The temperature column shows as many decimals as the user wrote.
@@ -144,7 +147,7 @@ int CHaliCommand::RunTable(const CCommandLine& line)
                                    line.Text("step") ? DecimalsOfText(line.Text("step")) : 0);
     CResultWriter writer(line.Format(), {{bFahrenheit ? "temperature_degF" : "temperature_degC", nDecimals},
                                          {"sg", 5}, {"correction", 5}});
-    const int nExitCode = AddTableRows(plan, a, bFahrenheit, writer);
+    const int nExitCode = AddTableRows(plan, a, bFahrenheit, line, writer);
     std::string results;
     writer.WriteTo(results);
     const int nWritten = WriteResults(results);
@@ -156,22 +159,25 @@ std::string CHaliCommand::BindTable(const CCommandLine& line, double* adArgument
     int nParameters = 0;
     const CParameter* pParameters = GetTableParameters(&nParameters);
     // The unit first: it says how the temperatures are read.
-    double dUnit = 0.0;
+    double dUnit = pParameters[TABLE_UNIT].dDefault;
     const char* pszUnit = line.Text("unit");
-    if (pszUnit != nullptr && ReadArgument(pParameters[TABLE_UNIT], pszUnit, &dUnit) != ARGUMENT_OK)
-        return ArgumentMessage(pParameters[TABLE_UNIT], "--unit", pszUnit, ARGUMENT_UNKNOWN_NAME);
+    const EArgumentProblem problem = pszUnit ? ReadArgument(pParameters[TABLE_UNIT], pszUnit, &dUnit) : ARGUMENT_OK;
+    if (problem != ARGUMENT_OK)
+        return ArgumentMessage(pParameters[TABLE_UNIT], "--unit", pszUnit, problem);
     *pbFahrenheit = dUnit != 0.0;
     std::vector<CParameter> parameters;
     for (int i = 0; i < nParameters; ++i)
         parameters.push_back(InTemperatureUnit(pParameters[i], *pbFahrenheit));
-    return BindOptions(parameters.data(), nParameters, line, adArguments);
+    return line.Bind(parameters.data(), nParameters, adArguments);
 }
 
-int CHaliCommand::AddTableRows(const CTablePlan& plan, const double* a, bool bFahrenheit, CResultWriter& writer)
+int CHaliCommand::AddTableRows(const CTablePlan& plan, const double* a, bool bFahrenheit, const CCommandLine& line,
+                              CResultWriter& writer)
 {
     // The degF bounds are rounded: a temperature accepted in degF is held to the degC range.
     int nParameters = 0;
-    const CParameter& celsius = GetTableParameters(&nParameters)[TABLE_FROM];
+    const CParameter* pParameters = GetTableParameters(&nParameters);
+    const CParameter& celsius = pParameters[TABLE_FROM];
     auto toCelsius = [&](double d) {
         return bFahrenheit ? Clamp(CelsiusOfFahrenheit(d), celsius.dLow, celsius.dHigh) : d;
     };
@@ -194,8 +200,13 @@ int CHaliCommand::AddTableRows(const CTablePlan& plan, const double* a, bool bFa
             // The array form names the first NaN's reason; this row's own comes from its own call.
             halic_convert(adTemperatures[n], a[TABLE_BASE_GRAVITY], dBaseTemperature, a[TABLE_SALINITY],
                           a[TABLE_DEPTH], bPotential);
-            nExitCode = Message("table", "no answer at " + ShortNumberText(plan.Temperature(n)) + ": " +
-                                             NoAnswerReason(), kExitNoAnswer);
+            // The row's temperature is named by the row; the other arguments as given.
+            const std::string row = ShortNumberText(plan.Temperature(n));
+            std::vector<std::string> described;
+            for (int i = 0; i < nParameters; ++i)
+                described.push_back(i == TABLE_FROM ? "the temperature " + row : line.Described(pParameters[i]));
+            nExitCode = Message("table", "no answer at " + row + ": " +
+                                             ::NoAnswerReason(pParameters, nParameters, described.data()), kExitNoAnswer);
             continue;
         }
         const double adRow[] = {plan.Temperature(n), dGravity, (nBase - FiveDecimalUnits(dGravity)) * 0.00001};
@@ -207,9 +218,9 @@ int CHaliCommand::AddTableRows(const CTablePlan& plan, const double* a, bool bFa
 int CHaliCommand::RunBatch(const CCommandLine& line)
 {
     double dJobs = 0.0;
-    std::string error = BindOptions(&kJobs, 1, line, &dJobs);
+    std::string error = line.Bind(&BatchJobs(), 1, &dJobs);
     if (error.empty() && dJobs != std::floor(dJobs))
-        error = std::string("--jobs ") + line.Text("jobs") + ": not a whole number; accepts " + AcceptedText(kJobs);
+        error = "--jobs " + QuotedText(line.Text("jobs")) + ": not a whole number; accepts " + AcceptedText(BatchJobs());
     if (!error.empty())
         return UsageError("batch", error);
     const int nProcessors = static_cast<int>(std::thread::hardware_concurrency());
@@ -243,30 +254,24 @@ const CComputation* CHaliCommand::SelectComputation(const CSubcommand& subcomman
     return pSelected;
 }
 
-std::string CHaliCommand::BindOptions(const CParameter* pParameters, int nParameters, const CCommandLine& line,
-                                      double* adValues) const
+std::string CHaliCommand::NoAnswerReason(const CComputation& computation, const CCommandLine& line) const
 {
-    std::string_view aTexts[TABLE_PARAMETERS > kMaxParameters ? TABLE_PARAMETERS : kMaxParameters];
-    for (int i = 0; i < nParameters; ++i)
+    std::vector<std::string> described;
+    for (int i = 0; i < computation.nParameters; ++i)
+        described.push_back(line.Described(computation.pParameters[i]));
+    return ::NoAnswerReason(computation.pParameters, computation.nParameters, described.data());
+}
+
+std::string CHaliCommand::VersionText(EOutputFormat format)
+{
+    const std::string version = halic_version();
+    switch (format)
     {
-        const char* pszText = line.Text(pParameters[i].pszName);
-        aTexts[i] = pszText != nullptr ? pszText : "";
+    case FORMAT_CSV: return "version\n" + version + "\n";
+    case FORMAT_JSON: return "{\"version\":\"" + version + "\"}\n";
+    case FORMAT_TEXT: break;
     }
-    // An option of the subcommand that this computation does not take.
-    for (const std::string& name : line.GivenNames())
-    {
-        bool bTaken = false;
-        for (int i = 0; i < nParameters; ++i)
-            bTaken = bTaken || name == pParameters[i].pszName;
-        if (!bTaken)
-            return "--" + name + " does not go with --" + pParameters[0].pszName;
-    }
-    EArgumentProblem problem = ARGUMENT_OK;
-    const int nRefused = BindArguments(pParameters, nParameters, aTexts, adValues, &problem);
-    if (nRefused < 0)
-        return "";
-    const std::string label = std::string("--") + pParameters[nRefused].pszName;
-    return ArgumentMessage(pParameters[nRefused], label.c_str(), aTexts[nRefused], problem);
+    return "hali " + version + "\n";
 }
 
 int CHaliCommand::UsageError(const char* pszCommand, const std::string& message)

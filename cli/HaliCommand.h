@@ -31,14 +31,16 @@ private:
     // Reads the table's options, its temperatures in the unit it names; "" or the usage error.
     std::string BindTable(const CCommandLine& line, double* adArguments, bool* pbFahrenheit) const;
     // Computes the plan's rows into writer; kExitNoAnswer (each reported) if a row has no answer.
-    int AddTableRows(const CTablePlan& plan, const double* adArguments, bool bFahrenheit, CResultWriter& writer);
+    int AddTableRows(const CTablePlan& plan, const double* adArguments, bool bFahrenheit, const CCommandLine& line,
+                     CResultWriter& writer);
     int RunBatch(const CCommandLine& line);
     // The computation the options select (salinity has two), or nullptr with *pError set.
     const CComputation* SelectComputation(const CSubcommand& subcommand, const CCommandLine& line,
                                           std::string* pError) const;
-    // Reads the options of a parameter list; "" or the usage error.
-    std::string BindOptions(const CParameter* pParameters, int nParameters, const CCommandLine& line,
-                            double* adValues) const;
+    // Why the computation just run has no answer, naming the options as given.
+    std::string NoAnswerReason(const CComputation& computation, const CCommandLine& line) const;
+    // What --version prints in a format: "hali 1.0.0.0", csv's header and row, a json object.
+    static std::string VersionText(EOutputFormat format);
 
     int UsageError(const char* pszCommand, const std::string& message);
     int Message(const char* pszCommand, const std::string& message, int nExitCode);

@@ -1,5 +1,6 @@
 #include "HelpText.h"
 #include "NumberText.h"
+#include "QuotedText.h"
 #include "TablePlan.h"
 
 #include <halic.h>
@@ -19,7 +20,8 @@ const char kFormatHelp[] =
 
 const char kExitCodes[] =
     "Exit status: 0 success; 1 a computation without an answer (the library's reason on stderr, no\n"
-    "number printed for it); 2 a usage error (the argument and the range it accepts on stderr).\n";
+    "number printed for it), or results that could not be written; 2 a usage error (the argument and\n"
+    "the range it accepts on stderr).\n";
 
 std::string Upper(const char* psz)
 {
@@ -102,8 +104,10 @@ std::string TableHelp()
 {
     int nParameters = 0;
     const CParameter* pParameters = GetTableParameters(&nParameters);
-    return "\nOptions (temperatures in degC, or with --unit F in degF: -2 to 40 degC is 28.4 to 104 degF):\n" +
-           OptionsHelp(pParameters, nParameters, nullptr) + "\nEvery command:\n" + kFormatHelp;
+    const CParameter& from = pParameters[TABLE_FROM];
+    return "\nOptions (temperatures in degC, or with --unit F in degF: " + AcceptedText(from) + " is " +
+           AcceptedText(InTemperatureUnit(from, true)) + "):\n" + OptionsHelp(pParameters, nParameters, nullptr) +
+           "\nEvery command:\n" + kFormatHelp;
 }
 
 // Each computation's fields in order: its name in lower case, the arguments
@@ -128,7 +132,8 @@ std::string BatchHelp()
 {
     return "Reads lines from the standard input, each a computation's name and its arguments in order,\n"
            "separated by commas. Each field is the option of that name (see each command's --help for\n"
-           "ranges and defaults); POTENTIAL is 1 or 0; an empty or left-out field takes the default.\n"
+           "ranges and defaults); POTENTIAL is 1 or 0. An empty or left-out field takes the option's\n"
+           "default (\"convert,26,,,,30\" sets only the salinity); a required one is then missing.\n"
            "Blank lines and lines starting with # are skipped; blanks around fields and a carriage return\n"
            "before the newline are ignored.\n"
            "Fields per computation:\n" +
@@ -139,10 +144,8 @@ std::string BatchHelp()
            "json {\"line\":12,\"sg\":1.02339}. Digits per quantity as the single commands write them.\n"
            "A bad line, or one without an answer, is reported on the standard error with its line number\n"
            "and the reason; the other lines are still computed. Exit status 1 if any line failed.\n"
-           "\nOptions:\n"
-           "  --jobs N\n"
-           "      threads that compute lines: 1 to 64, 0 for one per processor (default 0)\n" +
-           kFormatHelp;
+           "\nOptions:\n" +
+           OptionHelp(BatchJobs(), nullptr) + kFormatHelp;
 }
 } // namespace
 
@@ -159,7 +162,12 @@ std::string OverviewHelp()
         text += "  " + name + std::string(10 - name.size(), ' ') + pSubcommands[i].pszSummary + "\n";
     }
     return text + "\nhali COMMAND --help tells a command's options, their ranges and defaults, and the digits of\n"
-                  "its results. Every command takes --format text|csv|json. hali --version prints the version.\n\n" +
+                  "its results. Every command takes --format text|csv|json. hali --version prints the version\n"
+                  "(with --format csv or json, as a record). An option left out takes its default; one given\n"
+                  "an empty value is an error. After -- every word is a value, even --help.\n"
+                  "Messages show a value bare when it is a short plain word, else in double quotes with control\n"
+                  "characters and bytes that are not UTF-8 escaped (\\n, \\x1b), cut after " +
+           std::to_string(kMaxQuotedChars) + " characters\nwith the value's length in bytes after it.\n\n" +
            kExitCodes;
 }
 

@@ -43,6 +43,8 @@ ENumberText ParseNumber(std::string_view text, double* pd)
         return NUMBER_SYNTAX;
     if (result.ec == std::errc::result_out_of_range)
         d = ReadOutOfRange(text);
+    if (result.ec == std::errc::result_out_of_range && std::isinf(d))
+        return NUMBER_TOO_LARGE;
     if (!std::isfinite(d))
         return NUMBER_NOT_FINITE;
     *pd = d;

@@ -9,7 +9,8 @@ enum ENumberText
     NUMBER_OK,         // a finite decimal number
     NUMBER_EMPTY,      // nothing but blanks
     NUMBER_SYNTAX,     // not a decimal number ("abc", "1,5", "0x10", "1e")
-    NUMBER_NOT_FINITE  // NaN, an infinity, or beyond the range of a double
+    NUMBER_NOT_FINITE, // NaN or an infinity
+    NUMBER_TOO_LARGE   // a number beyond the range of a double ("1e400")
 };
 
 // text without the blanks (spaces, tabs) at its ends.

@@ -1,5 +1,6 @@
 #include "Parameter.h"
 #include "NumberText.h"
+#include "QuotedText.h"
 
 #include <halic.h>
 
@@ -35,16 +36,29 @@ int FindConvention(std::string_view text)
     return -1;
 }
 
+// True when the digits before any exponent are not all zero: "1e-400" is
+// not 0, though it reads as 0.
+bool HasNonzeroDigit(std::string_view text)
+{
+    for (char ch : text.substr(0, text.find_first_of("eE")))
+        if (ch >= '1' && ch <= '9')
+            return true;
+    return false;
+}
+
 EArgumentProblem ReadNumber(const CParameter& param, std::string_view text, double* pd)
 {
     double d = 0.0;
     switch (ParseNumber(text, &d))
     {
-    case NUMBER_EMPTY: return ARGUMENT_MISSING;
+    case NUMBER_EMPTY: return ARGUMENT_EMPTY;
     case NUMBER_SYNTAX: return ARGUMENT_NOT_NUMBER;
     case NUMBER_NOT_FINITE: return ARGUMENT_NOT_FINITE;
+    case NUMBER_TOO_LARGE: return ARGUMENT_TOO_LARGE;
     case NUMBER_OK: break;
     }
+    if (param.bLowExclusive && d == 0.0 && !std::signbit(d) && param.dLow == 0.0 && HasNonzeroDigit(text))
+        return ARGUMENT_TOO_SMALL;
     const bool bAboveLow = param.bLowExclusive ? d > param.dLow : d >= param.dLow;
     if (!bAboveLow || d > param.dHigh)
         return ARGUMENT_OUT_OF_RANGE;
@@ -73,9 +87,12 @@ const char* ProblemText(EArgumentProblem problem)
     {
     case ARGUMENT_OK: return "accepted";
     case ARGUMENT_MISSING: return "missing";
+    case ARGUMENT_EMPTY: return "empty";
     case ARGUMENT_NOT_NUMBER: return "not a number";
     case ARGUMENT_NOT_FINITE: return "not a finite number";
+    case ARGUMENT_TOO_LARGE: return "larger in size than 1.8e308, the largest number held";
     case ARGUMENT_OUT_OF_RANGE: return "outside the range";
+    case ARGUMENT_TOO_SMALL: return "too small to tell from 0";
     case ARGUMENT_UNKNOWN_NAME: return "unknown";
     }
     return "refused";
@@ -89,7 +106,7 @@ EArgumentProblem ReadArgument(const CParameter& param, std::string_view text, do
 {
     text = TrimBlanks(text);
     if (text.empty())
-        return ARGUMENT_MISSING;
+        return ARGUMENT_EMPTY;
     switch (param.kind)
     {
     case PARAMETER_NUMBER: return ReadNumber(param, text, pd);
@@ -130,9 +147,11 @@ std::string ArgumentMessage(const CParameter& param, const char* pszLabel, std::
                             EArgumentProblem problem)
 {
     std::string message = pszLabel;
-    text = TrimBlanks(text);
     if (problem != ARGUMENT_MISSING)
-        message += std::string(" ") + std::string(text);
+        message += " " + QuotedText(text);
+    double d = 0.0;
+    if (problem == ARGUMENT_OUT_OF_RANGE && IsCutWhenQuoted(text) && ParseNumber(text, &d) == NUMBER_OK)
+        message += " (reads as " + ShortNumberText(d) + ")";
     return message + ": " + ProblemText(problem) + "; accepts " + AcceptedText(param);
 }
 
@@ -151,14 +170,14 @@ CParameter InTemperatureUnit(const CParameter& param, bool bFahrenheit)
 double CelsiusOfFahrenheit(double dFahrenheit) { return (dFahrenheit - 32.0) * 5.0 / 9.0; }
 double FahrenheitOfCelsius(double dCelsius) { return dCelsius * 9.0 / 5.0 + 32.0; }
 
-int BindArguments(const CParameter* pParameters, int nParameters, const std::string_view* aTexts, double* adValues,
+int BindArguments(const CParameter* pParameters, int nParameters, const OptionalText* aTexts, double* adValues,
                   EArgumentProblem* pProblem)
 {
     double dConvention = std::numeric_limits<double>::quiet_NaN();
     for (int i = 0; i < nParameters; ++i)
     {
         const CParameter& param = pParameters[i];
-        EArgumentProblem problem = ReadArgument(param, aTexts[i], &adValues[i]);
+        EArgumentProblem problem = aTexts[i] ? ReadArgument(param, *aTexts[i], &adValues[i]) : ARGUMENT_MISSING;
         if (problem == ARGUMENT_MISSING && param.presence == PRESENCE_DEFAULT)
         {
             adValues[i] = param.dDefault;

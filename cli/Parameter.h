@@ -1,7 +1,9 @@
 // One argument of a computation: its name on the command line and in batch
 // lines, what it accepts, and its default. The tables of arguments live in
-// Computation.cpp and CliCommand.cpp; this is how a text becomes its value.
+// Computation.cpp, TablePlan.cpp and HaliCommand.cpp; this is how a text
+// becomes its value.
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,16 +34,24 @@ struct CParameter
     bool bLowExclusive;    // dLow itself is refused (a gravity is above 0)
     EPresence presence;
     double dDefault;       // the value when absent and PRESENCE_DEFAULT [pszUnit]
+    const char* pszArgument = nullptr; // the library's name of the argument it is passed as ("t0"), for
+                                       // naming it in the library's reasons; nullptr when it is not passed
 };
+
+// A parameter's text as given, or nullopt when it was not given.
+using OptionalText = std::optional<std::string_view>;
 
 enum EArgumentProblem
 {
     ARGUMENT_OK,
-    ARGUMENT_MISSING,
+    ARGUMENT_MISSING,      // not given, and needed
+    ARGUMENT_EMPTY,        // given, but empty or blank: never the default
     ARGUMENT_NOT_NUMBER,
-    ARGUMENT_NOT_FINITE,
+    ARGUMENT_NOT_FINITE,   // NaN or an infinity
+    ARGUMENT_TOO_LARGE,    // a number beyond the largest the command holds ("1e400")
     ARGUMENT_OUT_OF_RANGE,
-    ARGUMENT_UNKNOWN_NAME // no such convention, unit or switch value
+    ARGUMENT_TOO_SMALL,    // a number above 0 too small to tell from the 0 the range excludes (1e-400)
+    ARGUMENT_UNKNOWN_NAME  // no such convention, unit or switch value
 };
 
 // The value of param's text, checked: ARGUMENT_OK and *pd set, or the problem
@@ -53,8 +63,9 @@ EArgumentProblem ReadArgument(const CParameter& param, std::string_view text, do
 std::string AcceptedText(const CParameter& param);
 
 // A usage message naming the argument (pszLabel, "--salinity" or "salinity
-// (field 2)"), the text given and the range it accepts:
-// "--salinity 50: outside the range; accepts 0 to 42".
+// (field 2)"), the text given, quoted as QuotedText does, and the range it
+// accepts: "--salinity 50: outside the range; accepts 0 to 42". A number cut
+// short in the message is followed by the value it reads as.
 std::string ArgumentMessage(const CParameter& param, const char* pszLabel, std::string_view text,
                             EArgumentProblem problem);
 
@@ -66,9 +77,9 @@ CParameter InTemperatureUnit(const CParameter& param, bool bFahrenheit);
 double CelsiusOfFahrenheit(double dFahrenheit);
 double FahrenheitOfCelsius(double dCelsius);
 
-// Reads the texts of a list of parameters (one each, in order; empty for a
-// parameter not given) into adValues: a default where one is absent, NaN for
-// a sample temperature the convention bound before it fixes. Returns -1 when
-// all are accepted, else the index of the first refused with *pProblem set.
-int BindArguments(const CParameter* pParameters, int nParameters, const std::string_view* aTexts, double* adValues,
+// Reads the texts of a list of parameters (one each, in order) into
+// adValues: a default where one is not given, NaN for a sample temperature
+// the convention bound before it fixes. Returns -1 when all are accepted,
+// else the index of the first refused with *pProblem set.
+int BindArguments(const CParameter* pParameters, int nParameters, const OptionalText* aTexts, double* adValues,
                   EArgumentProblem* pProblem);

@@ -4,6 +4,9 @@
 
 namespace
 {
+const CParameter kJobs = {"jobs", "N", "threads that compute lines, 0 for one per processor", PARAMETER_NUMBER, "",
+                          0, 64, false, PRESENCE_DEFAULT, 0};
+
 const CSubcommand kSubcommands[] = {
     {"convert", SUBCOMMAND_COMPUTATION, "[options] TEMPERATURE",
      "Varnok's conversion of a hydrometer's reading to another water temperature",
@@ -61,6 +64,8 @@ const CSubcommand* FindSubcommand(const char* pszName)
             return &subcommand;
     return nullptr;
 }
+
+const CParameter& BatchJobs() { return kJobs; }
 
 const CSubcommand* GetSubcommands(int* pnCount)
 {

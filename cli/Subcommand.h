@@ -28,5 +28,7 @@ struct CSubcommand
 const CSubcommand* FindSubcommand(const char* pszName);
 // All of them, in the order the overview lists them; *pnCount is set.
 const CSubcommand* GetSubcommands(int* pnCount);
+// The batch mode's one option, --jobs.
+const CParameter& BatchJobs();
 // Their names, "convert, table, ...".
 std::string SubcommandList();

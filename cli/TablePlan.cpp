@@ -1,6 +1,6 @@
 #include "TablePlan.h"
 #include "Computation.h"
-#include "NumberText.h"
+#include "QuotedText.h"
 
 #include <cmath>
 #include <limits>
@@ -13,12 +13,12 @@ const double kStepSlack = 1e-9; // a step count this close to a whole number is 
 
 CTablePlan::CTablePlan(double dFrom, double dTo, double dStep) : m_dFrom(dFrom), m_dTo(dTo), m_dStep(dStep) {}
 
-std::string CTablePlan::Problem() const
+std::string CTablePlan::Problem(std::string_view from, std::string_view to, std::string_view step) const
 {
     if (m_dTo < m_dFrom)
-        return "--to " + ShortNumberText(m_dTo) + ": below --from " + ShortNumberText(m_dFrom);
+        return "--to " + QuotedText(to) + ": below --from " + QuotedText(from);
     if (Steps() + 1 > kMaxRows)
-        return "--step " + ShortNumberText(m_dStep) + ": makes more than " + std::to_string(kMaxRows) +
+        return "--step " + QuotedText(step) + ": makes more than " + std::to_string(kMaxRows) +
                " rows; accepts a step that makes at most that many";
     return "";
 }
@@ -37,10 +37,12 @@ const CParameter* GetTableParameters(int* pnCount)
 {
     // The water's settings are convert's, in convert's order after its temperature.
     const CParameter* pConvert = GetComputation(COMPUTE_CONVERT).pParameters;
+    const CParameter& temperature = pConvert[0];
     static const CParameter kTableParameters[TABLE_PARAMETERS] = {
-        {"from", "T", "first temperature of the table", PARAMETER_NUMBER, "degC", -2, 40, false, PRESENCE_REQUIRED, 0},
-        {"to", "T", "last temperature of the table (included when a step meets it)", PARAMETER_NUMBER, "degC", -2,
-         40, false, PRESENCE_REQUIRED, 0},
+        {"from", "T", "first temperature of the table", PARAMETER_NUMBER, "degC", temperature.dLow, temperature.dHigh,
+         false, PRESENCE_REQUIRED, 0, "t"},
+        {"to", "T", "last temperature of the table (included when a step meets it)", PARAMETER_NUMBER, "degC",
+         temperature.dLow, temperature.dHigh, false, PRESENCE_REQUIRED, 0, "t"},
         {"step", "T", "step between rows, in the table's unit", PARAMETER_NUMBER, "", 0,
          std::numeric_limits<double>::infinity(), true, PRESENCE_DEFAULT, 1},
         {"unit", "C|F", "unit of every temperature of the table, the base temperature's too", PARAMETER_UNIT, "", 0,

@@ -4,6 +4,7 @@
 #include "Parameter.h"
 
 #include <string>
+#include <string_view>
 
 class CTablePlan
 {
@@ -14,8 +15,8 @@ public:
     CTablePlan(double dFrom, double dTo, double dStep);
 
     // Why these bounds make no table ("--to 10: below --from 20", too many
-    // rows), or "" when they make one.
-    std::string Problem() const;
+    // rows), or "" when they make one; the texts are the options as given.
+    std::string Problem(std::string_view from, std::string_view to, std::string_view step) const;
     // How many rows: to itself is the last when a whole number of steps
     // (within 1e-9 of a step) reaches it. Only valid when Problem() is "".
     long RowCount() const;

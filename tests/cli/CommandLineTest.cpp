@@ -39,15 +39,32 @@ TEST(CommandLine, Syntax)
         {{"--no-potential"}, "potential=0;"}, {{"--potential"}, "potential=1;"},
         {{"--format", "json", "26"}, "json;temperature=26;"}, {{"--format=csv"}, "csv;"},
         {{"--", "-5"}, "temperature=-5;"},
+        {{"--salinity", "", "--temperature=", "--format=json"}, "json;salinity=;temperature=;"}, // Bind refuses them
         {{"--salinity", "x", "--help"}, "help"}, {{"-h", "--bogus"}, "help"},
+        // after -- every word is a value
+        {{"--", "--help"}, "temperature=--help;"}, {{"--", "-h"}, "temperature=-h;"},
+        {{"--", "26", "--salinity", "30"}, "error: unexpected argument --salinity"},
         {{"--bogus", "1"}, "error: unknown option --bogus"},
+        {{"--b\x1bogus"}, "error: unknown option \"--b\\x1bogus\""},
         {{"--salinity"}, "error: --salinity needs a value"},
-        {{"--salinity", "30", "--salinity=31"}, "error: --salinity given twice"},
-        {{"26", "--temperature", "27"}, "error: --temperature given twice"},
+        // the next option is not a value
+        {{"--salinity", "--temperature", "25"}, "error: --salinity needs a value"},
+        {{"--format", "--salinity", "30"}, "error: --format needs a value"},
+        {{"--salinity", "--", "30"}, "error: --salinity needs a value"},
+        {{"--salinity", "30", "--salinity=30"}, "error: --salinity given twice"},
+        {{"26", "--temperature", "26"}, "error: --temperature given twice"},
+        {{"--temperature", "26", "27"}, "error: unexpected argument 27"},
+        {{"--potential", "--potential"}, "error: --potential given twice"},
+        {{"--format", "csv", "--format=csv"}, "error: --format given twice"},
+        // two that say different things
+        {{"--salinity", "30", "--salinity=31"}, "error: --salinity 30 and --salinity 31 conflict; give --salinity once"},
+        {{"26", "--temperature", "27"}, "error: 26 and --temperature 27 conflict; give --temperature once"},
+        {{"--potential", "--no-potential"}, "error: --potential and --no-potential conflict; give --potential once"},
+        {{"--format=json", "--format", "csv"}, "error: --format json and --format csv conflict; give --format once"},
         {{"26", "27"}, "error: unexpected argument 27"},
-        {{"--potential", "--no-potential"}, "error: --potential given twice"},
         {{"--potential=0"}, "error: --potential takes no value"},
         {{"--format", "xml"}, "error: --format xml: unknown; accepts text, csv or json"},
+        {{"--format", " "}, "error: --format \" \": empty; accepts text, csv or json"},
         {{"--no-salinity"}, "error: unknown option --no-salinity"},
     };
     for (const auto& row : rows)

@@ -1,6 +1,8 @@
 // The command's decisions, run in-process: which subcommand and computation
 // the arguments make, the exit code, and what goes to which stream.
 #include "HaliCommand.h"
+#include "Subcommand.h"
+#include "TablePlan.h"
 
 #include <halic.h>
 
@@ -23,19 +25,20 @@ struct CRun
 CRun RunHali(std::vector<const char*> args)
 {
     args.insert(args.begin(), "hali");
+    FILE* pIn = std::tmpfile(); // batch's input: none
     FILE* pOut = std::tmpfile();
     FILE* pErr = std::tmpfile();
     CRun run = {-1, "", ""};
-    if (pOut == nullptr || pErr == nullptr)
+    if (pIn == nullptr || pOut == nullptr || pErr == nullptr)
     {
         ADD_FAILURE() << "no temporary file";
         return run;
     }
-    run.nExitCode = CHaliCommand(stdin, pOut, pErr).Run(static_cast<int>(args.size()), args.data());
+    run.nExitCode = CHaliCommand(pIn, pOut, pErr).Run(static_cast<int>(args.size()), args.data());
     run.out = ReadAll(pOut);
     run.err = ReadAll(pErr);
-    std::fclose(pOut);
-    std::fclose(pErr);
+    for (FILE* pFile : {pIn, pOut, pErr})
+        std::fclose(pFile);
     return run;
 }
 
@@ -49,6 +52,12 @@ TEST(HaliCommand, ExitCodesAndStreams)
         {{"--format", "json", "convert", "26"}, kExitOk, "{\"sg\":1.02339}\n", kNoMore},
         {{"convert", "--no-potential", "--depth", "1000", "10"}, kExitOk, "1.02749\n", kNoMore},
         {{"--version"}, kExitOk, std::string("hali ") + halic_version() + "\n", kNoMore},
+        {{"--version", "--format", "json"}, kExitOk, std::string("{\"version\":\"") + halic_version() + "\"}\n", kNoMore},
+        {{"--format=csv", "--version"}, kExitOk, std::string("version\n") + halic_version() + "\n", kNoMore},
+        {{"--version", "extra"}, kExitUsage, "", "hali: unexpected argument extra\n"},
+        {{"--format", "json"}, kExitUsage, "", "hali: no command; accepts convert, table,"},
+        {{"--format"}, kExitUsage, "", "hali: --format needs a value\n"},
+        {{"convert", "--", "--help"}, kExitUsage, "", "hali convert: --temperature --help: not a number"},
         {{"convert", "50"}, kExitUsage, "", "hali convert: --temperature 50: outside the range; accepts -2 to 40 degC\n"},
         {{"convert"}, kExitUsage, "", "hali convert: --temperature: missing; accepts -2 to 40 degC\n"},
         {{}, kExitUsage, "", "Usage: hali COMMAND"},
@@ -58,11 +67,20 @@ TEST(HaliCommand, ExitCodesAndStreams)
          "hali salinity: --sg and --conductivity exclude each other\n"},
         {{"salinity", "--sg", "1.023", "--convention", "t/4", "--temperature", "25", "--pressure", "5"}, kExitUsage, "",
          "hali salinity: --pressure does not go with --sg\n"},
-        {{"salinity", "--sg", "1.5", "--convention", "t/4", "--temperature", "25"}, kExitNoAnswer, "", "hali salinity: no answer: sg = 1.5 "},
+        // the option at fault as the user gave it, not the library's argument
+        {{"salinity", "--sg", "1.5", "--convention", "t/4", "--temperature", "25"}, kExitNoAnswer, "",
+         "hali salinity: no answer: --sg 1.5 is read by no salinity from 0 to 42 at these temperatures\n"},
+        {{"salinity", "--conductivity", "2e2", "--temperature", "25"}, kExitNoAnswer, "",
+         "hali salinity: no answer: --conductivity 2e2 mS/cm gives no salinity from 0 to 42\n"},
         {{"sg", "--salinity", "35", "--convention", "60/60F", "--temperature", "20"}, kExitUsage, "",
          "hali sg: --temperature 20: convention 60/60F fixes the sample's temperature at 15.5556 degC; leave "
          "--temperature out\n"},
         {{"batch", "--jobs", "1.5"}, kExitUsage, "", "hali batch: --jobs 1.5: not a whole number; accepts 0 to 64\n"},
+        {{"table", "--from", "30", "--to", "20.0"}, kExitUsage, "", "hali table: --to 20.0: below --from 30\n"},
+        {{"table", "--from", "20", "--to", "30", "--unit", "C", "--unit", "F"}, kExitUsage, "",
+         "hali table: --unit C and --unit F conflict; give --unit once\n"},
+        {{"convert", "--base-gravity", "1e-999", "26"}, kExitUsage, "",
+         "hali convert: --base-gravity 1e-999: too small to tell from 0; accepts above 0 to 2\n"},
     };
     for (const auto& row : rows)
     {
@@ -93,4 +111,70 @@ TEST(HaliCommand, TableInEitherUnit)
         EXPECT_EQ(run.out, row.out) << row.args[2];
         EXPECT_EQ(run.err, row.err) << row.args[2];
     }
+}
+
+// An option given an empty or blank value is refused, naming the option, at
+// every option of every command: none silently takes its default.
+TEST(HaliCommand, EmptyValuesAreRefusedAtEveryOption)
+{
+    // Each computation's arguments that make a good one.
+    const struct { const char* pszCommand; std::vector<std::string> good; } commands[] = {
+        {"convert", {"--temperature", "26"}},
+        {"table", {"--from", "20", "--to", "22"}},
+        {"salinity", {"--sg", "1.023", "--convention", "t/4", "--temperature", "25"}},
+        {"salinity", {"--conductivity", "53", "--temperature", "25"}},
+        {"sg", {"--salinity", "35", "--convention", "t/4", "--temperature", "25"}},
+        {"density", {"--salinity", "35", "--temperature", "25"}},
+        {"ptemp", {"--salinity", "35", "--temperature", "25", "--pressure", "100"}},
+        {"depth", {"--pressure", "100", "--latitude", "45"}},
+        {"batch", {}},
+    };
+    int nChecked = 0;
+    for (const auto& command : commands)
+    {
+        const CSubcommand& subcommand = *FindSubcommand(command.pszCommand);
+        std::vector<const CParameter*> options = {&BatchJobs()};
+        int nTable = 0;
+        const CParameter* pTable = GetTableParameters(&nTable);
+        if (subcommand.kind == SUBCOMMAND_TABLE)
+            options.assign({});
+        for (int i = 0; subcommand.kind == SUBCOMMAND_TABLE && i < nTable; ++i)
+            options.push_back(&pTable[i]);
+        for (int n = 0; n < subcommand.nComputations; ++n)
+        {
+            const CComputation& computation = GetComputation(subcommand.aComputations[n]);
+            if (computation.pszSource && command.good[0] != std::string("--") + computation.pszSource)
+                continue;
+            options.assign({});
+            for (int i = 0; i < computation.nParameters; ++i)
+                options.push_back(&computation.pParameters[i]);
+        }
+        for (const CParameter* pOption : options)
+        {
+            if (pOption->kind == PARAMETER_SWITCH)
+                continue; // takes no value
+            const std::string name = std::string("--") + pOption->pszName;
+            const struct { std::vector<std::string> given; std::string shown; } spellings[] = {
+                {{name, ""}, "\"\""}, {{name, " "}, "\" \""}, {{name + "="}, "\"\""}, {{name + "=\t"}, "\"\\t\""}};
+            for (const auto& spelling : spellings)
+            {
+                std::vector<std::string> args = {command.pszCommand};
+                for (size_t i = 0; i < command.good.size(); i += 2)
+                    if (command.good[i] != name)
+                        args.insert(args.end(), {command.good[i], command.good[i + 1]});
+                args.insert(args.end(), spelling.given.begin(), spelling.given.end());
+                std::vector<const char*> argv;
+                for (const std::string& arg : args)
+                    argv.push_back(arg.c_str());
+                const CRun run = RunHali(argv);
+                const std::string expected = std::string("hali ") + command.pszCommand + ": " + name + " " +
+                                             spelling.shown + ": empty; accepts ";
+                EXPECT_EQ(run.nExitCode, kExitUsage) << args[0] << " " << spelling.given[0] << "\n" << run.out;
+                EXPECT_EQ(run.out, "") << args[0] << " " << spelling.given[0];
+                EXPECT_EQ(run.err.compare(0, expected.size(), expected), 0) << run.err;
+                ++nChecked;
+            }
+        }
+    }
+    EXPECT_EQ(nChecked, 4 * 31); // every option with a value, of every command
 }

@@ -14,7 +14,7 @@ TEST(TablePlan, RowsFromFirstToLast)
     for (const auto& row : rows)
     {
         const CTablePlan plan(row.dFrom, row.dTo, row.dStep);
-        EXPECT_EQ(plan.Problem(), "") << row.dStep;
+        EXPECT_EQ(plan.Problem("f", "t", "s"), "") << row.dStep;
         EXPECT_EQ(plan.RowCount(), row.nRows) << row.dStep;
         EXPECT_EQ(plan.Temperature(0), row.dFrom);
         EXPECT_DOUBLE_EQ(plan.Temperature(row.nRows - 1), row.dLast) << row.dStep;
@@ -24,12 +24,17 @@ TEST(TablePlan, RowsFromFirstToLast)
 
 TEST(TablePlan, NoTable)
 {
-    const struct { double dFrom, dTo, dStep; const char* pszProblem; } rows[] = {
-        {30, 20, 1, "--to 20: below --from 30"},
-        {0, 1, 0.00001, "--step 1e-05: makes more than 100000 rows; accepts a step that makes at most that many"},
-        {-2, 40, 1e-300, "--step 1e-300: makes more than 100000 rows; accepts a step that makes at most that many"},
-        {-2, 40, 5e-324, "--step 5e-324: makes more than 100000 rows; accepts a step that makes at most that many"},
+    // The options as given are named: "20.0", "4.9e-324".
+    const struct { double dFrom, dTo, dStep; const char* apszTexts[3]; const char* pszProblem; } rows[] = {
+        {30, 20, 1, {"30", "20.0", "1"}, "--to 20.0: below --from 30"},
+        {0, 1, 0.00001, {"0", "1", ".00001"},
+         "--step .00001: makes more than 100000 rows; accepts a step that makes at most that many"},
+        {-2, 40, 1e-300, {"-2", "40", "1e-300"},
+         "--step 1e-300: makes more than 100000 rows; accepts a step that makes at most that many"},
+        {-2, 40, 5e-324, {"-2", "40", "4.9e-324"},
+         "--step 4.9e-324: makes more than 100000 rows; accepts a step that makes at most that many"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(CTablePlan(row.dFrom, row.dTo, row.dStep).Problem(), row.pszProblem);
+        EXPECT_EQ(CTablePlan(row.dFrom, row.dTo, row.dStep).Problem(row.apszTexts[0], row.apszTexts[1], row.apszTexts[2]),
+                  row.pszProblem);
 }

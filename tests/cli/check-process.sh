@@ -31,7 +31,7 @@ check() {
     fi
     if [ -n "$problem" ]; then
         failures=$((failures + 1))
-        printf 'FAIL hali %s: %s\n--- stdout:\n%s\n--- stderr:\n%s\n' "$*" "$problem" "$gotOut" "$gotErr"
+        printf 'FAIL hali %.200s: %s\n--- stdout:\n%.2000s\n--- stderr:\n%.2000s\n' "$*" "$problem" "$gotOut" "$gotErr"
     fi
 }
 
@@ -44,6 +44,60 @@ check 1 'convert,26\nnope\nconvert,99\r\ndensity,35,25' '1 sg 1.02339\n4 density
     'hali batch: line 2: unknown computation nope' batch
 check 1 'convert,26\nnope\nconvert,99\r\ndensity,35,25' '1 sg 1.02339\n4 density 1023.343' \
     'hali batch: line 3: temperature (field 2) 99: outside the range; accepts -2 to 40 degC' batch
+
+# An empty value is refused, not taken for the default; a word that is an option is not a value.
+check 2 '' '' 'hali convert: --depth "": empty; accepts 0 to 10000 m' convert 26 --depth ''
+check 2 '' '' 'hali batch: --jobs " ": empty; accepts 0 to 64' batch --jobs ' '
+check 2 '' '' 'hali salinity: --sg needs a value' salinity --sg --temperature 25 --convention t/4
+check 2 '' '' 'hali convert: --potential and --no-potential conflict' convert 26 --potential --no-potential
+check 2 '' '' 'hali convert: --temperature --help: not a number' convert -- --help
+version=$($runner "$hali" --version | tr -d '\r' | cut -d' ' -f2)
+check 0 '' "{\"version\":\"$version\"}" '' --version --format json
+# A value is shown quoted and cut: no raw control characters, not 100,000 characters. (A Windows command line
+# holds at most 32,767 characters, and its arguments come through the ANSI code page: bytes that are not
+# UTF-8 are tried on the input.)
+long=$(printf '%029999dx' 7)
+check 2 '' '' 'hali convert: --temperature "0000000000000000000000000000000000000000"... (30000 bytes): not a number' \
+    convert "$long"
+check 2 '' '' 'hali: unknown command "\x1b[2J\t"' "$(printf '\033[2J\t')"
+long=$(printf '%099999dx' 7)
+check 1 "convert,26\n$long\nconvert,\033[2J\377\n" '1 sg 1.02339' \
+    'hali batch: line 2: unknown computation "0000000000000000000000000000000000000000"... (100000 bytes)' batch
+check 1 "convert,26\n$long\nconvert,\033[2J\377\n" '1 sg 1.02339' \
+    'hali batch: line 3: temperature (field 2) "\x1b[2J\xff": not a number' batch
+
+# unwritable FROM WHERE ARGS...: input from a pipe or a file (FROM), stdout that cannot be written (WHERE: full, a
+# full disk; closed, no stdout at all): exit code 1 and a message on stderr.
+unwritable() {
+    from=$1 where=$2
+    shift 2
+    printf 'convert,26\n' >"$work/lines"
+    case $from:$where in
+        pipe:full) cat "$work/lines" | $runner "$hali" "$@" >/dev/full 2>"$work/err" ;;
+        pipe:closed) cat "$work/lines" | $runner "$hali" "$@" >&- 2>"$work/err" ;;
+        file:full) $runner "$hali" "$@" <"$work/lines" >/dev/full 2>"$work/err" ;;
+        file:closed) $runner "$hali" "$@" <"$work/lines" >&- 2>"$work/err" ;;
+    esac
+    got=$?
+    checks=$((checks + 1))
+    if [ "$got" != 1 ] || ! grep -q 'the results cannot be written' "$work/err"; then
+        failures=$((failures + 1))
+        printf 'FAIL hali %s with stdout %s, input from a %s: exit code %s\n--- stderr:\n%s\n' "$*" "$where" "$from" \
+            "$got" "$(cat "$work/err")"
+    fi
+}
+# Every command on a full disk.
+unwritable file full convert 26
+unwritable file full table --from 20 --to 30
+unwritable file full salinity --conductivity 53 --temperature 25
+unwritable file full sg --salinity 35 --convention 25/25
+unwritable file full density --salinity 35 --temperature 25
+unwritable file full ptemp --salinity 35 --temperature 25 --pressure 100
+unwritable file full depth --pressure 100 --latitude 45
+unwritable file full --help
+unwritable file full --version
+unwritable file full convert --help
+unwritable file closed convert 26
 
 echo "$((checks - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]
