@@ -144,6 +144,9 @@ std::string BatchHelp()
            "json {\"line\":12,\"sg\":1.02339}. Digits per quantity as the single commands write them.\n"
            "A bad line, or one without an answer, is reported on the standard error with its line number\n"
            "and the reason; the other lines are still computed. Exit status 1 if any line failed.\n"
+           "From a pipe or a terminal each line is answered, and the answer flushed, as soon as it is\n"
+           "complete, so a program may write a line and wait for its answer; from a file lines are read\n"
+           "in large blocks.\n"
            "\nOptions:\n" +
            OptionHelp(BatchJobs(), nullptr) + kFormatHelp;
 }

@@ -10,6 +10,14 @@
 
 #include <cstdio>
 #include <string>
+#include <thread>
+
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace
 {
@@ -27,20 +35,36 @@ std::string Input()
     }
     return input + "depth," + std::string(300, ' ') + "1000,45\nconvert,26";
 }
+// What the lines give when run one by one; *pnBad counts the bad ones.
+std::string OneByOne(const std::string& input, std::string* pErr, long* pnBad)
+{
+    std::string out = "line,quantity,value\n";
+    long nLine = 1;
+    for (size_t nStart = 0; nStart <= input.size(); ++nLine)
+    {
+        const size_t nEnd = std::min(input.find('\n', nStart), input.size());
+        *pnBad += RunBatchLine(input.substr(nStart, nEnd - nStart), nLine, FORMAT_CSV, out, *pErr) ? 0 : 1;
+        nStart = nEnd + 1;
+    }
+    return out;
+}
+
+bool MakePipe(int anFds[2])
+{
+#if defined(_WIN32)
+    return _pipe(anFds, 1 << 16, _O_BINARY) == 0;
+#else
+    return pipe(anFds) == 0;
+#endif
+}
 } // namespace
 
 TEST(BatchRunner, OrderAndLineNumbersAsOneByOne)
 {
     const std::string input = Input();
-    std::string expectedOut = "line,quantity,value\n", expectedErr;
-    long nExpectedBad = 0, nLine = 1;
-    for (size_t nStart = 0; nStart <= input.size(); ++nLine)
-    {
-        const size_t nEnd = std::min(input.find('\n', nStart), input.size());
-        nExpectedBad += RunBatchLine(input.substr(nStart, nEnd - nStart), nLine, FORMAT_CSV, expectedOut, expectedErr)
-                            ? 0 : 1;
-        nStart = nEnd + 1;
-    }
+    std::string expectedErr;
+    long nExpectedBad = 0;
+    const std::string expectedOut = OneByOne(input, &expectedErr, &nExpectedBad);
     ASSERT_GT(nExpectedBad, 0);
 
     const struct { int nThreads; size_t nChunkBytes; } rows[] = {{1, 1 << 20}, {3, 64}, {2, 1}, {4, 1000}};
@@ -60,3 +84,39 @@ TEST(BatchRunner, OrderAndLineNumbersAsOneByOne)
             std::fclose(pFile);
     }
 }
+
+// From a pipe a chunk is what has arrived: lines cut anywhere by the writer's
+// pieces still come out as one by one.
+TEST(BatchRunner, FromAPipeInAnyPieces)
+{
+    const std::string input = Input();
+    std::string expectedErr;
+    long nExpectedBad = 0;
+    const std::string expectedOut = OneByOne(input, &expectedErr, &nExpectedBad);
+
+    const struct { int nThreads; size_t nPiece; size_t nChunkBytes; } rows[] = {
+        {1, 1, 1 << 18}, {2, 7, 1 << 18}, {3, 4096, 64}, {2, 1 << 20, 1000}};
+    for (const auto& row : rows)
+    {
+        int anFds[2];
+        ASSERT_TRUE(MakePipe(anFds));
+        FILE* pIn = fdopen(anFds[0], "rb");
+        FILE* pOut = std::tmpfile();
+        FILE* pErr = std::tmpfile();
+        ASSERT_TRUE(pIn && pOut && pErr);
+        std::thread writer([&] {
+            for (size_t n = 0; n < input.size(); n += row.nPiece)
+                if (write(anFds[1], input.data() + n, static_cast<unsigned>(std::min(row.nPiece, input.size() - n))) < 0)
+                    break;
+            close(anFds[1]);
+        });
+        CBatchRunner runner(FORMAT_CSV, row.nThreads, row.nChunkBytes);
+        EXPECT_EQ(runner.Run(pIn, pOut, pErr), nExpectedBad) << row.nThreads << " threads, pieces of " << row.nPiece;
+        writer.join();
+        EXPECT_EQ(ReadAll(pOut), expectedOut) << row.nThreads << " threads, pieces of " << row.nPiece;
+        EXPECT_EQ(ReadAll(pErr), expectedErr) << row.nThreads << " threads, pieces of " << row.nPiece;
+        for (FILE* pFile : {pIn, pOut, pErr})
+            std::fclose(pFile);
+    }
+}
+

@@ -86,7 +86,7 @@ unwritable() {
             "$got" "$(cat "$work/err")"
     fi
 }
-# Every command on a full disk.
+# Every command on a full disk; batch, which reads a pipe and a file each its own way, also without a stdout.
 unwritable file full convert 26
 unwritable file full table --from 20 --to 30
 unwritable file full salinity --conductivity 53 --temperature 25
@@ -98,6 +98,12 @@ unwritable file full --help
 unwritable file full --version
 unwritable file full convert --help
 unwritable file closed convert 26
+for from in pipe file; do
+    for where in full closed; do
+        unwritable $from $where batch
+        unwritable $from $where batch --format csv
+    done
+done
 
 echo "$((checks - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]
