@@ -134,12 +134,12 @@ std::string NoAnswerMessage(const CBatchLine& line)
         return FieldLabel(line, nTemperature) + " " + QuotedText(line.aTexts[nTemperature].value_or("")) + ": " +
                FixedTemperatureReason(nConvention) + "; leave the field empty";
     }
-    std::string aDescribed[kMaxParameters];
+    CNamedArgument aNamed[kMaxParameters];
     for (int i = 0; i < computation.nParameters; ++i)
-        aDescribed[i] = FieldLabel(line, i) + " " +
-                        (line.aTexts[i] ? QuotedText(*line.aTexts[i]) : ShortNumberText(computation.pParameters[i].dDefault));
+        aNamed[i] = {FieldLabel(line, i), line.aTexts[i] ? QuotedText(*line.aTexts[i])
+                                                         : ShortNumberText(computation.pParameters[i].dDefault)};
     return std::string(computation.pszCommand) + ": no answer: " +
-           NoAnswerReason(computation.pParameters, computation.nParameters, aDescribed);
+           NoAnswerReason(computation.pParameters, computation.nParameters, aNamed);
 }
 
 bool RunBatchLine(std::string_view line, long nLine, EOutputFormat format, std::string& out, std::string& err)

@@ -90,10 +90,10 @@ std::string CCommandLine::Bind(const CParameter* pParameters, int nParameters, d
     return ArgumentMessage(pParameters[nRefused], label.c_str(), texts[nRefused].value_or(""), problem);
 }
 
-std::string CCommandLine::Described(const CParameter& param) const
+CNamedArgument CCommandLine::Named(const CParameter& param) const
 {
     const char* pszText = Text(param.pszName);
-    return std::string("--") + param.pszName + " " + (pszText ? QuotedText(pszText) : ShortNumberText(param.dDefault));
+    return {std::string("--") + param.pszName, pszText ? QuotedText(pszText) : ShortNumberText(param.dDefault)};
 }
 
 bool CCommandLine::ReadOption(const std::string& arg, int argc, const char* const* argv, int& i)

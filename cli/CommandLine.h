@@ -32,9 +32,9 @@ public:
     // Reads the options of a parameter list into adValues, one per parameter;
     // "" or the usage error, which names the option as given.
     std::string Bind(const CParameter* pParameters, int nParameters, double* adValues) const;
-    // How parameter i of a list was given ("--sg 1.5", or "--salinity 35" for
-    // a default), for a message about its value.
-    std::string Described(const CParameter& param) const;
+    // How a message names param and its value as given, or its default:
+    // {"--sg", "1.5"}, {"--salinity", "35"}.
+    CNamedArgument Named(const CParameter& param) const;
 
 private:
     struct CGiven

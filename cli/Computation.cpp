@@ -5,6 +5,7 @@
 #include <halic.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <limits>
 
@@ -70,6 +71,17 @@ double Density(const double* a) { return halic_density(a[0], a[1], a[2]); }
 double Ptemp(const double* a) { return halic_potential_temperature(a[0], a[1], a[2]); }
 double Depth(const double* a) { return halic_depth(a[0], a[1]); }
 
+bool IsWordChar(char ch) { return std::isalnum(static_cast<unsigned char>(ch)) || ch == '_'; }
+
+// The parameter passed as the library's argument name, or -1.
+int ParameterOf(const CParameter* pParameters, int nParameters, std::string_view name)
+{
+    for (int i = 0; i < nParameters; ++i)
+        if (pParameters[i].pszArgument != nullptr && name == pParameters[i].pszArgument)
+            return i;
+    return -1;
+}
+
 #define PARAMETERS(table) table, static_cast<int>(sizeof table / sizeof table[0])
 
 const CComputation kComputations[COMPUTE_COUNT] = {
@@ -92,23 +104,32 @@ const CComputation kComputations[COMPUTE_COUNT] = {
 
 const CComputation& GetComputation(EComputation computation) { return kComputations[computation]; }
 
-std::string NoAnswerReason(const CParameter* pParameters, int nParameters, const std::string* aDescribed)
+std::string NoAnswerReason(const CParameter* pParameters, int nParameters, const CNamedArgument* aNamed)
 {
     if (halic_last_error() == HALIC_OK)
         return "the result is too large to round to five decimals";
-    // The library's text, "NAME = VALUE and the reason", names its own argument
+    // The library's text, "NAME = VALUE and the reason", names its arguments
     // and the value as it holds it; the command names its own.
-    const std::string_view text = halic_last_error_text();
+    std::string_view text = halic_last_error_text();
+    std::string reason;
     const size_t nEquals = text.find(" = ");
-    if (nEquals != std::string_view::npos)
+    const int nAtFault = nEquals == std::string_view::npos ? -1 : ParameterOf(pParameters, nParameters, text.substr(0, nEquals));
+    if (nAtFault >= 0)
     {
-        const std::string_view name = text.substr(0, nEquals);
-        const size_t nValueEnd = std::min(text.find(' ', nEquals + 3), text.size());
-        for (int i = 0; i < nParameters; ++i)
-            if (pParameters[i].pszArgument != nullptr && name == pParameters[i].pszArgument)
-                return aDescribed[i] + std::string(text.substr(nValueEnd));
+        reason = aNamed[nAtFault].label + " " + aNamed[nAtFault].value;
+        text.remove_prefix(std::min(text.find(' ', nEquals + 3), text.size()));
     }
-    return !text.empty() ? std::string(text) : halic_error_message(halic_last_error());
+    // Other arguments the reason mentions ("at this t and p"), word by word.
+    while (!text.empty())
+    {
+        size_t nWord = 0;
+        while (nWord < text.size() && IsWordChar(text[nWord]))
+            ++nWord;
+        const int nParameter = ParameterOf(pParameters, nParameters, text.substr(0, nWord));
+        reason += nParameter >= 0 ? aNamed[nParameter].label : std::string(text.substr(0, std::max<size_t>(nWord, 1)));
+        text.remove_prefix(std::max<size_t>(nWord, 1));
+    }
+    return reason;
 }
 
 void SampleTemperatureOf(const CComputation& computation, const double* adArguments, int* pnParameter,

@@ -38,10 +38,10 @@ struct CComputation
 
 const CComputation& GetComputation(EComputation computation);
 
-// The reason of the last NaN on this thread, in the library's words, with the
-// argument at fault named as the user gave it: aDescribed[i] says how
-// parameter i of the list was given ("--sg 1.5", "sg (field 2) 1.5").
-std::string NoAnswerReason(const CParameter* pParameters, int nParameters, const std::string* aDescribed);
+// The reason of the last NaN on this thread, in the library's words, with
+// each of the library's arguments named as the user knows it: aNamed[i] names
+// parameter i of the list ("--sg 1.5 is read by no salinity ...").
+std::string NoAnswerReason(const CParameter* pParameters, int nParameters, const CNamedArgument* aNamed);
 
 // For a computation under a convention: the index of its sample temperature
 // among its parameters, and the convention its checked arguments name.

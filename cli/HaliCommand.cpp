@@ -120,7 +120,8 @@ int CHaliCommand::RunComputation(const CSubcommand& subcommand, const CCommandLi
         // The library judges; the user is told what the convention takes instead.
         int nTemperature = 0, nConvention = 0;
         SampleTemperatureOf(*pComputation, adArguments, &nTemperature, &nConvention);
-        return UsageError(subcommand.pszName, line.Described(pComputation->pParameters[nTemperature]) + ": " +
+        const CNamedArgument temperature = line.Named(pComputation->pParameters[nTemperature]);
+        return UsageError(subcommand.pszName, temperature.label + " " + temperature.value + ": " +
                                                   FixedTemperatureReason(nConvention) + "; leave --temperature out");
     }
     if (std::isnan(dResult))
@@ -202,11 +203,11 @@ int CHaliCommand::AddTableRows(const CTablePlan& plan, const double* a, bool bFa
                           a[TABLE_DEPTH], bPotential);
             // The row's temperature is named by the row; the other arguments as given.
             const std::string row = ShortNumberText(plan.Temperature(n));
-            std::vector<std::string> described;
+            std::vector<CNamedArgument> named;
             for (int i = 0; i < nParameters; ++i)
-                described.push_back(i == TABLE_FROM ? "the temperature " + row : line.Described(pParameters[i]));
+                named.push_back(i == TABLE_FROM ? CNamedArgument{"the temperature", row} : line.Named(pParameters[i]));
             nExitCode = Message("table", "no answer at " + row + ": " +
-                                             ::NoAnswerReason(pParameters, nParameters, described.data()), kExitNoAnswer);
+                                             ::NoAnswerReason(pParameters, nParameters, named.data()), kExitNoAnswer);
             continue;
         }
         const double adRow[] = {plan.Temperature(n), dGravity, (nBase - FiveDecimalUnits(dGravity)) * 0.00001};
@@ -256,10 +257,10 @@ const CComputation* CHaliCommand::SelectComputation(const CSubcommand& subcomman
 
 std::string CHaliCommand::NoAnswerReason(const CComputation& computation, const CCommandLine& line) const
 {
-    std::vector<std::string> described;
+    std::vector<CNamedArgument> named;
     for (int i = 0; i < computation.nParameters; ++i)
-        described.push_back(line.Described(computation.pParameters[i]));
-    return ::NoAnswerReason(computation.pParameters, computation.nParameters, described.data());
+        named.push_back(line.Named(computation.pParameters[i]));
+    return ::NoAnswerReason(computation.pParameters, computation.nParameters, named.data());
 }
 
 std::string CHaliCommand::VersionText(EOutputFormat format)

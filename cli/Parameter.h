@@ -38,6 +38,14 @@ struct CParameter
                                        // naming it in the library's reasons; nullptr when it is not passed
 };
 
+// How a message names an argument, and its value as given or its default:
+// {"--sg", "1.5"}, {"sg (field 3)", "1.5"}.
+struct CNamedArgument
+{
+    std::string label;
+    std::string value;
+};
+
 // A parameter's text as given, or nullopt when it was not given.
 using OptionalText = std::optional<std::string_view>;
 

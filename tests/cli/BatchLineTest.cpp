@@ -73,7 +73,8 @@ TEST(BatchLine, NoAnswerIsReportedNotWritten)
          "hali batch: line 7: salinity: no answer: sg (field 3) 1.5 is read by no salinity from 0 to 42 at these "
          "temperatures\n"},
         {"salinity, conductivity , 3e2 ,25",
-         "hali batch: line 7: salinity: no answer: conductivity (field 3) 3e2 mS/cm gives no salinity from 0 to 42\n"},
+         "hali batch: line 7: salinity: no answer: conductivity (field 3) 3e2 mS/cm gives no salinity from 0 to 42 at "
+         "this temperature (field 4) and pressure (field 5)\n"},
         {"sg,35,60/60F,20", "hali batch: line 7: temperature (field 4) 20: convention 60/60F fixes the sample's "
                             "temperature at 15.5556 degC; leave the field empty\n"},
     };

@@ -58,13 +58,13 @@ const double kGood[COMPUTE_COUNT][kMaxParameters] = {
     {35, 25, 100}, {35, 25, 100}, {100, 45},
 };
 
-// Each parameter described as "<name>", as a message would name it.
-std::vector<std::string> Described(const CComputation& computation)
+// Each parameter named "<name>" with the value "v", as a message would name it.
+std::vector<CNamedArgument> Named(const CComputation& computation)
 {
-    std::vector<std::string> described;
+    std::vector<CNamedArgument> named;
     for (int i = 0; i < computation.nParameters; ++i)
-        described.push_back(std::string("<") + computation.pParameters[i].pszName + ">");
-    return described;
+        named.push_back({std::string("<") + computation.pParameters[i].pszName + ">", "v"});
+    return named;
 }
 
 // The reason the library gives for the computation's arguments, in the command's names.
@@ -72,7 +72,7 @@ std::string ReasonFor(EComputation n, const double* adArguments, double* pdResul
 {
     const CComputation& computation = GetComputation(n);
     *pdResult = computation.pfnCompute(adArguments);
-    return NoAnswerReason(computation.pParameters, computation.nParameters, Described(computation).data());
+    return NoAnswerReason(computation.pParameters, computation.nParameters, Named(computation).data());
 }
 } // namespace
 
@@ -95,7 +95,7 @@ TEST(Computation, NoAnswerNamesTheCommandsArgument)
             double dResult = 0.0;
             const std::string reason = ReasonFor(static_cast<EComputation>(n), adArguments, &dResult);
             EXPECT_TRUE(std::isnan(dResult)) << computation.pszCommand << " " << param.pszName;
-            const std::string expected = std::string("<") + param.pszName + "> is ";
+            const std::string expected = std::string("<") + param.pszName + "> v is ";
             EXPECT_EQ(reason.compare(0, expected.size(), expected), 0) << computation.pszCommand << ": " << reason;
             ++nChecked;
         }
@@ -139,7 +139,7 @@ TEST(Computation, RangesAreTheLibrarys)
                 const std::string reason = ReasonFor(static_cast<EComputation>(n), adArguments, &dResult);
                 const std::string what = std::string(computation.pszCommand) + " " + param.pszName + " " +
                                          ShortNumberText(row.dValue) + ": " + reason;
-                const std::string blamed = std::string("<") + param.pszName + "> ";
+                const std::string blamed = std::string("<") + param.pszName + "> v ";
                 const bool bBlamed = std::isnan(dResult) && isRangeError(halic_last_error()) &&
                                      reason.compare(0, blamed.size(), blamed) == 0;
                 EXPECT_NE(bBlamed, row.bAccepted) << what;

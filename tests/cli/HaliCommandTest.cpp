@@ -71,7 +71,8 @@ TEST(HaliCommand, ExitCodesAndStreams)
         {{"salinity", "--sg", "1.5", "--convention", "t/4", "--temperature", "25"}, kExitNoAnswer, "",
          "hali salinity: no answer: --sg 1.5 is read by no salinity from 0 to 42 at these temperatures\n"},
         {{"salinity", "--conductivity", "2e2", "--temperature", "25"}, kExitNoAnswer, "",
-         "hali salinity: no answer: --conductivity 2e2 mS/cm gives no salinity from 0 to 42\n"},
+         "hali salinity: no answer: --conductivity 2e2 mS/cm gives no salinity from 0 to 42 at this --temperature "
+         "and --pressure\n"},
         {{"sg", "--salinity", "35", "--convention", "60/60F", "--temperature", "20"}, kExitUsage, "",
          "hali sg: --temperature 20: convention 60/60F fixes the sample's temperature at 15.5556 degC; leave "
          "--temperature out\n"},
