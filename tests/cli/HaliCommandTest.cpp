@@ -2,7 +2,8 @@
 // the arguments make, the exit code, and what goes to which stream.
 #include "HaliCommand.h"
 #include "Subcommand.h"
-#include "TablePlan.h"
+
+#include "CommandCases.h"
 
 #include <halic.h>
 
@@ -57,7 +58,6 @@ TEST(HaliCommand, ExitCodesAndStreams)
         {{"--version", "extra"}, kExitUsage, "", "hali: unexpected argument extra\n"},
         {{"--format", "json"}, kExitUsage, "", "hali: no command; accepts convert, table,"},
         {{"--format"}, kExitUsage, "", "hali: --format needs a value\n"},
-        {{"convert", "--", "--help"}, kExitUsage, "", "hali convert: --temperature --help: not a number"},
         {{"convert", "50"}, kExitUsage, "", "hali convert: --temperature 50: outside the range; accepts -2 to 40 degC\n"},
         {{"convert"}, kExitUsage, "", "hali convert: --temperature: missing; accepts -2 to 40 degC\n"},
         {{}, kExitUsage, "", "Usage: hali COMMAND"},
@@ -77,11 +77,6 @@ TEST(HaliCommand, ExitCodesAndStreams)
          "hali sg: --temperature 20: convention 60/60F fixes the sample's temperature at 15.5556 degC; leave "
          "--temperature out\n"},
         {{"batch", "--jobs", "1.5"}, kExitUsage, "", "hali batch: --jobs 1.5: not a whole number; accepts 0 to 64\n"},
-        {{"table", "--from", "30", "--to", "20.0"}, kExitUsage, "", "hali table: --to 20.0: below --from 30\n"},
-        {{"table", "--from", "20", "--to", "30", "--unit", "C", "--unit", "F"}, kExitUsage, "",
-         "hali table: --unit C and --unit F conflict; give --unit once\n"},
-        {{"convert", "--base-gravity", "1e-999", "26"}, kExitUsage, "",
-         "hali convert: --base-gravity 1e-999: too small to tell from 0; accepts above 0 to 2\n"},
     };
     for (const auto& row : rows)
     {
@@ -118,60 +113,34 @@ TEST(HaliCommand, TableInEitherUnit)
 // every option of every command: none silently takes its default.
 TEST(HaliCommand, EmptyValuesAreRefusedAtEveryOption)
 {
-    // Each computation's arguments that make a good one.
-    const struct { const char* pszCommand; std::vector<std::string> good; } commands[] = {
-        {"convert", {"--temperature", "26"}},
-        {"table", {"--from", "20", "--to", "22"}},
-        {"salinity", {"--sg", "1.023", "--convention", "t/4", "--temperature", "25"}},
-        {"salinity", {"--conductivity", "53", "--temperature", "25"}},
-        {"sg", {"--salinity", "35", "--convention", "t/4", "--temperature", "25"}},
-        {"density", {"--salinity", "35", "--temperature", "25"}},
-        {"ptemp", {"--salinity", "35", "--temperature", "25", "--pressure", "100"}},
-        {"depth", {"--pressure", "100", "--latitude", "45"}},
-        {"batch", {}},
-    };
+    std::vector<CCommandCase> cases = CommandCases();
+    cases.push_back({"batch", "", COMPUTE_COUNT, {}});
     int nChecked = 0;
-    for (const auto& command : commands)
+    for (const CCommandCase& c : cases)
     {
-        const CSubcommand& subcommand = *FindSubcommand(command.pszCommand);
-        std::vector<const CParameter*> options = {&BatchJobs()};
-        int nTable = 0;
-        const CParameter* pTable = GetTableParameters(&nTable);
-        if (subcommand.kind == SUBCOMMAND_TABLE)
-            options.assign({});
-        for (int i = 0; subcommand.kind == SUBCOMMAND_TABLE && i < nTable; ++i)
-            options.push_back(&pTable[i]);
-        for (int n = 0; n < subcommand.nComputations; ++n)
+        int nParameters = 0;
+        const CParameter* pParameters = c.pszSection[0] ? c.Parameters(&nParameters) : &BatchJobs();
+        nParameters = c.pszSection[0] ? nParameters : 1;
+        for (int i = 0; i < nParameters; ++i)
         {
-            const CComputation& computation = GetComputation(subcommand.aComputations[n]);
-            if (computation.pszSource && command.good[0] != std::string("--") + computation.pszSource)
-                continue;
-            options.assign({});
-            for (int i = 0; i < computation.nParameters; ++i)
-                options.push_back(&computation.pParameters[i]);
-        }
-        for (const CParameter* pOption : options)
-        {
-            if (pOption->kind == PARAMETER_SWITCH)
+            if (pParameters[i].kind == PARAMETER_SWITCH)
                 continue; // takes no value
-            const std::string name = std::string("--") + pOption->pszName;
-            const struct { std::vector<std::string> given; std::string shown; } spellings[] = {
-                {{name, ""}, "\"\""}, {{name, " "}, "\" \""}, {{name + "="}, "\"\""}, {{name + "=\t"}, "\"\\t\""}};
+            const std::string name = std::string("--") + pParameters[i].pszName;
+            const std::string inline_ = name + "=", inlineTab = name + "=\t";
+            const struct { std::vector<const char*> given; std::string shown; } spellings[] = {
+                {{name.c_str(), ""}, "\"\""}, {{name.c_str(), " "}, "\" \""}, {{inline_.c_str()}, "\"\""},
+                {{inlineTab.c_str()}, "\"\\t\""}};
             for (const auto& spelling : spellings)
             {
-                std::vector<std::string> args = {command.pszCommand};
-                for (size_t i = 0; i < command.good.size(); i += 2)
-                    if (command.good[i] != name)
-                        args.insert(args.end(), {command.good[i], command.good[i + 1]});
+                std::vector<const char*> args = {c.pszCommand};
+                for (size_t n = 0; n < c.required.size(); n += 2)
+                    if (c.required[n] != name)
+                        args.insert(args.end(), {c.required[n], c.required[n + 1]});
                 args.insert(args.end(), spelling.given.begin(), spelling.given.end());
-                std::vector<const char*> argv;
-                for (const std::string& arg : args)
-                    argv.push_back(arg.c_str());
-                const CRun run = RunHali(argv);
-                const std::string expected = std::string("hali ") + command.pszCommand + ": " + name + " " +
-                                             spelling.shown + ": empty; accepts ";
-                EXPECT_EQ(run.nExitCode, kExitUsage) << args[0] << " " << spelling.given[0] << "\n" << run.out;
-                EXPECT_EQ(run.out, "") << args[0] << " " << spelling.given[0];
+                const CRun run = RunHali(args);
+                const std::string expected = std::string("hali ") + c.pszCommand + ": " + name + " " + spelling.shown +
+                                             ": empty; accepts ";
+                EXPECT_EQ(run.nExitCode, kExitUsage) << c.pszCommand << " " << spelling.given[0] << "\n" << run.out;
                 EXPECT_EQ(run.err.compare(0, expected.size(), expected), 0) << run.err;
                 ++nChecked;
             }

@@ -45,14 +45,6 @@ check 1 'convert,26\nnope\nconvert,99\r\ndensity,35,25' '1 sg 1.02339\n4 density
 check 1 'convert,26\nnope\nconvert,99\r\ndensity,35,25' '1 sg 1.02339\n4 density 1023.343' \
     'hali batch: line 3: temperature (field 2) 99: outside the range; accepts -2 to 40 degC' batch
 
-# An empty value is refused, not taken for the default; a word that is an option is not a value.
-check 2 '' '' 'hali convert: --depth "": empty; accepts 0 to 10000 m' convert 26 --depth ''
-check 2 '' '' 'hali batch: --jobs " ": empty; accepts 0 to 64' batch --jobs ' '
-check 2 '' '' 'hali salinity: --sg needs a value' salinity --sg --temperature 25 --convention t/4
-check 2 '' '' 'hali convert: --potential and --no-potential conflict' convert 26 --potential --no-potential
-check 2 '' '' 'hali convert: --temperature --help: not a number' convert -- --help
-version=$($runner "$hali" --version | tr -d '\r' | cut -d' ' -f2)
-check 0 '' "{\"version\":\"$version\"}" '' --version --format json
 # A value is shown quoted and cut: no raw control characters, not 100,000 characters. (A Windows command line
 # holds at most 32,767 characters, and its arguments come through the ANSI code page: bytes that are not
 # UTF-8 are tried on the input.)
