@@ -3,7 +3,6 @@
 #include "GravityConversion.h"
 #include "LabelPaint.h"
 #include "OptionDlg.h"
-#include "PaintedText.h"
 #include "RegistryKey.h"
 #include "SettingsStore.h"
 #include "WindowPlacement.h"
@@ -29,12 +28,10 @@ CConverterDlg::CConverterDlg(CWnd* pParent, const CConverterSettings& defaults)
 #define VARNOK_INIT_SETTING(name, access, value, first, edit) m_d##name(defaults.d##name),
       VARNOK_CONVERSION_SETTINGS(VARNOK_INIT_SETTING)
 #undef VARNOK_INIT_SETTING
-      m_dResult(0.0),
       m_bPotential(defaults.bPotential),
       m_nPosX(defaults.nPosX),
       m_nPosY(defaults.nPosY),
       m_hAccel(nullptr),
-      m_bBlankDisplay(1),
       m_pDigit(),
       m_dWaterTemp(0.0),
       m_bPotentialCheck(defaults.bPotential),
@@ -153,8 +150,7 @@ void CConverterDlg::OnCalculate()
 {
     // On refused text the last accepted temperature and flag are used.
     ApplyPotential(UpdateData(TRUE) ? POTENTIAL_CALCULATE : POTENTIAL_CALCULATE_REFUSED);
-    m_dResult = ConvertAndRound(GetSettings(), m_dWaterTemp, m_bPotentialCheck);
-    m_bBlankDisplay = 0;
+    m_result.Calculated(ConvertAndRound(GetSettings(), m_dWaterTemp, m_bPotentialCheck));
     UpdateData(FALSE);
     InvalidateRect(nullptr, TRUE);
     GetDlgItem(IDC_EDIT_WATERTEMP)->SetFocus();
@@ -217,18 +213,6 @@ void CConverterDlg::OnMove(int x, int y)
         m_nPosY = y;
         SavePosition();
     }
-}
-
-void CConverterDlg::ShowResult()
-{
-    m_display.ShowResult(m_dResult);
-    m_display.Apply();
-}
-
-void CConverterDlg::ClearDisplay()
-{
-    m_display.ClearDisplay();
-    m_display.Apply();
 }
 
 void CConverterDlg::LoadSettings()
@@ -296,21 +280,13 @@ void CConverterDlg::OnPaint()
     }
 
     CLabelPaint paint(this); // beginning the paint erases: the background bitmap
-    DrawLabel(paint, IDC_LABEL_BASE, IDS_BASE);
-    DrawLabel(paint, IDC_LABEL_WATERTEMP, IDS_WATERTEMP);
-    DrawLabel(paint, IDC_LABEL_DEGREE, IDS_CELSIUS);
-    DrawLabel(paint, IDC_LABEL_GRAVITY, IDS_GRAVITY);
-    DrawValue(paint, IDC_VALUE_BASE_TEMP, m_dBaseTemp, 1);
-    DrawValue(paint, IDC_VALUE_BASE_GRAVITY, m_dBaseGravity, 3);
-    DrawLabel(paint, IDC_LABEL_POTENTIAL, IDS_POTENTIAL);
+    paint.DrawLabels(MainWindowLabels(CLabelPaint::LoadLabelString, m_dBaseTemp, m_dBaseGravity));
     Default();
     paint.EndLabels();
 
     // Every paint rewrites the display, while the paint is still open.
-    if (m_bBlankDisplay)
-        ClearDisplay();
-    else
-        ShowResult();
+    m_result.ShowOn(m_display);
+    m_display.Apply();
 }
 
 // Minimised: only the icon, centred.
@@ -325,16 +301,4 @@ void CConverterDlg::PaintIcon()
     int x = (rect.Width() - cxIcon + 1) / 2;
     int y = (rect.Height() - cyIcon + 1) / 2;
     dc.DrawIcon(x, y, m_hIcon);
-}
-
-void CConverterDlg::DrawLabel(CLabelPaint& paint, UINT nIDBox, UINT nIDString)
-{
-    CString text;
-    text.LoadString(nIDString);
-    paint.DrawInBox(nIDBox, text);
-}
-
-void CConverterDlg::DrawValue(CLabelPaint& paint, UINT nIDBox, double dValue, int nDecimals)
-{
-    paint.DrawInBox(nIDBox, FormatFixed(dValue, nDecimals));
 }

@@ -3,11 +3,11 @@
 #pragma once
 #include "BitmapDialog.h"
 #include "DigitPlaces.h"
+#include "DisplayedResult.h"
 #include "ConverterSettings.h"
 #include "PotentialFlags.h"
 #include "resource.h"
 
-class CLabelPaint;
 class COptionDlg;
 
 class CConverterDlg : public CBitmapDialog
@@ -36,10 +36,6 @@ protected:
 
     void ApplyPotential(CPotentialEvent event);
 
-    // Digit display
-    void ShowResult();
-    void ClearDisplay();
-
     // Settings store
     void LoadSettings();
     void SaveSettings();
@@ -59,19 +55,15 @@ protected:
 
     // Painting
     void PaintIcon();
-    void DrawLabel(CLabelPaint& paint, UINT nIDBox, UINT nIDString);
-    void DrawValue(CLabelPaint& paint, UINT nIDBox, double dValue, int nDecimals);
 
     double m_dBaseTemp;       // base water temperature, degrees Celsius
     double m_dBaseGravity;    // specific gravity read at the base temperature
     double m_dDepth;          // water depth, metres (passed as the pressure in decibars)
     double m_dSalinity;       // salinity, per mille
-    double m_dResult;         // last result, a multiple of 0.00001 (NaN: not displayable)
     int m_bPotential;         // the potential-density flag of record: saved, toggled
     int m_nPosX;              // saved left edge, screen pixels; -5000: not set
     int m_nPosY;              // saved top edge, screen pixels; -5000: not set
     HACCEL m_hAccel;          // accelerator table of the module
-    int m_bBlankDisplay;      // 1 until the first calculation
     // The framework's temporary wrappers of the seven
     // controls: its idle clean-up drops only wrappers of windows that are
     // gone, so they stay valid while the window lives; nothing here frees them.
@@ -83,6 +75,7 @@ protected:
     int m_bPotentialCheck;    // the check box as last exchanged; the flag of the calculation
     HICON m_hIcon;            // the application icon of the module
 
+    CDisplayedResult m_result; // what the display shows: blank, then the last Calc's result
     CDigitPlaces m_display;   // draws into m_pDigit
 
     DECLARE_MESSAGE_MAP()

@@ -39,6 +39,19 @@ void CLabelPaint::DrawInBox(UINT nIDBox, LPCSTR pszText)
     m_dc.DrawText(pszText, -1, rcBox, LABEL_FORMAT);
 }
 
+void CLabelPaint::DrawLabels(const std::vector<CPaintedLabel>& labels)
+{
+    for (const CPaintedLabel& label : labels)
+        DrawInBox(label.nIDBox, label.strText);
+}
+
+CString CLabelPaint::LoadLabelString(UINT nID)
+{
+    CString text;
+    text.LoadString(nID);
+    return text;
+}
+
 void CLabelPaint::EndLabels()
 {
     if (!m_bLabels)

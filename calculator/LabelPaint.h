@@ -1,6 +1,7 @@
 // One WM_PAINT of a skinned window's labels: each text drawn over the
 // background into the box of a hidden static control.
 #pragma once
+#include "PaintedText.h"
 #include <Afxwin.h>
 
 // Made in the paint handler: creates the label font (a 9-point font of the
@@ -20,7 +21,12 @@ public:
 
     // Draws pszText from the top-left corner of control nIDBox, unclipped.
     void DrawInBox(UINT nIDBox, LPCSTR pszText);
+    // Each label into its box, in order.
+    void DrawLabels(const std::vector<CPaintedLabel>& labels);
     void EndLabels();
+
+    // The program's string nID; empty, so drawing nothing, where the table lacks it.
+    static CString LoadLabelString(UINT nID);
 
     static const COLORREF LABEL_COLOR = RGB(10, 0, 100);
     static const UINT LABEL_FORMAT = DT_LEFT | DT_VCENTER | DT_NOCLIP; // no DT_SINGLELINE: DT_VCENTER does nothing

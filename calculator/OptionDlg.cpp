@@ -86,12 +86,6 @@ void COptionDlg::OnOK()
 void COptionDlg::OnPaint()
 {
     CLabelPaint paint(this);
-    auto loadString = [](UINT nID) {
-        CString text;
-        text.LoadString(nID);
-        return text;
-    };
-    for (const CPaintedLabel& label : OptionDialogLabels(loadString))
-        paint.DrawInBox(label.nIDBox, label.strText);
+    paint.DrawLabels(OptionDialogLabels(CLabelPaint::LoadLabelString));
     Default();
 }

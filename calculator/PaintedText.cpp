@@ -29,6 +29,20 @@ CString FillFormat(LPCSTR pszFormat, LPCSTR pszText)
     return CString(filled.c_str());
 }
 
+std::vector<CPaintedLabel> MainWindowLabels(const std::function<CString(UINT)>& loadString, double dBaseTemp,
+                                            double dBaseGravity)
+{
+    return {
+        {IDC_LABEL_BASE, loadString(IDS_BASE)},
+        {IDC_LABEL_WATERTEMP, loadString(IDS_WATERTEMP)},
+        {IDC_LABEL_DEGREE, loadString(IDS_CELSIUS)},
+        {IDC_LABEL_GRAVITY, loadString(IDS_GRAVITY)},
+        {IDC_VALUE_BASE_TEMP, FormatFixed(dBaseTemp, 1)},
+        {IDC_VALUE_BASE_GRAVITY, FormatFixed(dBaseGravity, 3)},
+        {IDC_LABEL_POTENTIAL, loadString(IDS_POTENTIAL)},
+    };
+}
+
 std::vector<CPaintedLabel> OptionDialogLabels(const std::function<CString(UINT)>& loadString)
 {
     const CString unitFormat = loadString(IDS_UNIT_FORMAT);

@@ -21,6 +21,16 @@ struct CPaintedLabel
     CString strText; // in the user's code page
 };
 
+// The main window's texts in painting order, made from the program's strings
+// (loadString(id)) and the two base values: the word for base, the water
+// temperature's word, the degree sign, the word for specific gravity, the base
+// temperature with one decimal, the base gravity with three, then the
+// potential-density box's label.
+//   dBaseTemp     base water temperature [degC]
+//   dBaseGravity  specific gravity read at the base temperature
+std::vector<CPaintedLabel> MainWindowLabels(const std::function<CString(UINT)>& loadString, double dBaseTemp,
+                                            double dBaseGravity);
+
 // The settings dialog's labels in painting order, made from the program's
 // strings (loadString(id)): the salinity's name, then its unit in the unit
 // format; the base temperature's name (the main window's word for water

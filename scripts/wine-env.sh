@@ -6,6 +6,8 @@ case "${VARNOK_LANG:-ja}" in
 en) export LANG=C.UTF-8 LC_ALL=C.UTF-8 ;;
 *) export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 ;;
 esac
+# The fonts of the project's own list only (see wine-fonts.conf); the sourcing script names this folder.
+export FONTCONFIG_FILE="$WINE_SCRIPTS/wine-fonts.conf"
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No .NET or HTML engine to install, and no menu entries made on the machine
 # from the shortcuts a program's installer creates.

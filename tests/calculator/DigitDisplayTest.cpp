@@ -1,36 +1,13 @@
-// What the seven places show for a result, read back left to right as text through the glyph numbers of the
-// images: ' ' blank, '-' minus, '?' a place never given a glyph.
-#include "DigitDisplay.h"
+// What the seven places show for a result.
+#include "TextDisplay.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <string>
 #include <vector>
 
 namespace
 {
-// Glyph bitmap ids 167 to 180 and what each image shows.
-const char kGlyphText[] = "8012345679. E-";
-
-class CTextDisplay : public CDigitDisplay
-{
-public:
-    bool IsBound(int nSlot) const override { return nSlot != m_nUnbound; }
-    void SetGlyph(int nSlot, UINT nGlyph) override { m_nGlyph[nSlot] = nGlyph; }
-
-    std::string LeftToRight() const
-    {
-        std::string text;
-        for (int nSlot = PLACES - 1; nSlot >= 0; --nSlot)
-            text += m_nGlyph[nSlot] >= 167 && m_nGlyph[nSlot] <= 180 ? kGlyphText[m_nGlyph[nSlot] - 167] : '?';
-        return text;
-    }
-
-    int m_nUnbound = -1; // slot without a place, or -1
-    UINT m_nGlyph[PLACES] = {};
-};
-
 const struct
 {
     std::vector<double> results; // shown in this order

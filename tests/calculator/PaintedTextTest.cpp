@@ -1,4 +1,5 @@
-// The texts the skinned windows paint: base values with a fixed number of decimals, and the settings dialog's labels.
+// The texts the skinned windows paint: base values with a fixed number of decimals, the main window's texts and
+// the settings dialog's labels.
 #include "PaintedText.h"
 #include "resource.h"
 
@@ -29,21 +30,47 @@ TEST(PaintedText, FormatsTakeOneTextAndNoConversion)
         EXPECT_EQ(std::string(FillFormat(row.pszFormat, row.pszText)), row.pszExpected) << row.pszFormat;
 }
 
-// Top to bottom as the dialog shows them, each from the program's strings.
+namespace {
+
+// Stand-ins for the program's strings, one word each, so that a text shows which string it was made from.
+CString StandIn(UINT nID)
+{
+    static const std::map<UINT, const char*> strings = {
+        {IDS_BASE, "Base:"}, {IDS_WATERTEMP, "Temp"}, {IDS_CELSIUS, "C"}, {IDS_GRAVITY, "SG"},
+        {IDS_POTENTIAL, "Potential"}, {IDS_SALINITY, "Salinity"}, {IDS_PERMILLE, "permille"}, {IDS_DEPTH, "Depth"},
+        {IDS_METRE, "m"}, {IDS_UNIT_FORMAT, "[%s]"}, {IDS_BASE_FORMAT, "Base %s"},
+    };
+    return CString(strings.at(nID));
+}
+
+std::vector<std::pair<UINT, std::string>> BoxesAndTexts(const std::vector<CPaintedLabel>& labels)
+{
+    std::vector<std::pair<UINT, std::string>> painted;
+    for (const CPaintedLabel& label : labels)
+        painted.emplace_back(label.nIDBox, std::string(label.strText));
+    return painted;
+}
+
+} // namespace
+
+// The main window's words and its two base values, each into its own box with its own number of decimals.
+TEST(PaintedText, MainWindowTextsInPaintingOrder)
+{
+    const std::vector<std::pair<UINT, std::string>> expected = {
+        {IDC_LABEL_BASE, "Base:"}, {IDC_LABEL_WATERTEMP, "Temp"}, {IDC_LABEL_DEGREE, "C"},
+        {IDC_LABEL_GRAVITY, "SG"}, {IDC_VALUE_BASE_TEMP, "24.0"}, {IDC_VALUE_BASE_GRAVITY, "1.020"},
+        {IDC_LABEL_POTENTIAL, "Potential"},
+    };
+    EXPECT_EQ(BoxesAndTexts(MainWindowLabels(StandIn, 24.0, 1.02)), expected);
+}
+
+// Top to bottom as the dialog shows them.
 TEST(PaintedText, SettingsDialogLabelsInTheDialogsOrder)
 {
-    const std::map<UINT, const char*> strings = {
-        {IDS_SALINITY, "Salinity"}, {IDS_PERMILLE, "permille"}, {IDS_WATERTEMP, "Temp"}, {IDS_CELSIUS, "C"},
-        {IDS_DEPTH, "Depth"}, {IDS_METRE, "m"}, {IDS_GRAVITY, "SG"}, {IDS_UNIT_FORMAT, "[%s]"},
-        {IDS_BASE_FORMAT, "Base %s"},
-    };
-    const std::pair<UINT, std::string> expected[] = {
+    const std::vector<std::pair<UINT, std::string>> expected = {
         {IDC_LABEL_SALINITY, "Salinity"}, {IDC_LABEL_PERMILLE, "[permille]"}, {IDC_LABEL_BASE_TEMP, "Base Temp"},
         {IDC_LABEL_CELSIUS, "[C]"}, {IDC_LABEL_DEPTH, "Depth"}, {IDC_LABEL_METRE, "[m]"},
         {IDC_LABEL_BASE_GRAVITY, "Base SG"},
     };
-    const std::vector<CPaintedLabel> labels = OptionDialogLabels([&](UINT nID) { return CString(strings.at(nID)); });
-    ASSERT_EQ(labels.size(), 7u);
-    for (size_t i = 0; i < labels.size(); ++i)
-        EXPECT_EQ(std::make_pair(labels[i].nIDBox, std::string(labels[i].strText)), expected[i]) << "label " << i;
+    EXPECT_EQ(BoxesAndTexts(OptionDialogLabels(StandIn)), expected);
 }

@@ -9,13 +9,19 @@
 //   probe post <title> <msg> <wparam> <lparam>   posts a message to the window, as any process may
 //   probe move <title> <x> <y>                   moves the window, as a window manager would
 //   probe reg-dump       the settings key: None, or {name: (type, bytes)}
+//   probe version <file> <name>...   the file's version resource as Windows reads it (VerQueryValue): None without
+//                        one, else ((file version, product version) of its fixed part or None, [(block, found,
+//                        {name: text or None})] for each language and code page its Translation names: the block
+//                        'llllcccc' they name, whether it is there, and each named string found through it, as UTF-8)
 #include "Identity.h"
 
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -135,6 +141,73 @@ int RegDump()
     return 0;
 }
 
+std::wstring Wide(const char* psz)
+{
+    std::wstring text(static_cast<size_t>(::MultiByteToWideChar(CP_UTF8, 0, psz, -1, nullptr, 0)), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, psz, -1, &text[0], static_cast<int>(text.size()));
+    text.pop_back();
+    return text;
+}
+
+void PrintWide(const wchar_t* psz)
+{
+    std::string text(static_cast<size_t>(::WideCharToMultiByte(CP_UTF8, 0, psz, -1, nullptr, 0, nullptr, nullptr)), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, psz, -1, &text[0], static_cast<int>(text.size()), nullptr, nullptr);
+    PrintBytes(text.data(), text.size() - 1);
+}
+
+int Version(const char* pszFile, char* const* ppszNames, int nNames)
+{
+    const std::wstring file = Wide(pszFile);
+    DWORD nHandle = 0;
+    std::vector<unsigned char> info(::GetFileVersionInfoSizeW(file.c_str(), &nHandle));
+    if (info.empty() || !::GetFileVersionInfoW(file.c_str(), 0, static_cast<DWORD>(info.size()), info.data()))
+    {
+        std::printf("None\n");
+        return 0;
+    }
+    void* pValue = nullptr;
+    UINT nLength = 0;
+    std::printf("(");
+    if (::VerQueryValueW(info.data(), L"\\", &pValue, &nLength) && nLength >= sizeof(VS_FIXEDFILEINFO))
+    {
+        const auto* pFixed = static_cast<const VS_FIXEDFILEINFO*>(pValue);
+        std::printf("('%u.%u.%u.%u', '%u.%u.%u.%u'), ", HIWORD(pFixed->dwFileVersionMS),
+                    LOWORD(pFixed->dwFileVersionMS), HIWORD(pFixed->dwFileVersionLS), LOWORD(pFixed->dwFileVersionLS),
+                    HIWORD(pFixed->dwProductVersionMS), LOWORD(pFixed->dwProductVersionMS),
+                    HIWORD(pFixed->dwProductVersionLS), LOWORD(pFixed->dwProductVersionLS));
+    }
+    else
+    {
+        std::printf("None, ");
+    }
+    std::printf("[");
+    const WORD* pTranslation = nullptr;
+    UINT nBytes = 0;
+    if (::VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(
+                             const_cast<WORD**>(&pTranslation)), &nBytes))
+        for (UINT i = 0; i + 1 < nBytes / sizeof(WORD); i += 2)
+        {
+            wchar_t szBlock[16];
+            std::swprintf(szBlock, 16, L"%04x%04x", pTranslation[i], pTranslation[i + 1]);
+            const std::wstring block = std::wstring(L"\\StringFileInfo\\") + szBlock;
+            std::printf("('%04x%04x', %s, {", pTranslation[i], pTranslation[i + 1],
+                        ::VerQueryValueW(info.data(), block.c_str(), &pValue, &nLength) ? "True" : "False");
+            for (int n = 0; n < nNames; ++n)
+            {
+                std::printf("'%s': ", ppszNames[n]);
+                if (::VerQueryValueW(info.data(), (block + L"\\" + Wide(ppszNames[n])).c_str(), &pValue, &nLength))
+                    PrintWide(static_cast<const wchar_t*>(pValue));
+                else
+                    std::printf("None");
+                std::printf(", ");
+            }
+            std::printf("}), ");
+        }
+    std::printf("])\n");
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -142,6 +215,8 @@ int main(int argc, char** argv)
     std::string command = argc > 1 ? argv[1] : "";
     if (command == "reg-dump")
         return RegDump();
+    if (command == "version" && argc > 2)
+        return Version(argv[2], argv + 3, argc - 3);
     HWND hWnd = argc > 2 ? ::FindWindowA(nullptr, argv[2]) : nullptr;
     if (command == "look" && hWnd == nullptr)
         std::printf("None\n");

@@ -60,21 +60,29 @@ def wait_until(condition, what):
     return value
 
 
-def run(*args, tries=1):
+def run(*args, tries=1, timeout=120):
     """A command's stdout; a failure raises with what it wrote (Wine's reg writes its errors to stdout). A command
     that changes nothing or sets the same again may have two tries: under load Wine has failed such a command
-    (a probe's look, a reg add) with exit code 1 twice in some thousands of runs."""
+    (a probe's look, a reg add) with exit code 1 twice in some thousands of runs, and once left a look waiting for
+    minutes at a load of six processes a core."""
     for _ in range(tries):
-        out = subprocess.run([str(a) for a in args], stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=120)
+        try:
+            out = subprocess.run([str(a) for a in args], stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                                 timeout=timeout)
+        except subprocess.TimeoutExpired as expired:
+            failure, output = "timed out after %d s" % timeout, (expired.stdout or b"") + (expired.stderr or b"")
+            continue
         if out.returncode == 0:
             return out.stdout
-    raise AssertionError("%s failed: %d\n%s" % (" ".join(map(str, args[:3])), out.returncode,
-                                               (out.stdout + out.stderr).decode("cp932", "replace")[-2000:]))
+        failure, output = "failed: %d" % out.returncode, out.stdout + out.stderr
+    raise AssertionError("%s %s\n%s" % (" ".join(map(str, args[:3])), failure,
+                                        output.decode("cp932", "replace")[-2000:]))
 
 
 def probe(*args):
     """What probe.exe found, None when it prints nothing; raises when its action fails."""
-    out = run(WINE_RUN, os.path.join(BIN, "probe.exe"), *args, tries=2 if args[0] in ("look", "reg-dump") else 1)
+    looks = args[0] in ("look", "reg-dump")  # a look takes seconds at most: two fit in a journey's time
+    out = run(WINE_RUN, os.path.join(BIN, "probe.exe"), *args, tries=2 if looks else 1, timeout=60 if looks else 120)
     return ast.literal_eval(out.decode("ascii") or "None")
 
 

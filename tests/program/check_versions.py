@@ -1,37 +1,57 @@
-"""The version resources of the built binaries against the version the build declares:
-check_versions.py <product version> <file version> <vendor> <Varnok.exe> <hali.dll> <halic.dll> <hali.exe>."""
+"""The version resources of the shipped binaries as Windows reads them (VerQueryValue, through probe.exe under Wine),
+against what the build declares: the fixed versions, then for each language and code page the Translation names, a
+block of strings under that name, and in it the texts Windows shows for the file and matches it by.
+check_versions.py <wine-run> <probe.exe> <product> <product version> <file version> <vendor> <program> <binary>...
+The program's version texts say 1, 0, 0, 1; the libraries' and the command's 1.0.0.1."""
+import ast
 import os
+import subprocess
 import sys
 
-import pefile
+wine_run, probe, name, product, file_version, vendor, program, *others = sys.argv[1:]
 
 
-def fixed_version(ms, ls):
-    return "%d.%d.%d.%d" % (ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF)
+def read(path, strings):
+    """None, or ((file version, product version), [(block, found, {string: text or None})]); two tries, as under
+    load Wine has failed a probe's look with status 1 once in some thousands of runs."""
+    windows_path = "Z:" + os.path.abspath(path).replace("/", "\\")
+    for _ in range(2):
+        out = subprocess.run([wine_run, probe, "version", windows_path, *strings], stdout=subprocess.PIPE,
+                             stderr=subprocess.PIPE, timeout=120)
+        if out.returncode == 0:
+            return ast.literal_eval(out.stdout.decode("ascii"))
+    sys.exit("probe version %s failed: %d\n%s" % (path, out.returncode, out.stderr.decode(errors="replace")))
 
 
-def resource(path):
-    pe = pefile.PE(path)
-    fixed = pe.VS_FIXEDFILEINFO[0]
-    strings = {k.decode(): v.decode() for info in pe.FileInfo[0] if info.Key == b"StringFileInfo"
-               for table in info.StringTable for k, v in table.entries.items()}
-    return {"file": fixed_version(fixed.FileVersionMS, fixed.FileVersionLS),
-            "product": fixed_version(fixed.ProductVersionMS, fixed.ProductVersionLS), "strings": strings}
+def commas(version):
+    return version.replace(".", ", ")
 
 
-product, file_version, vendor, program, *others = sys.argv[1:]
-# The program's texts say 1, 0, 0, 1; the libraries' and the command's 1.0.0.1.
-commas = {v: v.replace(".", ", ") for v in (product, file_version)}
-texts = {program: {"FileVersion": commas[file_version], "ProductVersion": commas[product]},
-         **{path: {"FileVersion": file_version, "ProductVersion": product} for path in others}}
 faults = []
-for path, strings in texts.items():
-    got = resource(path)
-    want = {"file": file_version, "product": product, "CompanyName": vendor,
-            "OriginalFilename": os.path.basename(path), **strings}
-    for name, value in want.items():
-        seen = got.get(name, got["strings"].get(name))
-        if seen != value:
-            faults.append("%s: %s is %r, not %r" % (path, name, seen, value))
-print("\n".join(faults) or "the version resources match %s (files %s)" % (product, file_version))
+for path in (program, *others):
+    base = os.path.basename(path)
+    texts = {"CompanyName": vendor, "ProductName": name, "OriginalFilename": base,
+             "InternalName": os.path.splitext(base)[0],
+             "FileVersion": commas(file_version) if path == program else file_version,
+             "ProductVersion": commas(product) if path == program else product,
+             "FileDescription": None}  # each binary's own words; there must be some
+    resource = read(path, texts)
+    if resource is None:
+        faults.append("%s: no version resource" % base)
+        continue
+    fixed, translations = resource
+    if fixed != (file_version, product):
+        faults.append("%s: the fixed file and product versions are %r, not %r" % (base, fixed, (file_version, product)))
+    if not translations:
+        faults.append("%s: the Translation names no language and code page" % base)
+    for block, found, strings in translations:
+        if not found:
+            faults.append("%s: the Translation names %s %s, and there is no block %s of strings"
+                          % (base, block[:4], block[4:], block))
+            continue
+        for string, want in texts.items():
+            seen = strings[string] and strings[string].decode("utf-8")
+            if seen != want and not (want is None and seen):
+                faults.append("%s: %s in block %s is %r, not %r" % (base, string, block, seen, want or "some text"))
+print("\n".join(faults) or "the version resources read %s (files %s)" % (product, file_version))
 sys.exit(1 if faults else 0)

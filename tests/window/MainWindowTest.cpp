@@ -9,7 +9,7 @@ namespace {
 class CLiveConverterDlg : public CLiveDialog<CConverterDlg>
 {
 public:
-    using CConverterDlg::m_bBlankDisplay;
+    using CConverterDlg::m_result;
     int m_nOptionTaken = 0;
 
 protected:
@@ -25,12 +25,17 @@ const struct
 {
     const char* pszName;
     int nID, nCode;
-    bool bFromControl, bCalculates, bFocusesEdit; // a calculation ends in the edit too
+    const char* pszEdit;                          // the edit's text when it arrives
+    bool bFromControl;
+    int nPrompts;                                 // the exchange's request for a number
+    bool bCalculates, bFocusesEdit;               // a calculation ends in the edit too
 } ROUTES[] = {
-    {"click of Calc", IDC_CALC, BN_CLICKED, true, true, true},
-    {"Calc gains the focus (BS_NOTIFY)", IDC_CALC, BN_SETFOCUS, true, false, false},
-    {"Ctrl+E, from the accelerator", IDC_EDIT_WATERTEMP, 1, false, false, true},
-    {"the edit's own change", IDC_EDIT_WATERTEMP, EN_CHANGE, true, false, false},
+    {"click of Calc", IDC_CALC, BN_CLICKED, "26", true, 0, true, true},
+    // The last accepted temperature is converted and shown: the display leaves its blank all the same.
+    {"click of Calc on text that is no number", IDC_CALC, BN_CLICKED, "x", true, 1, true, true},
+    {"Calc gains the focus (BS_NOTIFY)", IDC_CALC, BN_SETFOCUS, "26", true, 0, false, false},
+    {"Ctrl+E, from the accelerator", IDC_EDIT_WATERTEMP, 1, "26", false, 0, false, true},
+    {"the edit's own change", IDC_EDIT_WATERTEMP, EN_CHANGE, "26", true, 0, false, false},
 };
 
 TEST(MainWindow, RoutesClicksCommandsAndAboutCommands)
@@ -43,11 +48,16 @@ TEST(MainWindow, RoutesClicksCommandsAndAboutCommands)
     dlg.Then([&] {
         for (const auto& row : ROUTES)
         {
-            dlg.m_bBlankDisplay = 1;
+            dlg.m_result = CDisplayedResult();
+            ::SetDlgItemTextA(dlg.m_hWnd, IDC_EDIT_WATERTEMP, row.pszEdit);
             ::SetFocus(dlg.Item(IDCANCEL));
             HWND hWndFrom = row.bFromControl ? dlg.Item(row.nID) : nullptr;
-            dlg.SendMessage(WM_COMMAND, MAKEWPARAM(row.nID, row.nCode), reinterpret_cast<LPARAM>(hWndFrom));
-            EXPECT_EQ(dlg.m_bBlankDisplay == 0, row.bCalculates) << row.pszName;
+            EXPECT_EQ(AnswerDialogs(dlg.m_hWnd, [&] {
+                          dlg.SendMessage(WM_COMMAND, MAKEWPARAM(row.nID, row.nCode), reinterpret_cast<LPARAM>(hWndFrom));
+                      }),
+                      row.nPrompts)
+                << row.pszName;
+            EXPECT_EQ(!dlg.m_result.IsBlank(), row.bCalculates) << row.pszName;
             EXPECT_EQ(::GetFocus() == dlg.Item(IDC_EDIT_WATERTEMP), row.bFocusesEdit) << row.pszName;
         }
         EXPECT_EQ(AnswerDialogs(dlg.m_hWnd, [&] { ::SendMessageA(dlg.Item(IDC_OPTION), BM_CLICK, 0, 0); }), 0)
