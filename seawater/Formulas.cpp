@@ -48,14 +48,20 @@ double InSituDensity(double dSalinity, double dTemp, double dPressure)
     const double t = dTemp;
     const double p = dPressure * kBarPerDecibar; // bar
 
+    // The powers first, each a call to pow: no floating-point register lives
+    // through a call, so arithmetic between the calls would be stored and
+    // reloaded around each of them.
     const double t2 = crt::pow(t, 2.0);
     const double t4 = crt::pow(t, 4.0);
     const double t3 = crt::pow(t, 3.0);
     const double S15 = crt::pow(S, 1.5);
+    const double S2 = crt::pow(S, 2.0);
+    const double t5 = crt::pow(t, 5.0);
+    const double p2 = crt::pow(p, 2.0);
 
     // rho(S,t,0) = rho_w + (b-polynomial) S + (c-polynomial) S^1.5 + d0 S^2,
     // the salinity part summed first.
-    double rhoSalt = d0 * crt::pow(S, 2.0);
+    double rhoSalt = d0 * S2;
     double bPoly = b2 * t2 + b1 * t;
     bPoly = bPoly + b4 * t4;
     bPoly = bPoly + b3 * t3;
@@ -64,7 +70,7 @@ double InSituDensity(double dSalinity, double dTemp, double dPressure)
     double cPoly = c1 * t + c2 * t2;
     cPoly = cPoly + c0;
     rhoSalt = rhoSalt + cPoly * S15;
-    double rhoW = a5 * crt::pow(t, 5.0);
+    double rhoW = a5 * t5;
     rhoW = rhoW + a1 * t;
     rhoW = rhoW + a3 * t3;
     rhoW = rhoW + a2 * t2;
@@ -73,7 +79,6 @@ double InSituDensity(double dSalinity, double dTemp, double dPressure)
     const double rho0 = rhoSalt + rhoW;
 
     // B = B_w + (m-polynomial) S, the coefficient of p^2.
-    const double p2 = crt::pow(p, 2.0);
     double mPoly = m1 * t + m2 * t2;
     mPoly = mPoly + m0;
     mPoly = mPoly * S;
@@ -146,14 +151,17 @@ double PotentialTemp(double dSalinity, double dTemp, double dPressure)
     const double T = dTemp;
     const double p = dPressure * kBarPerDecibar;
     const double s = dSalinity - kBrydenSalinity;
-    const double p2 = crt::pow(p, 2.0);
 
+    // What needs no power first, then the two calls to pow (see InSituDensity).
     double theta = T - p * (((kA3 * T + kA2) * T + kA1) * T + kA0);
     theta = theta - (kB0 + kB1 * T) * s * p;
-    theta = theta - ((kD2 * T + kD1) * T + kD0) * p2;
-    theta = theta + p2 * s * kC0;
+    const double dP2Factor = (kD2 * T + kD1) * T + kD0;
+    const double dP3Factor = kE1 * T + kE0;
+    const double p2 = crt::pow(p, 2.0);
     const double p3 = crt::pow(p, 3.0);
-    theta = theta - p3 * (kE1 * T + kE0);
+    theta = theta - dP2Factor * p2;
+    theta = theta + p2 * s * kC0;
+    theta = theta - p3 * dP3Factor;
     return theta;
 }
 
