@@ -5,6 +5,7 @@
 #include "Pss78.h"
 #include "IncreasingRoot.h"
 
+#include <algorithm>
 #include <cmath>
 
 const double CPss78::kC3515 = 42.914;
@@ -34,13 +35,25 @@ const double kHillSalinity = 2.0;
 // IPTS-68 from ITS-90.
 const double kT68PerT90 = 1.00024;
 
-// Brackets for X = sqrt(Rt), the variable the formulas are polynomials in,
-// valid over -2 to 35 degC. At kLowX the low-salinity formula is below 0 (it
-// dips there before it rises), at kHighX PSS-78 is above 42; PSS-78 reaches 2
-// between kLowX2 and kHighX2.
-const double kLowX = 1e-3;
-const double kHighX = 1.5;
+// PSS-78 reaches 2 between these values of X = sqrt(Rt), the variable the
+// formulas are polynomials in, over -2 to 35 degC.
 const double kLowX2 = 0.1, kHighX2 = 0.5;
+
+// The inverse solves for X by Newton's method. From 2 up it starts from a
+// fit of the inverse over the range (S 2 to 42, t -2 to 35 degC), in
+// q = sqrt(S) and f(t), within 8e-5 of X; PSS-78 being increasing and convex
+// there, the first step leaves 4e-9 of X and the second its square, past the
+// last bit. Below 2 the low-salinity formula dips below 0 near X = 0.003 and
+// is increasing and convex from there up; its steps start no lower than
+// kLowStartX, right of the dip at every temperature of the range, and end
+// after a step of no more than kLastStep of X (whose square is past the
+// last bit).
+const double kStartX[5] = {0.00411287, 0.194443, -0.0072292, 0.000700311, -3.78566e-05}; // q^0 .. q^4
+const double kStartXPerFactor[4] = {1.02623e-05, 0.000100347, -1.76566e-05, 6.71227e-08}; // f q^0 .. f q^3
+const int kNewtonSteps = 2;
+const double kLowStartX = 0.006;
+const double kLastStep = 1e-9;
+const int kMaxLowSteps = 50;
 
 // f(t), the temperature factor of PSS-78's b terms.
 double TemperatureFactor(double t68)
@@ -65,6 +78,15 @@ double Pss78Salinity(double X, double dFactor)
     return dA + dFactor * dB;
 }
 
+// dS/dX of Pss78Salinity, for Newton's steps.
+double Pss78Slope(double X, double dFactor)
+{
+    using namespace pss78;
+    const double dA = a1 + (2.0 * a2 + (3.0 * a3 + (4.0 * a4 + 5.0 * a5 * X) * X) * X) * X;
+    const double dB = b1 + (2.0 * b2 + (3.0 * b3 + (4.0 * b4 + 5.0 * b5 * X) * X) * X) * X;
+    return dA + dFactor * dB;
+}
+
 // Hill et al.'s formula from X = sqrt(Rt) and f(t), unscaled.
 double HillSalinity(double X, double dFactor)
 {
@@ -76,6 +98,19 @@ double HillSalinity(double X, double dFactor)
     dS = dS - pss78::a0 / dPart1;
     dS = dS - pss78::b0 * dFactor / dPart2;
     return dS;
+}
+
+// dS/dX of HillSalinity.
+double HillSlope(double X, double dFactor)
+{
+    const double x = kHillX * (X * X);
+    const double sqrtY = kHillSqrtY * X;
+    const double dPart1 = 1.0 + x * (kHillX1 + x);
+    const double dPart2 = 1.0 + sqrtY * (1.0 + sqrtY * (1.0 + sqrtY));
+    const double dPart1Slope = (kHillX1 + 2.0 * x) * (2.0 * kHillX * X);
+    const double dPart2Slope = (1.0 + sqrtY * (2.0 + 3.0 * sqrtY)) * kHillSqrtY;
+    return Pss78Slope(X, dFactor) + pss78::a0 * dPart1Slope / (dPart1 * dPart1) +
+           pss78::b0 * dFactor * dPart2Slope / (dPart2 * dPart2);
 }
 
 // Salinity as a function of X = sqrt(Rt) at one temperature: PSS-78 from 2
@@ -155,19 +190,30 @@ double CPss78::GetRatio(double dSalinity, double dTemp, double dPressure)
 {
     const double t68 = kT68PerT90 * dTemp;
     const double dFactor = TemperatureFactor(t68);
-    // From 2 up the root is PSS-78's alone. Below 2 it lies between the
-    // low-salinity formula's dip and X2, where that formula grows with X.
+    // From 2 up the root is PSS-78's alone; below 2 it is the scaled
+    // low-salinity formula's, between its dip and X2.
     double X;
     if (dSalinity >= kHillSalinity)
     {
-        auto pss = [dFactor](double x) { return Pss78Salinity(x, dFactor); };
-        X = halic::FindIncreasingRoot(pss, kLowX2, pss(kLowX2), kHighX, pss(kHighX), dSalinity);
+        const double q = std::sqrt(dSalinity);
+        X = kStartX[0] + q * (kStartX[1] + q * (kStartX[2] + q * (kStartX[3] + q * kStartX[4])));
+        X = X + dFactor * (kStartXPerFactor[0] +
+                           q * (kStartXPerFactor[1] + q * (kStartXPerFactor[2] + q * kStartXPerFactor[3])));
+        for (int nStep = 0; nStep < kNewtonSteps; ++nStep)
+            X -= (Pss78Salinity(X, dFactor) - dSalinity) / Pss78Slope(X, dFactor);
     }
     else
     {
         CSalinityCurve salinity(dFactor);
-        const double dX2 = salinity.X2();
-        X = halic::FindIncreasingRoot(salinity, kLowX, salinity(kLowX), dX2, salinity(dX2), dSalinity);
+        const double dScale = salinity.HillFactor();
+        X = std::max(kLowStartX, salinity.X2() * std::sqrt(dSalinity / kHillSalinity));
+        for (int nStep = 0; nStep < kMaxLowSteps; ++nStep)
+        {
+            const double dStep = (dScale * HillSalinity(X, dFactor) - dSalinity) / (dScale * HillSlope(X, dFactor));
+            X -= dStep;
+            if (std::fabs(dStep) <= kLastStep * X)
+                break;
+        }
     }
     const double dRt = X * X;
 
