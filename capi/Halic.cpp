@@ -9,6 +9,7 @@
 #include "Pss78.h"
 #include "RelativeDensity.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -233,35 +234,105 @@ double SalinityFromSgAt(double sg, double t, double t_ref, SFault& fault)
     return SalinityFromGravity(sg, t, t_ref, fault);
 }
 
+bool CheckSpFromC(double C, double t, double p, SFault& fault)
+{
+    return Check(C, kConductivity, fault) && Check(t, kPss78Temperature, fault) && Check(p, kPressure, fault);
+}
+
+// PSS-78's salinity within halic's range, or NaN. A salinity beyond an end by
+// no more than rounding is that end, so that the conductivities
+// halic_c_from_sp gives for 0 and 42 come back as such.
+double SalinityInRange(double dSalinity)
+{
+    if (dSalinity < kSalinity.dLow && dSalinity >= kSalinity.dLow - kSalinityRoundOff)
+        return kSalinity.dLow;
+    if (dSalinity > kSalinity.dHigh && dSalinity <= kSalinity.dHigh + kSalinityRoundOff)
+        return kSalinity.dHigh;
+    return dSalinity >= kSalinity.dLow && dSalinity <= kSalinity.dHigh ? dSalinity : kNaN;
+}
+
 double SpFromC(double C, double t, double p, SFault& fault)
 {
-    if (!Check(C, kConductivity, fault) || !Check(t, kPss78Temperature, fault) || !Check(p, kPressure, fault))
+    if (!CheckSpFromC(C, t, p, fault))
         return kNaN;
-    double dSalinity = CPss78::GetSalinity(C / CPss78::kC3515, t, p);
-    // A salinity beyond an end by no more than rounding is that end, so that
-    // the conductivities halic_c_from_sp gives for 0 and 42 come back as such.
-    if (dSalinity < kSalinity.dLow && dSalinity >= kSalinity.dLow - kSalinityRoundOff)
-        dSalinity = kSalinity.dLow;
-    if (dSalinity > kSalinity.dHigh && dSalinity <= kSalinity.dHigh + kSalinityRoundOff)
-        dSalinity = kSalinity.dHigh;
-    if (!(dSalinity >= kSalinity.dLow && dSalinity <= kSalinity.dHigh))
-    {
+    const double dSalinity = SalinityInRange(CPss78::GetSalinity(C / CPss78::kC3515, t, p));
+    if (std::isnan(dSalinity))
         fault.Set(HALIC_E_CONDUCTIVITY, kConductivity, C);
-        return kNaN;
-    }
     return dSalinity;
+}
+
+bool CheckRFromSp(double SP, double t, double p, SFault& fault)
+{
+    return Check(SP, kSalinity, fault) && Check(t, kPss78Temperature, fault) && Check(p, kPressure, fault);
 }
 
 double RFromSp(double SP, double t, double p, SFault& fault)
 {
-    if (!Check(SP, kSalinity, fault) || !Check(t, kPss78Temperature, fault) || !Check(p, kPressure, fault))
+    if (!CheckRFromSp(SP, t, p, fault))
         return kNaN;
     return CPss78::GetRatio(SP, t, p);
 }
 
+double ConductivityFromRatio(double R)
+{
+    return R * CPss78::kC3515;
+}
+
 double CFromSp(double SP, double t, double p, SFault& fault)
 {
-    return RFromSp(SP, t, p, fault) * CPss78::kC3515;
+    return ConductivityFromRatio(RFromSp(SP, t, p, fault));
+}
+
+// How many elements an array form computes ahead of its body at most.
+const ptrdiff_t kAhead = 64;
+
+// The elements from i on (up to kAhead of them) whose arguments pass
+// inRange(j), computed together: batch(i, m, buffer) gives their m results,
+// finish(result) turns each into the answer. Stops before the first that is
+// not a finite number, for the body to take. The count written.
+template <class InRange, class Batch, class Finish>
+ptrdiff_t ComputeAhead(ptrdiff_t i, ptrdiff_t nLeft, double* pResults, InRange inRange, Batch batch, Finish finish)
+{
+    const ptrdiff_t nMost = std::min(nLeft, kAhead);
+    ptrdiff_t m = 0;
+    while (m < nMost && inRange(i + m))
+        ++m;
+    double dBatch[kAhead];
+    batch(i, m, dBatch);
+    for (ptrdiff_t k = 0; k < m; ++k)
+    {
+        const double dResult = finish(dBatch[k]);
+        if (!std::isfinite(dResult))
+            return k;
+        pResults[i + k] = dResult;
+    }
+    return m;
+}
+
+// The PSS-78 array forms' runs ahead: CPss78 computes them two at a time,
+// at about the cost of one.
+ptrdiff_t SpFromCAhead(const double* C, const double* t, const double* p, ptrdiff_t i, ptrdiff_t nLeft, double* SP)
+{
+    SFault unused;
+    return ComputeAhead(
+        i, nLeft, SP, [&](ptrdiff_t j) { return CheckSpFromC(C[j], t[j], p[j], unused); },
+        [&](ptrdiff_t j, ptrdiff_t m, double* pBatch) {
+            double dRatio[kAhead];
+            for (ptrdiff_t k = 0; k < m; ++k)
+                dRatio[k] = C[j + k] / CPss78::kC3515;
+            CPss78::GetSalinities(m, dRatio, t + j, p + j, pBatch);
+        },
+        SalinityInRange);
+}
+
+template <class Finish>
+ptrdiff_t RFromSpAhead(const double* SP, const double* t, const double* p, ptrdiff_t i, ptrdiff_t nLeft, double* R,
+                       Finish finish)
+{
+    SFault unused;
+    return ComputeAhead(
+        i, nLeft, R, [&](ptrdiff_t j) { return CheckRFromSp(SP[j], t[j], p[j], unused); },
+        [&](ptrdiff_t j, ptrdiff_t m, double* pBatch) { CPss78::GetRatios(m, SP + j, t + j, p + j, pBatch); }, finish);
 }
 
 double Density(double SP, double t, double p, SFault& fault)
@@ -347,16 +418,28 @@ bool CheckArrays(ptrdiff_t n, std::initializer_list<SArray> inputs, SArray outpu
     return fault.nError == HALIC_OK;
 }
 
+// Computes no element ahead of the body.
+struct SNoneAhead
+{
+    ptrdiff_t operator()(ptrdiff_t, ptrdiff_t, double*) const { return 0; }
+};
+
 // Runs body(i, fault) for each element, writes its result and returns the
 // count of NaNs; the first element's fault becomes the last error. A body
-// writes the fault only when it fails, so one serves every element.
-template <class Body>
-ptrdiff_t ForEach(ptrdiff_t n, double* pResults, Body body)
+// writes the fault only when it fails, so one serves every element. Where
+// ahead(i, n - i, pResults) computes elements from i on together, it writes
+// the first m of them (finite numbers, no fault) and returns m; the element
+// after them goes through the body.
+template <class Body, class Ahead = SNoneAhead>
+ptrdiff_t ForEach(ptrdiff_t n, double* pResults, Body body, Ahead ahead = Ahead())
 {
     SFault fault, first;
     ptrdiff_t nNaN = 0;
     for (ptrdiff_t i = 0; i < n; ++i)
     {
+        i += ahead(i, n - i, pResults);
+        if (i == n)
+            break;
         const double dResult = body(i, fault);
         if (std::isfinite(dResult))
             pResults[i] = dResult;
@@ -664,21 +747,30 @@ ptrdiff_t halic_sp_from_c_n(ptrdiff_t n, const double* C, const double* t, const
 {
     if (!CheckArrays(n, {{"C", C, false}, {"t", t, false}, {"p", p, false}}, {"SP", SP, false}))
         return -1;
-    return ForEach(n, SP, [&](ptrdiff_t i, SFault& fault) { return SpFromC(C[i], t[i], p[i], fault); });
+    return ForEach(n, SP, [&](ptrdiff_t i, SFault& fault) { return SpFromC(C[i], t[i], p[i], fault); },
+                   [&](ptrdiff_t i, ptrdiff_t nLeft, double* pResults) {
+                       return SpFromCAhead(C, t, p, i, nLeft, pResults);
+                   });
 }
 
 ptrdiff_t halic_c_from_sp_n(ptrdiff_t n, const double* SP, const double* t, const double* p, double* C)
 {
     if (!CheckArrays(n, {{"SP", SP, false}, {"t", t, false}, {"p", p, false}}, {"C", C, false}))
         return -1;
-    return ForEach(n, C, [&](ptrdiff_t i, SFault& fault) { return CFromSp(SP[i], t[i], p[i], fault); });
+    return ForEach(n, C, [&](ptrdiff_t i, SFault& fault) { return CFromSp(SP[i], t[i], p[i], fault); },
+                   [&](ptrdiff_t i, ptrdiff_t nLeft, double* pResults) {
+                       return RFromSpAhead(SP, t, p, i, nLeft, pResults, ConductivityFromRatio);
+                   });
 }
 
 ptrdiff_t halic_r_from_sp_n(ptrdiff_t n, const double* SP, const double* t, const double* p, double* R)
 {
     if (!CheckArrays(n, {{"SP", SP, false}, {"t", t, false}, {"p", p, false}}, {"R", R, false}))
         return -1;
-    return ForEach(n, R, [&](ptrdiff_t i, SFault& fault) { return RFromSp(SP[i], t[i], p[i], fault); });
+    return ForEach(n, R, [&](ptrdiff_t i, SFault& fault) { return RFromSp(SP[i], t[i], p[i], fault); },
+                   [&](ptrdiff_t i, ptrdiff_t nLeft, double* pResults) {
+                       return RFromSpAhead(SP, t, p, i, nLeft, pResults, [](double R) { return R; });
+                   });
 }
 
 ptrdiff_t halic_density_n(ptrdiff_t n, const double* SP, const double* t, const double* p, double* rho)

@@ -1,7 +1,7 @@
 // FindIncreasingRoot: where an increasing function reaches a value, inside a
-// bracket, to the last bit. Shared by the inverses of halic (salinity from a
-// specific gravity, conductivity from salinity), whose functions are
-// monotonic but have no closed-form inverse.
+// bracket, to the last bit. Shared by halic's salinity from a specific
+// gravity and by PSS-78's seam, where it gives way to the low-salinity
+// formula: functions that are monotonic but have no closed-form inverse.
 #pragma once
 
 namespace halic {

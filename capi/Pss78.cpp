@@ -7,10 +7,28 @@
 
 #include <algorithm>
 #include <cmath>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 const double CPss78::kC3515 = 42.914;
 
 namespace {
+
+// Two samples side by side, one in each half of a vector register: each half
+// takes exactly the operations a double would, in the same order and with
+// the same rounding (no operation mixes the halves), at about the cost of one.
+typedef double Pair __attribute__((vector_size(16)));
+
+double Sqrt(double x) { return std::sqrt(x); }
+Pair Sqrt(Pair x)
+{
+#ifdef __SSE2__
+    return _mm_sqrt_pd(x);
+#else
+    return Pair{std::sqrt(x[0]), std::sqrt(x[1])};
+#endif
+}
 
 namespace pss78 {
 
@@ -55,36 +73,98 @@ const double kLowStartX = 0.006;
 const double kLastStep = 1e-9;
 const int kMaxLowSteps = 50;
 
+// The formulas below are templates where a pair of samples goes through them
+// as one double does: Real is double or Pair.
+
 // f(t), the temperature factor of PSS-78's b terms.
-double TemperatureFactor(double t68)
+template <class Real>
+Real TemperatureFactor(Real t68)
 {
-    const double dt = t68 - 15.0;
+    const Real dt = t68 - 15.0;
     return dt / (1.0 + pss78::k * dt);
 }
 
 // r_t, degC (IPTS-68).
-double TemperatureRatio(double t68)
+template <class Real>
+Real TemperatureRatio(Real t68)
 {
     using namespace pss78;
     return c0 + (c1 + (c2 + (c3 + c4 * t68) * t68) * t68) * t68;
 }
 
 // PSS-78 from X = sqrt(Rt) and f(t), which the solvers compute once.
-double Pss78Salinity(double X, double dFactor)
+template <class Real>
+Real Pss78Salinity(Real X, Real dFactor)
 {
     using namespace pss78;
-    const double dA = a0 + (a1 + (a2 + (a3 + (a4 + a5 * X) * X) * X) * X) * X;
-    const double dB = b0 + (b1 + (b2 + (b3 + (b4 + b5 * X) * X) * X) * X) * X;
+    const Real dA = a0 + (a1 + (a2 + (a3 + (a4 + a5 * X) * X) * X) * X) * X;
+    const Real dB = b0 + (b1 + (b2 + (b3 + (b4 + b5 * X) * X) * X) * X) * X;
     return dA + dFactor * dB;
 }
 
-// dS/dX of Pss78Salinity, for Newton's steps.
-double Pss78Slope(double X, double dFactor)
+// The pressure terms of R_p = 1 + A / (B + D R).
+template <class Real>
+struct SPressureTerms
+{
+    Real A; // p (e1 + e2 p + e3 p^2), dimensionless
+    Real B; // 1 + d1 t + d2 t^2
+    Real D; // d3 + d4 t
+};
+
+template <class Real>
+SPressureTerms<Real> PressureTerms(Real t68, Real dPressure)
 {
     using namespace pss78;
-    const double dA = a1 + (2.0 * a2 + (3.0 * a3 + (4.0 * a4 + 5.0 * a5 * X) * X) * X) * X;
-    const double dB = b1 + (2.0 * b2 + (3.0 * b3 + (4.0 * b4 + 5.0 * b5 * X) * X) * X) * X;
+    const Real p = dPressure;
+    return {p * (e1 + (e2 + e3 * p) * p), 1.0 + (d1 + d2 * t68) * t68, d3 + d4 * t68};
+}
+
+// X = sqrt(Rt) of a sample of conductivity ratio R at t68 and p.
+template <class Real>
+Real SqrtRt(Real dRatio, Real t68, Real dPressure)
+{
+    const SPressureTerms<Real> terms = PressureTerms(t68, dPressure);
+    const Real dRp = 1.0 + terms.A / (terms.B + terms.D * dRatio);
+    return Sqrt(dRatio / (dRp * TemperatureRatio(t68)));
+}
+
+// The conductivity ratio R of a sample whose X = sqrt(Rt) is known, at t68
+// and p. R = W R_p(R) with W = Rt r_t: D R^2 + (B - W D) R - W (A + B) = 0,
+// its positive root taken in the form that does not cancel.
+template <class Real>
+Real RatioFromX(Real X, Real t68, Real dPressure)
+{
+    const Real dRt = X * X;
+    const SPressureTerms<Real> terms = PressureTerms(t68, dPressure);
+    const Real W = dRt * TemperatureRatio(t68);
+    const Real q = terms.B - W * terms.D;
+    const Real dProduct = W * (terms.A + terms.B);
+    const Real dRoot = Sqrt(q * q + 4.0 * terms.D * dProduct);
+    return q >= 0.0 ? 2.0 * dProduct / (q + dRoot) : (dRoot - q) / (2.0 * terms.D);
+}
+
+// dS/dX of Pss78Salinity, for Newton's steps.
+template <class Real>
+Real Pss78Slope(Real X, Real dFactor)
+{
+    using namespace pss78;
+    const Real dA = a1 + (2.0 * a2 + (3.0 * a3 + (4.0 * a4 + 5.0 * a5 * X) * X) * X) * X;
+    const Real dB = b1 + (2.0 * b2 + (3.0 * b3 + (4.0 * b4 + 5.0 * b5 * X) * X) * X) * X;
     return dA + dFactor * dB;
+}
+
+// X = sqrt(Rt) where PSS-78 gives dSalinity, from 2 up: Newton's steps from
+// the fit.
+template <class Real>
+Real Pss78X(Real dSalinity, Real dFactor)
+{
+    const Real q = Sqrt(dSalinity);
+    Real X = kStartX[0] + q * (kStartX[1] + q * (kStartX[2] + q * (kStartX[3] + q * kStartX[4])));
+    X = X + dFactor * (kStartXPerFactor[0] +
+                       q * (kStartXPerFactor[1] + q * (kStartXPerFactor[2] + q * kStartXPerFactor[3])));
+    for (int nStep = 0; nStep < kNewtonSteps; ++nStep)
+        X = X - (Pss78Salinity(X, dFactor) - dSalinity) / Pss78Slope(X, dFactor);
+    return X;
 }
 
 // Hill et al.'s formula from X = sqrt(Rt) and f(t), unscaled.
@@ -155,19 +235,25 @@ private:
     double m_dX2;          // sqrt(Rt) where PSS-78 gives 2, found with the factor
 };
 
-// The pressure terms of R_p = 1 + A / (B + D R).
-struct SPressureTerms
+// For nCount samples of three arguments each, two at a time: pair(a, b, c)
+// gives the results of a pair side by side, each final where final(a,
+// result) holds; one(a, b, c) takes the others alone, and an odd last
+// sample. Each pair's arguments are read before its results are written.
+template <class PairFunction, class FinalTest, class OneFunction>
+void TwoAtATime(ptrdiff_t nCount, const double* pA, const double* pB, const double* pC, double* pResults,
+                PairFunction pair, FinalTest final, OneFunction one)
 {
-    double A; // p (e1 + e2 p + e3 p^2), dimensionless
-    double B; // 1 + d1 t + d2 t^2
-    double D; // d3 + d4 t
-};
-
-SPressureTerms PressureTerms(double t68, double dPressure)
-{
-    using namespace pss78;
-    const double p = dPressure;
-    return {p * (e1 + (e2 + e3 * p) * p), 1.0 + (d1 + d2 * t68) * t68, d3 + d4 * t68};
+    ptrdiff_t i = 0;
+    for (; i + 1 < nCount; i += 2)
+    {
+        const Pair results = pair(Pair{pA[i], pA[i + 1]}, Pair{pB[i], pB[i + 1]}, Pair{pC[i], pC[i + 1]});
+        const double dFirst = final(pA[i], results[0]) ? results[0] : one(pA[i], pB[i], pC[i]);
+        const double dSecond = final(pA[i + 1], results[1]) ? results[1] : one(pA[i + 1], pB[i + 1], pC[i + 1]);
+        pResults[i] = dFirst;
+        pResults[i + 1] = dSecond;
+    }
+    if (i < nCount)
+        pResults[i] = one(pA[i], pB[i], pC[i]);
 }
 
 } // namespace
@@ -179,11 +265,21 @@ double CPss78::GetSalinity(double dRatio, double dTemp, double dPressure)
     if (dRatio == 0.0)
         return 0.0;
     const double t68 = kT68PerT90 * dTemp;
-    const SPressureTerms terms = PressureTerms(t68, dPressure);
-    const double dRp = 1.0 + terms.A / (terms.B + terms.D * dRatio);
-    const double dRt = dRatio / (dRp * TemperatureRatio(t68));
     CSalinityCurve salinity(TemperatureFactor(t68));
-    return salinity(std::sqrt(dRt));
+    return salinity(SqrtRt(dRatio, t68, dPressure));
+}
+
+void CPss78::GetSalinities(ptrdiff_t nCount, const double* pRatio, const double* pTemp, const double* pPressure,
+                           double* pSalinity)
+{
+    TwoAtATime(
+        nCount, pRatio, pTemp, pPressure, pSalinity,
+        [](Pair R, Pair t, Pair p) {
+            const Pair t68 = kT68PerT90 * t;
+            return Pss78Salinity(SqrtRt(R, t68, p), TemperatureFactor(t68));
+        },
+        // GetSalinity takes zero conductivity and the low-salinity formula further.
+        [](double R, double S) { return R != 0.0 && S >= kHillSalinity; }, GetSalinity);
 }
 
 double CPss78::GetRatio(double dSalinity, double dTemp, double dPressure)
@@ -194,14 +290,7 @@ double CPss78::GetRatio(double dSalinity, double dTemp, double dPressure)
     // low-salinity formula's, between its dip and X2.
     double X;
     if (dSalinity >= kHillSalinity)
-    {
-        const double q = std::sqrt(dSalinity);
-        X = kStartX[0] + q * (kStartX[1] + q * (kStartX[2] + q * (kStartX[3] + q * kStartX[4])));
-        X = X + dFactor * (kStartXPerFactor[0] +
-                           q * (kStartXPerFactor[1] + q * (kStartXPerFactor[2] + q * kStartXPerFactor[3])));
-        for (int nStep = 0; nStep < kNewtonSteps; ++nStep)
-            X -= (Pss78Salinity(X, dFactor) - dSalinity) / Pss78Slope(X, dFactor);
-    }
+        X = Pss78X(dSalinity, dFactor);
     else
     {
         CSalinityCurve salinity(dFactor);
@@ -215,16 +304,18 @@ double CPss78::GetRatio(double dSalinity, double dTemp, double dPressure)
                 break;
         }
     }
-    const double dRt = X * X;
+    return RatioFromX(X, t68, dPressure);
+}
 
-    // R = W R_p(R) with W = Rt r_t: D R^2 + (B - W D) R - W (A + B) = 0, its
-    // positive root taken in the form that does not cancel.
-    const SPressureTerms terms = PressureTerms(t68, dPressure);
-    const double W = dRt * TemperatureRatio(t68);
-    const double q = terms.B - W * terms.D;
-    const double dProduct = W * (terms.A + terms.B);
-    const double dRoot = std::sqrt(q * q + 4.0 * terms.D * dProduct);
-    if (q >= 0.0)
-        return 2.0 * dProduct / (q + dRoot);
-    return (dRoot - q) / (2.0 * terms.D);
+void CPss78::GetRatios(ptrdiff_t nCount, const double* pSalinity, const double* pTemp, const double* pPressure,
+                       double* pRatio)
+{
+    TwoAtATime(
+        nCount, pSalinity, pTemp, pPressure, pRatio,
+        [](Pair S, Pair t, Pair p) {
+            const Pair t68 = kT68PerT90 * t;
+            return RatioFromX(Pss78X(S, TemperatureFactor(t68)), t68, p);
+        },
+        // Below 2 GetRatio solves the low-salinity formula.
+        [](double S, double) { return S >= kHillSalinity; }, GetRatio);
 }

@@ -5,6 +5,7 @@
 // here. A namespace for pure, thread-safe functions; the arguments are not
 // checked here.
 #pragma once
+#include <cstddef>
 
 class CPss78
 {
@@ -18,6 +19,13 @@ public:
     //              to about -0.0003, and that is returned
     static double GetSalinity(double dRatio, double dTemp, double dPressure);
 
+    // GetSalinity of nCount samples, bit for bit as a call for each gives
+    // them, two at a time side by side (at about the cost of one): the
+    // arguments and results as GetSalinity takes and gives them, one sample
+    // in each element of the arrays.
+    static void GetSalinities(ptrdiff_t nCount, const double* pRatio, const double* pTemp, const double* pPressure,
+                              double* pSalinity);
+
     // The conductivity ratio of seawater of Practical Salinity dSalinity: the
     // inverse of GetSalinity. Salinity 0 gives the ratio where the
     // low-salinity formula reaches 0 from above, so that the ratio grows
@@ -27,6 +35,11 @@ public:
     //   dPressure  sea pressure, dbar
     //   returns    conductivity ratio R, dimensionless
     static double GetRatio(double dSalinity, double dTemp, double dPressure);
+
+    // GetRatio of nCount samples, bit for bit as a call for each gives them,
+    // two at a time side by side as GetSalinities takes them.
+    static void GetRatios(ptrdiff_t nCount, const double* pSalinity, const double* pTemp, const double* pPressure,
+                          double* pRatio);
 
     static const double kC3515; // conductivity of S = 35 at 15 degC (IPTS-68) and p = 0, mS/cm
 };

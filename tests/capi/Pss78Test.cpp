@@ -96,4 +96,58 @@ TEST(Pss78Forward, UnchangedToTheLastBit)
     }
 }
 
+// The array forms compute runs of elements ahead, two at a time: with their results written over any one of
+// their inputs they still give, element by element, what the scalar forms give, with the count of NaNs and
+// the first one's reason. The inputs mix both formulas (salinity below and above 2), odd runs, and elements
+// refused between runs (a temperature beyond 35) and, for SP from C, inside a run (more than 42).
+struct SArrayRow
+{
+    const char* pszName;
+    double (*scalar)(double, double, double);
+    decltype(&halic_sp_from_c_n) array; // the array form, whatever its count type
+    double dLowMax, dMax; // the first argument's range, one element in five and the others
+    int nFirstReason;     // the first NaN's
+};
+
+TEST(Pss78Arrays, OverTheirOwnInputsAsTheScalarForms)
+{
+    const SArrayRow rows[] = {
+        {"halic_sp_from_c_n", halic_sp_from_c, halic_sp_from_c_n, 3.0, 70.0, HALIC_E_CONDUCTIVITY},
+        {"halic_c_from_sp_n", halic_c_from_sp, halic_c_from_sp_n, 2.0, 42.0, HALIC_E_TEMPERATURE},
+    };
+    const int n = 1001; // odd, so that a run ends on a single element
+    for (const SArrayRow& row : rows)
+    {
+        std::vector<double> a(n), t(n), p(n), expected(n);
+        CInputs inputs;
+        long nExpectedNaN = 0;
+        int nFirstReason = HALIC_OK;
+        for (int i = 0; i < n; ++i)
+        {
+            a[i] = inputs.Next(0.0, i % 5 == 0 ? row.dLowMax : row.dMax);
+            t[i] = inputs.Next(-2.0, i % 7 == 3 ? 36.0 : 35.0);
+            p[i] = inputs.Next(0.0, 10000.0);
+            expected[i] = row.scalar(a[i], t[i], p[i]);
+            if (std::isnan(expected[i]) && nExpectedNaN++ == 0)
+                nFirstReason = halic_last_error();
+        }
+        ASSERT_EQ(nFirstReason, row.nFirstReason) << row.pszName << ": the inputs should start with that fault";
+        for (int nOutput = 0; nOutput < 3; ++nOutput)
+        {
+            std::vector<double> copies[3] = {a, t, p};
+            double* pOut = copies[nOutput].data();
+            EXPECT_EQ(row.array(n, copies[0].data(), copies[1].data(), copies[2].data(), pOut), nExpectedNaN)
+                << row.pszName << " over input " << nOutput;
+            EXPECT_EQ(halic_last_error(), nFirstReason) << row.pszName << " over input " << nOutput;
+            for (int i = 0; i < n; ++i)
+            {
+                if (std::isnan(expected[i]))
+                    EXPECT_TRUE(std::isnan(pOut[i])) << row.pszName << " over input " << nOutput << ", element " << i;
+                else
+                    EXPECT_EQ(pOut[i], expected[i]) << row.pszName << " over input " << nOutput << ", element " << i;
+            }
+        }
+    }
+}
+
 } // namespace
