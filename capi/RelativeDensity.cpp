@@ -9,11 +9,25 @@
 const double CRelativeDensity::kMinSalinity = 0.0;
 const double CRelativeDensity::kMaxSalinity = 42.0;
 
+namespace {
+
+// The reference water's density, kg/m^3: the denominator of every gravity at dRefTemp.
+double WaterDensity(double dRefTemp)
+{
+    return CHalin::GetDensity(0.0, dRefTemp, 0.0);
+}
+
+// The gravity of a sample against water of density dWater, kg/m^3.
+double Gravity(double dSalinity, double dTemp, double dWater)
+{
+    return CHalin::GetDensity(dSalinity, dTemp, 0.0) / dWater;
+}
+
+} // namespace
+
 double CRelativeDensity::Get(double dSalinity, double dTemp, double dRefTemp)
 {
-    const double dSample = CHalin::GetDensity(dSalinity, dTemp, 0.0);
-    const double dWater = CHalin::GetDensity(0.0, dRefTemp, 0.0);
-    return dSample / dWater;
+    return Gravity(dSalinity, dTemp, WaterDensity(dRefTemp));
 }
 
 double CRelativeDensity::GetSalinity(double dGravity, double dTemp, double dRefTemp)
@@ -21,10 +35,12 @@ double CRelativeDensity::GetSalinity(double dGravity, double dTemp, double dRefT
     // The density grows with salinity at every temperature of EOS-80's range,
     // and the ends are computed as Get computes them, so that a gravity Get
     // gave at either end comes back as that end exactly.
-    const double dLowGravity = Get(kMinSalinity, dTemp, dRefTemp);
-    const double dHighGravity = Get(kMaxSalinity, dTemp, dRefTemp);
+    // The reference water's density is the same at every step: found once.
+    const double dWater = WaterDensity(dRefTemp);
+    const double dLowGravity = Gravity(kMinSalinity, dTemp, dWater);
+    const double dHighGravity = Gravity(kMaxSalinity, dTemp, dWater);
     if (!(dGravity >= dLowGravity && dGravity <= dHighGravity))
         return std::numeric_limits<double>::quiet_NaN();
-    return halic::FindIncreasingRoot([=](double s) { return Get(s, dTemp, dRefTemp); }, kMinSalinity,
-                                     dLowGravity, kMaxSalinity, dHighGravity, dGravity);
+    return halic::FindIncreasingRoot([=](double s) { return Gravity(s, dTemp, dWater); }, kMinSalinity, dLowGravity,
+                                     kMaxSalinity, dHighGravity, dGravity);
 }
