@@ -1,9 +1,9 @@
-// The power and trigonometric functions the formulas are specified with.
-// MinGW links its own pow and sin (libmingwex) in place of the C runtime's,
-// and they miss by several units in the last place (10^-7 among them); the
-// results here are given to the last digit, so on Windows the library calls
-// msvcrt.dll's accurate functions by their import names. Elsewhere the C
-// library's are accurate already.
+// The power and trigonometric functions the formulas take. MinGW links its
+// own pow and sin (libmingwex) in place of the C runtime's, and they miss by
+// several units in the last place (10^-7 among them); the results here must
+// not move by a bit, so on Windows the library calls msvcrt.dll's accurate
+// functions by their import names. Elsewhere the C library's are accurate
+// already.
 #pragma once
 #include <cmath>
 
