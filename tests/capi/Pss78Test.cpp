@@ -114,6 +114,7 @@ TEST(Pss78Arrays, OverTheirOwnInputsAsTheScalarForms)
     const SArrayRow rows[] = {
         {"halic_sp_from_c_n", halic_sp_from_c, halic_sp_from_c_n, 3.0, 70.0, HALIC_E_CONDUCTIVITY},
         {"halic_c_from_sp_n", halic_c_from_sp, halic_c_from_sp_n, 2.0, 42.0, HALIC_E_TEMPERATURE},
+        {"halic_r_from_sp_n", halic_r_from_sp, halic_r_from_sp_n, 2.0, 42.0, HALIC_E_TEMPERATURE},
     };
     const int n = 1001; // odd, so that a run ends on a single element
     for (const SArrayRow& row : rows)
