@@ -1,0 +1,103 @@
+/* Random cases for every function the page's WebAssembly module exports, with the native halic's answers:
+ * one line per case, "function argument... result error", each double as its 64 bits in hex, so that
+ * wasm_cases.js can ask the module the same and compare bit for bit.
+ *   native_cases CASES_PER_FUNCTION [SEED] */
+#include <halic.h>
+
+#include <math.h>
+#include <stdint.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+enum { MAX_ARGUMENTS = 6 };
+
+typedef double (*Call)(const double* a);
+
+/* Each argument is drawn from [low, high], a little wider than the range the library accepts, so that
+ * refusals are compared too; an argument whose high is negative in `whole` is an int (a convention or the
+ * potential flag), drawn as a whole number. */
+typedef struct
+{
+    const char* pszName; /* the export, as the module names it without its underscore */
+    Call call;
+    int nArguments;
+    double adLow[MAX_ARGUMENTS];
+    double adHigh[MAX_ARGUMENTS];
+    unsigned wholeMask; /* bit i: argument i is an int */
+} Function;
+
+static double Sg(const double* a) { return halic_sg(a[0], a[1], (int)a[2]); }
+static double SgAt(const double* a) { return halic_sg_at(a[0], a[1], a[2]); }
+static double SalinityFromSg(const double* a) { return halic_salinity_from_sg(a[0], a[1], (int)a[2]); }
+static double SalinityFromSgAt(const double* a) { return halic_salinity_from_sg_at(a[0], a[1], a[2]); }
+static double SpFromC(const double* a) { return halic_sp_from_c(a[0], a[1], a[2]); }
+static double CFromSp(const double* a) { return halic_c_from_sp(a[0], a[1], a[2]); }
+static double RFromSp(const double* a) { return halic_r_from_sp(a[0], a[1], a[2]); }
+static double Density(const double* a) { return halic_density(a[0], a[1], a[2]); }
+static double Ptemp(const double* a) { return halic_potential_temperature(a[0], a[1], a[2]); }
+static double Convert(const double* a) { return halic_convert(a[0], a[1], a[2], a[3], a[4], (int)a[5]); }
+
+static const Function kFunctions[] = {
+    {"halic_sg", Sg, 3, {-1, -3, -1}, {43, 41, HALIC_SG_CONVENTIONS}, 4},
+    {"halic_sg_at", SgAt, 3, {-1, -3, -3}, {43, 41, 41}, 0},
+    {"halic_salinity_from_sg", SalinityFromSg, 3, {0.99, -3, -1}, {1.04, 41, HALIC_SG_CONVENTIONS}, 4},
+    {"halic_salinity_from_sg_at", SalinityFromSgAt, 3, {0.99, -3, -3}, {1.04, 41, 41}, 0},
+    {"halic_sp_from_c", SpFromC, 3, {-1, -3, -100}, {75, 36, 10100}, 0},
+    {"halic_c_from_sp", CFromSp, 3, {-1, -3, -100}, {43, 36, 10100}, 0},
+    {"halic_r_from_sp", RFromSp, 3, {-1, -3, -100}, {43, 36, 10100}, 0},
+    {"halic_density", Density, 3, {-1, -3, -100}, {43, 41, 10100}, 0},
+    {"halic_potential_temperature", Ptemp, 3, {-1, -3, -100}, {43, 41, 10100}, 0},
+    {"halic_convert", Convert, 6, {-3, 0.99, -3, -1, -100, 0}, {41, 1.04, 41, 43, 10100, 2}, 32},
+};
+
+/* xorshift64*: the same cases on every machine for a seed. */
+static uint64_t s_state;
+static uint64_t Next(void)
+{
+    s_state ^= s_state >> 12;
+    s_state ^= s_state << 25;
+    s_state ^= s_state >> 27;
+    return s_state * 2685821657736338717ULL;
+}
+static double Uniform(double low, double high) { return low + (high - low) * ((Next() >> 11) * 0x1.0p-53); }
+
+static uint64_t Bits(double d)
+{
+    uint64_t u;
+    memcpy(&u, &d, sizeof u);
+    return u;
+}
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+    {
+        fprintf(stderr, "usage: native_cases CASES_PER_FUNCTION [SEED]\n");
+        return 2;
+    }
+    const long nCases = atol(argv[1]);
+    s_state = argc > 2 ? strtoull(argv[2], NULL, 0) : 0x9E3779B97F4A7C15ULL;
+    for (size_t f = 0; f < sizeof kFunctions / sizeof kFunctions[0]; ++f)
+    {
+        const Function* pFunction = &kFunctions[f];
+        for (long n = 0; n < nCases; ++n)
+        {
+            double a[MAX_ARGUMENTS];
+            printf("%s", pFunction->pszName);
+            for (int i = 0; i < pFunction->nArguments; ++i)
+            {
+                if (pFunction->wholeMask & (1u << i))
+                    a[i] = floor(Uniform(pFunction->adLow[i], pFunction->adHigh[i] + 1));
+                else if (Next() % 50 == 0) /* one argument in fifty is not a number */
+                    a[i] = NAN;
+                else
+                    a[i] = Uniform(pFunction->adLow[i], pFunction->adHigh[i]);
+                printf(" %016llx", (unsigned long long)Bits(a[i]));
+            }
+            const double dResult = pFunction->call(a);
+            printf(" %016llx %d\n", (unsigned long long)Bits(dResult), halic_last_error());
+        }
+    }
+    return 0;
+}
