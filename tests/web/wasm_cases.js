@@ -1,9 +1,11 @@
 // Reads native_cases' lines on the standard input and asks the page's module the same: every result and
-// error code must match bit for bit. Prints the count per function and each mismatch (the first 20).
-//   native_cases N | node wasm_cases.js PAGE_SCRIPT
+// error code must match bit for bit, and every function must have had its N cases (a native run that died
+// half-way leaves fewer). Prints the count per function and each mismatch (the first 20).
+//   native_cases N | node wasm_cases.js PAGE_SCRIPT N
 "use strict";
 const readline = require("readline");
 const createHaliModule = require(require("path").resolve(process.argv[2]));
+const casesPerFunction = Number(process.argv[3]);
 
 const bits = new DataView(new ArrayBuffer(8));
 const toDouble = (hex) => (bits.setBigUint64(0, BigInt("0x" + hex)), bits.getFloat64(0));
@@ -30,6 +32,8 @@ createHaliModule().then((hali) => {
   lines.on("close", () => {
     for (const [name, count] of Object.entries(counts)) console.log(`${name}: ${count} cases`);
     console.log(`${mismatches} of ${Object.values(counts).reduce((a, b) => a + b, 0)} differ`);
-    process.exitCode = mismatches === 0 && Object.keys(counts).length > 0 ? 0 : 1;
+    const complete = Object.keys(counts).length > 0 && Object.values(counts).every((n) => n === casesPerFunction);
+    if (!complete) console.log(`expected ${casesPerFunction} cases of every function`);
+    process.exitCode = mismatches === 0 && complete ? 0 : 1;
   });
 });

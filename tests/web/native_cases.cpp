@@ -1,22 +1,23 @@
-/* Random cases for every function the page's WebAssembly module exports, with the native halic's answers:
+/* Random cases for every computing function the page's WebAssembly module exports, with the native halic's answers:
  * one line per case, "function argument... result error", each double as its 64 bits in hex, so that
  * wasm_cases.js can ask the module the same and compare bit for bit.
  *   native_cases CASES_PER_FUNCTION [SEED] */
 #include <halic.h>
+#include "ResultRounding.h"
 
-#include <math.h>
-#include <stdint.h>
-#include <stdio.h>
-#include <stdlib.h>
-#include <string.h>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 enum { MAX_ARGUMENTS = 6 };
 
 typedef double (*Call)(const double* a);
 
 /* Each argument is drawn from [low, high], a little wider than the range the library accepts, so that
- * refusals are compared too; an argument whose high is negative in `whole` is an int (a convention or the
- * potential flag), drawn as a whole number. */
+ * refusals are compared too; one marked in wholeMask is an int (a convention or the potential flag), drawn
+ * as a whole number from low to high. */
 typedef struct
 {
     const char* pszName; /* the export, as the module names it without its underscore */
@@ -37,6 +38,8 @@ static double RFromSp(const double* a) { return halic_r_from_sp(a[0], a[1], a[2]
 static double Density(const double* a) { return halic_density(a[0], a[1], a[2]); }
 static double Ptemp(const double* a) { return halic_potential_temperature(a[0], a[1], a[2]); }
 static double Convert(const double* a) { return halic_convert(a[0], a[1], a[2], a[3], a[4], (int)a[5]); }
+// The page's own export: the conversion as Varnok's display rounds it.
+static double ConvertRounded(const double* a) { return RoundToFiveDecimals(Convert(a)); }
 
 static const Function kFunctions[] = {
     {"halic_sg", Sg, 3, {-1, -3, -1}, {43, 41, HALIC_SG_CONVENTIONS}, 4},
@@ -49,6 +52,7 @@ static const Function kFunctions[] = {
     {"halic_density", Density, 3, {-1, -3, -100}, {43, 41, 10100}, 0},
     {"halic_potential_temperature", Ptemp, 3, {-1, -3, -100}, {43, 41, 10100}, 0},
     {"halic_convert", Convert, 6, {-3, 0.99, -3, -1, -100, 0}, {41, 1.04, 41, 43, 10100, 2}, 32},
+    {"page_convert", ConvertRounded, 6, {-3, 0.99, -3, -1, -100, 0}, {41, 1.04, 41, 43, 10100, 2}, 32},
 };
 
 /* xorshift64*: the same cases on every machine for a seed. */
@@ -77,7 +81,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const long nCases = atol(argv[1]);
-    s_state = argc > 2 ? strtoull(argv[2], NULL, 0) : 0x9E3779B97F4A7C15ULL;
+    s_state = argc > 2 ? std::strtoull(argv[2], nullptr, 0) : 0x9E3779B97F4A7C15ULL;
     for (size_t f = 0; f < sizeof kFunctions / sizeof kFunctions[0]; ++f)
     {
         const Function* pFunction = &kFunctions[f];
@@ -88,9 +92,9 @@ int main(int argc, char** argv)
             for (int i = 0; i < pFunction->nArguments; ++i)
             {
                 if (pFunction->wholeMask & (1u << i))
-                    a[i] = floor(Uniform(pFunction->adLow[i], pFunction->adHigh[i] + 1));
+                    a[i] = std::floor(Uniform(pFunction->adLow[i], pFunction->adHigh[i] + 1));
                 else if (Next() % 50 == 0) /* one argument in fifty is not a number */
-                    a[i] = NAN;
+                    a[i] = std::nan("");
                 else
                     a[i] = Uniform(pFunction->adLow[i], pFunction->adHigh[i]);
                 printf(" %016llx", (unsigned long long)Bits(a[i]));
