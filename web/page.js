@@ -276,21 +276,24 @@
     return null;
   }
 
-  function answerAll() {
-    for (const section of SECTIONS) {
-      for (const field of section.fields) readField(section, field);
-      const conventionField = section.fields.find((f) => f.kind === "convention");
-      for (const answer of section.answers) {
-        answer.problem = null;
-        const text = answerText(section, answer);
-        setText(document.getElementById(section.id + "-" + answer.id), text === null ? texts().page.noAnswerYet : text);
-        setText(document.getElementById(section.id + "-" + answer.id + "-error"),
-                answer.problem ? fill(texts().errors[answer.problem[0]], answer.problem[1]) : "");
-      }
-      if (section.table) fillTable(section);
-      for (const field of section.fields) showProblem(section, field);
-      if (conventionField) showFixedTemperature(section);
+  // A section's answers from its fields; the sections that read its fields (the table reads the first's) follow.
+  function answerSection(section) {
+    for (const field of section.fields) readField(section, field);
+    for (const answer of section.answers) {
+      answer.problem = null;
+      const text = answerText(section, answer);
+      setText(document.getElementById(section.id + "-" + answer.id), text === null ? texts().page.noAnswerYet : text);
+      setText(document.getElementById(section.id + "-" + answer.id + "-error"),
+              answer.problem ? fill(texts().errors[answer.problem[0]], answer.problem[1]) : "");
     }
+    if (section.table) fillTable(section);
+    for (const field of section.fields) showProblem(section, field);
+    if (section.fields.some((f) => f.fixedByConvention)) showFixedTemperature(section);
+    if (section === SECTIONS[0]) for (const other of SECTIONS) if (other.table) answerSection(other);
+  }
+
+  function answerAll() {
+    for (const section of SECTIONS) answerSection(section);
     save();
   }
 
@@ -401,7 +404,10 @@
     }
     elements[key] = input;
     fieldState[key] = { value: null, problem: null };
-    input.addEventListener(field.kind === "number" ? "input" : "change", answerAll);
+    input.addEventListener(field.kind === "number" ? "input" : "change", () => {
+      answerSection(section);
+      if (field.remember) save();
+    });
   }
 
   function buildSection(section, main, stored) {
