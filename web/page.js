@@ -116,8 +116,13 @@
           compute: (h, v) => h._halic_sp_from_c(v.conductivity, v.temperature, v.pressure),
           faults: { E_CONDUCTIVITY: ["conductivity", "noConductivitySalinity"] } },
         { id: "gravity", decimals: 5, uses: ["conductivity", "temperature", "pressure", "convention"],
-          compute: (h, v) => h._halic_sg(h._halic_sp_from_c(v.conductivity, v.temperature, v.pressure),
-                                         v.temperature, v.convention),
+          compute: (h, v) => {
+            const salinity = h._halic_sp_from_c(v.conductivity, v.temperature, v.pressure);
+            if (Number.isNaN(salinity)) return salinity; // the library's reason stays the conductivity's
+            // The sample's temperature for t/t and t/4; a convention that fixes it takes NaN.
+            const fixed = !Number.isNaN(h._halic_convention_sample_temperature(v.convention));
+            return h._halic_sg(salinity, fixed ? NaN : v.temperature, v.convention);
+          },
           faults: { E_CONDUCTIVITY: ["conductivity", "noConductivitySalinity"] } },
       ],
     },

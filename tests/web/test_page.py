@@ -90,6 +90,9 @@ class AnswerTest(PageTestCase):
          "conductivity-salinity", ["salinity", "--conductivity", "40.1", "--temperature", "12.5", "--pressure", "2000"]),
         ("the conductivity's salinity as a specific gravity under 25/25", [("conductivity-conductivity", "53.07")],
          "conductivity-gravity", ["sg", "--salinity", "34.9992", "--convention", "25/25"]),
+        ("a convention that fixes the temperature, after a conductivity at another", [
+            ("conductivity-conductivity", "53.07"), ("conductivity-convention", "15/4")],
+         "conductivity-gravity", ["sg", "--salinity", "34.9992", "--convention", "15/4"]),
         ("a comma as the decimal point", [("convert-waterTemperature", "26,5")], "convert-gravity",
          ["convert", "26.5"]),
         ("full-width digits from a Japanese keyboard", [("convert-waterTemperature", "２６．５")], "convert-gravity",
