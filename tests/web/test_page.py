@@ -125,8 +125,11 @@ class AnswerTest(PageTestCase):
         self.retype("table-from", "18")
         self.retype("table-to", "21")
         self.retype("table-step", "0.5")
-        expected = [line.split() for line in command("table", "--from", "18", "--to", "21", "--step", "0.5")
-                    .splitlines()[1:]]
+        self.wait_table("--from", "18", "--to", "21", "--step", "0.5")
+
+    def wait_table(self, *args):
+        """Waits until the table's rows are the command's `table` with the same arguments, cell for cell."""
+        expected = [line.split() for line in command("table", *args).splitlines()[1:]]
         rows = lambda: self.driver.execute_script(
             "return [...document.querySelectorAll('#table-rows tr')].map(r => [...r.cells].map(c => c.textContent))")
         wait_until(lambda: rows() == expected, lambda: "the table %s, not %s" % (expected, rows()))
@@ -146,11 +149,7 @@ class AnswerTest(PageTestCase):
         # The table in °F is the command's --unit F.
         self.retype("table-from", "68")
         self.retype("table-to", "71")
-        expected = [line.split() for line in command("table", "--from", "68", "--to", "71", "--unit", "F")
-                    .splitlines()[1:]]
-        rows = lambda: self.driver.execute_script(
-            "return [...document.querySelectorAll('#table-rows tr')].map(r => [...r.cells].map(c => c.textContent))")
-        wait_until(lambda: rows() == expected, lambda: "the table %s, not %s" % (expected, rows()))
+        self.wait_table("--from", "68", "--to", "71", "--unit", "F")
 
 
 class RefusalTest(PageTestCase):
