@@ -3,6 +3,7 @@ records every request, Debian's chromedriver and Chromium in a fresh profile wit
 conditions with deadlines. Every process started here is ended by its id."""
 import functools
 import http.server
+import base64
 import json
 import os
 import shutil
@@ -66,22 +67,10 @@ def wait_until(condition, what, deadline=DEADLINE):
 
 
 def descendants(pid):
-    """The ids of every process below pid, from /proc."""
-    children = {}
-    for entry in os.listdir("/proc"):
-        if entry.isdigit():
-            try:
-                with open("/proc/%s/stat" % entry) as f:
-                    parent = int(f.read().rsplit(")", 1)[1].split()[1])
-            except (OSError, IndexError, ValueError):
-                continue
-            children.setdefault(parent, []).append(int(entry))
-    found, todo = [], [pid]
-    while todo:
-        for child in children.get(todo.pop(), []):
-            found.append(child)
-            todo.append(child)
-    return found
+    """The ids of every process below pid."""
+    children = [int(c) for c in subprocess.run(["ps", "-o", "pid=", "--ppid", str(pid)], capture_output=True,
+                                                text=True).stdout.split()]
+    return children + [d for c in children for d in descendants(c)]
 
 
 class Browser:
@@ -120,8 +109,12 @@ class Browser:
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
                                     {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": mobile})
 
-    def open(self, url):
-        """Loads the page and waits until it has started its module and answered."""
+    def open(self, url, forget=False):
+        """Loads the page and waits until it has started its module and answered; forget: as on a first visit,
+        with nothing kept in the browser for the page's origin."""
+        if forget:
+            self.driver.execute_cdp_cmd("Storage.clearDataForOrigin", {"origin": url.rstrip("/"),
+                                                                      "storageTypes": "local_storage"})
         self.driver.get(url)
         wait_until(lambda: self.driver.execute_script("return document.body && document.body.dataset.state"),
                    "the page to start")
@@ -155,6 +148,5 @@ class Browser:
         self.driver.execute_async_script(
             "const done = arguments[0]; document.fonts.ready.then(() =>"
             " requestAnimationFrame(() => requestAnimationFrame(() => done())));")
-        import base64
         shot = self.driver.execute_cdp_cmd("Page.captureScreenshot", {"format": "png"})
         return base64.b64decode(shot["data"])
