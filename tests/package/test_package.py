@@ -23,7 +23,7 @@ SETTINGS = "HKCU\\" + os.environ["VARNOK_SETTINGS_KEY"]
 PAGE_DIR = os.environ["VARNOK_PAGE_DIR"]  # the page as the build made it
 PAGE_FILES = ["web/" + name for name in sorted(os.listdir(PAGE_DIR))]
 PROGRAM_FILES = ["README.txt", "Varnok.exe", "hali.dll", "hali.exe", "halic.dll"]
-RELEASE_FILES = sorted(PROGRAM_FILES + PAGE_FILES)  # the ZIP's
+RELEASE_FILES = sorted(PROGRAM_FILES + ["web/"] + PAGE_FILES)  # the ZIP's, with the page's folder
 INSTALLED_FILES = sorted(PROGRAM_FILES + ["Uninstall.exe", "web"])
 
 
