@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <initializer_list>
 #include <limits>
 
@@ -468,7 +469,17 @@ struct SNumberText
         if (std::isnan(d))
             std::snprintf(sz, sizeof sz, "NaN");
         else
+        {
+#if defined(__cpp_lib_to_chars)
             *std::to_chars(sz, sz + sizeof sz - 1, d).ptr = '\0'; // "inf" and "-inf" too
+#else
+            // A C++ library without to_chars for doubles (emscripten's, for the page, which words its own
+            // messages): the fewest significant digits that read back, though 10000 comes out as 1e+04.
+            for (int nDigits = 1; nDigits <= 17; ++nDigits)
+                if (std::snprintf(sz, sizeof sz, "%.*g", nDigits, d), std::strtod(sz, nullptr) == d)
+                    break;
+#endif
+        }
     }
     // (Not to_chars: its integer form would export a static table of its own.)
     explicit SNumberText(ptrdiff_t n) { std::snprintf(sz, sizeof sz, "%lld", static_cast<long long>(n)); }

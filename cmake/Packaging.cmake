@@ -67,6 +67,16 @@ if(NOT WIN32)
   install(FILES ${HALI_PYTHON_FILES} DESTINATION lib/python3/dist-packages/hali COMPONENT Runtime)
 endif()
 
+# The page (web/), its folder as built: opened from the file system or put on
+# any static host as it is. Beside the program on Windows, in the data folder
+# elsewhere (/usr/share/hali/web in the Debian package).
+if(WIN32)
+  set(VARNOK_INSTALL_PAGEDIR web)
+else()
+  set(VARNOK_INSTALL_PAGEDIR ${CMAKE_INSTALL_DATADIR}/hali/web)
+endif()
+install(DIRECTORY ${VARNOK_PAGE_DIR}/ DESTINATION ${VARNOK_INSTALL_PAGEDIR} COMPONENT Runtime)
+
 # The CMake package. The imported targets are written here rather than
 # exported, so the build's own include paths never reach an installed file.
 foreach(library hali halic) # HALI_IMPORTED_FILES, HALIC_IMPORTED_FILES
@@ -166,8 +176,11 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY Varnok)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Varnok ${CPACK_PACKAGE_VERSION}")
 # The Start-menu shortcut, written out: CPack's own would name the program
 # through a bin folder the program does not have.
-set(CPACK_NSIS_CREATE_ICONS_EXTRA "  CreateShortCut \"$SMPROGRAMS\\$STARTMENU_FOLDER\\Varnok.lnk\" \"$INSTDIR\\Varnok.exe\"")
-set(CPACK_NSIS_DELETE_ICONS_EXTRA "  Delete \"$SMPROGRAMS\\$MUI_TEMP\\Varnok.lnk\"")
+# The page's shortcut opens it in the user's browser.
+set(CPACK_NSIS_CREATE_ICONS_EXTRA "  CreateShortCut \"$SMPROGRAMS\\$STARTMENU_FOLDER\\Varnok.lnk\" \"$INSTDIR\\Varnok.exe\"
+  CreateShortCut \"$SMPROGRAMS\\$STARTMENU_FOLDER\\Varnok web page.lnk\" \"$INSTDIR\\${VARNOK_INSTALL_PAGEDIR}\\index.html\"")
+set(CPACK_NSIS_DELETE_ICONS_EXTRA "  Delete \"$SMPROGRAMS\\$MUI_TEMP\\Varnok.lnk\"
+  Delete \"$SMPROGRAMS\\$MUI_TEMP\\Varnok web page.lnk\"")
 set(CPACK_NSIS_PACKAGE_NAME Varnok)
 set(CPACK_NSIS_DISPLAY_NAME Varnok)
 set(CPACK_NSIS_INSTALLED_ICON_NAME Varnok.exe)

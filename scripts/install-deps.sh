@@ -1,9 +1,12 @@
 # Sourced by the scripts: installs what a fresh Debian 12 machine lacks. The
 # Debian package's test needs dpkg-dev and file: CPack finds the binaries with
-# file and their dependencies with dpkg-shlibdeps.
+# file and their dependencies with dpkg-shlibdeps. The page is built with
+# emscripten (whose optimiser runs under nodejs) and tested in Chromium through
+# chromedriver and Selenium, with the fonts its approved pictures were drawn in.
 VARNOK_PACKAGES="cmake make g++ mingw-w64 wine wine64 xvfb xdotool x11-utils locales
   fonts-horai-umefont fonts-wine python3 python3-pil python3-pefile python3-numpy python3-gsw python3-xarray python3-dask python3-distributed python3-build python3-setuptools python3-wheel python3-venv imagemagick
-  googletest libbenchmark-dev clang libclang-rt-14-dev nsis pkgconf dpkg-dev file"
+  googletest libbenchmark-dev clang libclang-rt-14-dev nsis pkgconf dpkg-dev file
+  emscripten nodejs chromium chromium-driver python3-selenium fonts-dejavu-core fonts-noto-cjk"
 
 install_deps() {
   local missing=""

@@ -8,7 +8,17 @@
 # argument (the checkout if none): `bash scripts/run.sh docs` renews the README's.
 # VARNOK_LANG=en runs it in English (the pictures then end in -en), as a user
 # whose interface language is not Japanese sees it.
+# `bash scripts/run.sh web` instead builds the page and serves its folder on
+# this machine (127.0.0.1, port $VARNOK_WEB_PORT or 8000) until Ctrl+C.
 . "$(dirname "$0")/prepare.sh"
+
+if [ "${1:-}" = web ]; then
+  cmake --preset web >/dev/null
+  cmake --build --preset web -j "$(nproc)" --target web_page
+  port=${VARNOK_WEB_PORT:-8000}
+  echo "the page: http://127.0.0.1:$port/ (its folder: $root/build/web/page; Ctrl+C ends the server)"
+  exec /usr/bin/python3 -m http.server --bind 127.0.0.1 --directory "$root/build/web/page" "$port"
+fi
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$(nproc)" --target Varnok

@@ -1,7 +1,7 @@
 #!/bin/sh
 # The Debian package, made from a release tree of its own in which only the installed targets are built (the
 # native flavour carries the sanitizers), then taken apart in a temporary folder, the machine's packages
-# untouched: its control fields, and the unpacked command, Python module and SDK at work (they report
+# untouched: its control fields, and the unpacked command, Python module, page and SDK at work (they report
 # VARNOK_VERSION): check-deb.sh <cmake> <cpack> <source> <release tree> <package version> <multiarch folder>
 set -eu
 cmake=$1 cpack=$2 source=$3 tree=$4 version=$5 multiarch=$6
@@ -12,7 +12,7 @@ fail() { printf '%s\n' "$@"; exit 1; }
 
 "$cmake" -S "$source" -B "$tree" -DCMAKE_BUILD_TYPE=Release -DVARNOK_SANITIZE=OFF -DCMAKE_INSTALL_PREFIX=/usr \
     -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
-"$cmake" --build "$tree" -j "$(nproc)" --target hali_cli hali_cstring >/dev/null
+"$cmake" --build "$tree" -j "$(nproc)" --target hali_cli hali_cstring web_page >/dev/null
 rm -rf "$tree/packages"
 (cd "$tree" && "$cpack" -B packages >/dev/null)
 deb=$(echo "$tree"/packages/hali_*.deb)
@@ -35,4 +35,10 @@ command=$("$usr/bin/hali" --version)
 module=$(PYTHONPATH="$usr/lib/python3/dist-packages" PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 -c \
     'import hali, numpy; print("%.5f" % hali.sg(numpy.array([35.0]), convention="25/25")[0])')
 [ "$module" = 1.02637 ] || fail "the Python module computed: $module"
+# The page in the data folder, its module at work under node: the worked example.
+page=$usr/share/hali/web
+[ "$(ls "$page" | xargs)" = "index.html page.css page.js" ] || fail "the page's folder holds: $(ls "$page" | xargs)"
+worked=$(node -e 'require(process.argv[1])().then(h => console.log(h._page_convert(26, 1.024, 24, 35, 1, 1).toFixed(5)))' \
+    "$page/page.js")
+[ "$worked" = 1.02339 ] || fail "the page's module converted 26 degC to: $worked"
 sh "$here/../sdk/check-consumer.sh" cmake "$cmake" "$usr" "$work/consumer"

@@ -20,8 +20,11 @@ UNINSTALL_KEYS = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall"
 ENTRY = UNINSTALL_KEYS + "\\Varnok " + VERSION
 VENDOR = "HKLM\\Software\\" + os.environ["VARNOK_VENDOR"]
 SETTINGS = "HKCU\\" + os.environ["VARNOK_SETTINGS_KEY"]
-RELEASE_FILES = ["README.txt", "Varnok.exe", "hali.dll", "hali.exe", "halic.dll"]  # the ZIP's
-INSTALLED_FILES = sorted(RELEASE_FILES + ["Uninstall.exe"])
+PAGE_DIR = os.environ["VARNOK_PAGE_DIR"]  # the page as the build made it
+PAGE_FILES = ["web/" + name for name in sorted(os.listdir(PAGE_DIR))]
+PROGRAM_FILES = ["README.txt", "Varnok.exe", "hali.dll", "hali.exe", "halic.dll"]
+RELEASE_FILES = sorted(PROGRAM_FILES + ["web/"] + PAGE_FILES)  # the ZIP's, with the page's folder
+INSTALLED_FILES = sorted(PROGRAM_FILES + ["Uninstall.exe", "web"])
 
 
 def wine(*args, out=subprocess.DEVNULL):
@@ -71,10 +74,13 @@ def state():
 
 
 class ZipTest(unittest.TestCase):
-    def test_holds_the_stripped_program_its_libraries_the_command_and_readme(self):
+    def test_holds_the_stripped_program_its_libraries_the_command_readme_and_the_page(self):
         with zipfile.ZipFile(ZIP) as archive:
             self.assertEqual(sorted(archive.namelist()), RELEASE_FILES)
-            for name in set(RELEASE_FILES) - {"README.txt"}:
+            for name in PAGE_FILES:
+                with open(os.path.join(PAGE_DIR, os.path.basename(name)), "rb") as f:
+                    self.assertEqual(archive.read(name), f.read(), name + " is not the page the build made")
+            for name in set(PROGRAM_FILES) - {"README.txt"}:
                 data = archive.read(name)  # the COFF header's symbol table: where, and how many symbols
                 pe = struct.unpack_from("<I", data, 0x3C)[0]
                 self.assertEqual(struct.unpack_from("<II", data, pe + 12), (0, 0), name + " carries symbols")
@@ -120,6 +126,9 @@ class InstallerTest(VarnokTestCase):
         self.assertEqual(command.stdout.decode().strip(), "hali " + os.environ["VARNOK_PRODUCT_VERSION"])
         with open(os.path.join(START_MENU, "Varnok.lnk"), "rb") as f:  # its target, in the link's ANSI path
             self.assertIn(b"C:\\Program Files\\Varnok\\Varnok.exe\0", f.read())
+        with open(os.path.join(START_MENU, "Varnok web page.lnk"), "rb") as f:  # the page, opened in the browser
+            self.assertIn(b"C:\\Program Files\\Varnok\\web\\index.html\0", f.read())
+        self.assertEqual(sorted("web/" + name for name in os.listdir(on_drive_c(FOLDER + r"\web"))), PAGE_FILES)
         # Installing over an installation repairs it: one entry, the same files.
         self.assertEqual(self.install(FOLDER), entry)
         settings = reg_query(SETTINGS)
