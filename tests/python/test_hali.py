@@ -1,7 +1,7 @@
 """The Python module over libhalic: how it finds the library, numbers against arrays, broadcasting, what bad
 input gives, and what it restates of halic.h and of the command's defaults, held to them. The numbers
-themselves are proven by the C tests; a row here checks that each function reaches its C function with its
-arguments in order."""
+themselves are proven by the C tests; each function's docstring example, run here, checks that it reaches its C
+function with its arguments in order."""
 import ctypes
 import doctest
 import inspect
@@ -40,48 +40,12 @@ def parameters(function):
     return found
 
 
-class ScalarsReachTheLibrary(unittest.TestCase):
-    def test_each_function_with_a_check_value(self):
-        rows = [  # call, expected, tolerance (half a unit in the last digit given)
-            (lambda: hali.sg(35, convention="25/25"), 1.02637, 5e-6),
-            (lambda: hali.sg(35, 25, hali.CONVENTIONS.index("t/4")), 1.02337, 5e-6),
-            (lambda: hali.sg_at(35, 25, 4), 1.02337, 5e-6),
-            (lambda: hali.salinity_from_sg(1.023, 25, "t/4"), 34.51, 5e-3),
-            (lambda: hali.salinity_from_sg_at(1.023, 25, 25), 30.54, 5e-3),
-            (lambda: hali.sp_from_c(34.5487, 28.7856, 10), 20.009869599, 5e-10),
-            (lambda: hali.c_from_sp(35, 25, 0), 53.071, 5e-4),
-            (lambda: hali.r_from_sp(40, 30 / 1.00024, 0), 1.52996697, 5e-9),
-            (lambda: hali.density(40, 40, 10000), 1059.8203768, 5e-8),
-            (lambda: hali.potential_temperature(35, 10, 1000), 9.879423866, 5e-10),
-            (lambda: hali.depth(10000, 30), 9712.653, 5e-4),
-            (lambda: hali.convert(26, 1.024, 24, 35, 1, True), 1.0233919850, 5e-11),
-            (lambda: hali.convert(26, 1.024, 24, 35, 1, False), 1.0233919777, 5e-11),
-        ]
-        for call, expected, tolerance in rows:
-            got = call()
-            self.assertIsInstance(got, float)
-            self.assertLessEqual(abs(got - expected), tolerance, f"{got} for {expected}")
-
+class IdentityAndConventions(unittest.TestCase):
     def test_identity(self):
         self.assertRegex(hali.version(), r"^\d+\.\d+\.\d+\.\d+$")
         self.assertEqual(hali.CONVENTIONS, ("t/t", "t/4", "15/4", "20/20", "25/25", "60/60F"))
         self.assertEqual(hali.convention_temperatures("15/4"), (15.0, 4.0))
         self.assertTrue(math.isnan(hali.convention_temperatures("t/4")[0]))
-
-
-class BadScalarsRaise(unittest.TestCase):
-    def test_value_error_names_the_argument_and_its_range(self):
-        # The library's text (its forms are tested in C), behind the function's name.
-        rows = [
-            (lambda: hali.sp_from_c(40, 36, 0), hali.Reason.TEMPERATURE, "hali.sp_from_c: t = 36 is outside -2 to 35 degC"),
-            (lambda: hali.convert(26, 1.024, 24, 35, -1), hali.Reason.PRESSURE,
-             "hali.convert: depth_m = -1 is outside 0 to 10000 m"),
-        ]
-        for call, reason, message in rows:
-            with self.assertRaises(ValueError) as caught:
-                call()
-            self.assertEqual(str(caught.exception), message)
-            self.assertEqual(caught.exception.reason, reason)
 
     def test_an_unknown_convention_raises_with_arrays_too(self):
         for convention in ("30/30", 6, -1, 2.0, True):
@@ -132,10 +96,9 @@ class Arrays(unittest.TestCase):
             with self.assertRaises(hali.HalicError) as caught:
                 function(*args, **kwargs)
             self.assertEqual((caught.exception.index, caught.exception.text), (first, texts[first]), function.__name__)
+            self.assertTrue(str(caught.exception).startswith(f"hali.{function.__name__}: element "), caught.exception)
 
     def test_lists_zero_d_arrays_and_empty_arrays(self):
-        self.assertIsInstance(hali.density(np.float64(35), np.array(25), 0), float)
-        self.assertEqual(hali.density([35.0, 35.0], 25, 0).tolist(), [hali.density(35, 25, 0)] * 2)
         self.assertEqual(hali.sp_from_c(np.zeros((2, 0)), 10, 0).shape, (2, 0))
         self.assertEqual(hali.convert(np.zeros(0), 1.024, 24, 35, 1).shape, (0,))
         self.assertEqual(hali.why(hali.density, 35, 41, 0), "t = 41 is outside -2 to 40 degC")
