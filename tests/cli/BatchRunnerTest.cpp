@@ -57,31 +57,37 @@ bool MakePipe(int anFds[2])
     return pipe(anFds) == 0;
 #endif
 }
+
+// The runner's output and messages from pIn, which holds or receives Input(), are the lines' run one by one.
+void ExpectAsOneByOne(FILE* pIn, int nThreads, size_t nChunkBytes, const std::string& what)
+{
+    std::string expectedErr;
+    long nExpectedBad = 0;
+    const std::string expectedOut = OneByOne(Input(), &expectedErr, &nExpectedBad);
+    ASSERT_GT(nExpectedBad, 0);
+    FILE* pOut = std::tmpfile();
+    FILE* pErr = std::tmpfile();
+    ASSERT_TRUE(pIn && pOut && pErr);
+    EXPECT_EQ(CBatchRunner(FORMAT_CSV, nThreads, nChunkBytes).Run(pIn, pOut, pErr), nExpectedBad) << what;
+    EXPECT_EQ(ReadAll(pOut), expectedOut) << what;
+    EXPECT_EQ(ReadAll(pErr), expectedErr) << what;
+    for (FILE* pFile : {pIn, pOut, pErr})
+        std::fclose(pFile);
+}
 } // namespace
 
 TEST(BatchRunner, OrderAndLineNumbersAsOneByOne)
 {
     const std::string input = Input();
-    std::string expectedErr;
-    long nExpectedBad = 0;
-    const std::string expectedOut = OneByOne(input, &expectedErr, &nExpectedBad);
-    ASSERT_GT(nExpectedBad, 0);
-
     const struct { int nThreads; size_t nChunkBytes; } rows[] = {{1, 1 << 20}, {3, 64}, {2, 1}, {4, 1000}};
     for (const auto& row : rows)
     {
         FILE* pIn = std::tmpfile();
-        FILE* pOut = std::tmpfile();
-        FILE* pErr = std::tmpfile();
-        ASSERT_TRUE(pIn && pOut && pErr);
+        ASSERT_NE(pIn, nullptr);
         std::fwrite(input.data(), 1, input.size(), pIn);
         std::rewind(pIn);
-        CBatchRunner runner(FORMAT_CSV, row.nThreads, row.nChunkBytes);
-        EXPECT_EQ(runner.Run(pIn, pOut, pErr), nExpectedBad) << row.nThreads << " threads, " << row.nChunkBytes;
-        EXPECT_EQ(ReadAll(pOut), expectedOut) << row.nThreads << " threads, " << row.nChunkBytes;
-        EXPECT_EQ(ReadAll(pErr), expectedErr) << row.nThreads << " threads, " << row.nChunkBytes;
-        for (FILE* pFile : {pIn, pOut, pErr})
-            std::fclose(pFile);
+        ExpectAsOneByOne(pIn, row.nThreads, row.nChunkBytes, std::to_string(row.nThreads) + " threads, chunks of " +
+                                                                  std::to_string(row.nChunkBytes));
     }
 }
 
@@ -90,33 +96,20 @@ TEST(BatchRunner, OrderAndLineNumbersAsOneByOne)
 TEST(BatchRunner, FromAPipeInAnyPieces)
 {
     const std::string input = Input();
-    std::string expectedErr;
-    long nExpectedBad = 0;
-    const std::string expectedOut = OneByOne(input, &expectedErr, &nExpectedBad);
-
     const struct { int nThreads; size_t nPiece; size_t nChunkBytes; } rows[] = {
         {1, 1, 1 << 18}, {2, 7, 1 << 18}, {3, 4096, 64}, {2, 1 << 20, 1000}};
     for (const auto& row : rows)
     {
         int anFds[2];
         ASSERT_TRUE(MakePipe(anFds));
-        FILE* pIn = fdopen(anFds[0], "rb");
-        FILE* pOut = std::tmpfile();
-        FILE* pErr = std::tmpfile();
-        ASSERT_TRUE(pIn && pOut && pErr);
         std::thread writer([&] {
             for (size_t n = 0; n < input.size(); n += row.nPiece)
                 if (write(anFds[1], input.data() + n, static_cast<unsigned>(std::min(row.nPiece, input.size() - n))) < 0)
                     break;
             close(anFds[1]);
         });
-        CBatchRunner runner(FORMAT_CSV, row.nThreads, row.nChunkBytes);
-        EXPECT_EQ(runner.Run(pIn, pOut, pErr), nExpectedBad) << row.nThreads << " threads, pieces of " << row.nPiece;
+        ExpectAsOneByOne(fdopen(anFds[0], "rb"), row.nThreads, row.nChunkBytes,
+                         std::to_string(row.nThreads) + " threads, pieces of " + std::to_string(row.nPiece));
         writer.join();
-        EXPECT_EQ(ReadAll(pOut), expectedOut) << row.nThreads << " threads, pieces of " << row.nPiece;
-        EXPECT_EQ(ReadAll(pErr), expectedErr) << row.nThreads << " threads, pieces of " << row.nPiece;
-        for (FILE* pFile : {pIn, pOut, pErr})
-            std::fclose(pFile);
     }
 }
-

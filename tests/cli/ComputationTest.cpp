@@ -28,6 +28,8 @@ TEST(Computation, ArgumentsInPlaceAndDigits)
         // salinity from a reading: sg, convention, temperature
         {COMPUTE_SALINITY_FROM_SG, {1.023, HALIC_SG_T_4, 25}, "34.51"},
         {COMPUTE_SALINITY_FROM_SG, {1.023, HALIC_SG_T_T, 25}, "30.54"},
+        // conductivity, temperature, pressure: PSS-78's C(35,15,0) at 15 degC (IPTS-68) is SP 35
+        {COMPUTE_SALINITY_FROM_C, {HALIC_C3515, 15 / 1.00024, 0}, "35.0000"},
         // density and potential temperature: salinity, temperature, pressure; depth: pressure, latitude
         {COMPUTE_DENSITY, {35, 25, 0}, "1023.343"}, {COMPUTE_DENSITY, {35, 25, 10000}, "1062.538"},
         {COMPUTE_PTEMP, {40, 40, 10000}, "36.8861"},
@@ -41,13 +43,6 @@ TEST(Computation, ArgumentsInPlaceAndDigits)
         ASSERT_FALSE(std::isnan(dResult)) << row.pszText << ": " << halic_last_error_text();
         EXPECT_EQ(std::string(buffer, FormatFixed(buffer, dResult, computation.nDecimals)), row.pszText);
     }
-}
-
-// PSS-78: seawater of salinity 35 at 15 degC (IPTS-68) and zero pressure has the conductivity C(35,15,0).
-TEST(Computation, SalinityOfConductivity)
-{
-    const double adArguments[] = {HALIC_C3515, 15 / 1.00024, 0};
-    EXPECT_NEAR(GetComputation(COMPUTE_SALINITY_FROM_C).pfnCompute(adArguments), 35.0, 0.00005);
 }
 
 // The command's ranges are the library's: each bound is accepted by the
