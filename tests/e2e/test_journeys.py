@@ -86,9 +86,6 @@ class Settings(VarnokTestCase):
         action()
         self.app.wait_focus(1002, what="the focus back in the water-temperature edit")
 
-    def edits(self, dialog):
-        return [dialog.controls[cid].text for cid in EXCHANGE_ORDER]
-
     def test_cancelled_refused_and_confirmed_settings(self):
         app = self.start(posx=("REG_DWORD", "120"), posy=("REG_DWORD", "90"))
         self.assertEqual(app.snap.rect, (120, 90, 120 + MAIN_SIZE[0], 90 + MAIN_SIZE[1]))
@@ -136,7 +133,8 @@ class Settings(VarnokTestCase):
                    "the new position stored")
         dialog = open_settings(app, lambda: app.keys("ctrl+o"))
         self.assertEqual(dialog.rect, (10, 20, 10 + OPTIONS_SIZE[0], 20 + OPTIONS_SIZE[1]))
-        self.assertEqual(self.edits(dialog), [b"25.5", b"2.048", b"1000", b"-1"], "the confirmed values")
+        self.assertEqual([dialog.controls[cid].text for cid in EXCHANGE_ORDER], [b"25.5", b"2.048", b"1000", b"-1"],
+                         "the confirmed values")
         self.close(lambda: app.keys("Escape"))
 
 

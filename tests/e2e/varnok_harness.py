@@ -26,16 +26,10 @@ GLYPH_SIZE = (27, 45)
 PROMPTS = {"ja": "数値を入力してください。".encode("cp932"), "en": b"Please enter a number."}
 
 
-
-
 def reference_path(name):
     """Where a picture a person approved by looking at it lies: the README's (docs/) serve as references too."""
     return os.path.join(SOURCE, name) if name.startswith("docs/") else os.path.join(SOURCE, "tests", "e2e",
                                                                                       "reference", name)
-
-
-def reference(name):
-    return Image.open(reference_path(name)).convert("RGB")
 
 
 def artwork(name):
@@ -285,7 +279,8 @@ class VarnokTestCase(unittest.TestCase):
         """Waits until the window find_window() returns looks exactly as the approved picture name, but where the
         caret may blink; else saves what it looked like and the difference beside the output."""
         last = {}
-        expected = reference(name) if os.path.exists(reference_path(name)) else None  # None: to be approved
+        path = reference_path(name)
+        expected = Image.open(path).convert("RGB") if os.path.exists(path) else None  # None: to be approved
 
         def matches():
             window, focus = find_window(), self.app.look()[2]
