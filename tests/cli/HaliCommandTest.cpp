@@ -123,11 +123,10 @@ TEST(HaliCommand, EmptyValuesAreRefusedAtEveryOption)
         {
             if (pParameters[i].kind == PARAMETER_SWITCH)
                 continue; // takes no value
-            const std::string name = std::string("--") + pParameters[i].pszName;
-            const std::string inline_ = name + "=", inlineTab = name + "=\t";
+            // Empty as a word of its own and blank inline: CommandLineTest and ArgumentTest hold the other spellings.
+            const std::string name = std::string("--") + pParameters[i].pszName, inlineTab = name + "=\t";
             const struct { std::vector<const char*> given; std::string shown; } spellings[] = {
-                {{name.c_str(), ""}, "\"\""}, {{name.c_str(), " "}, "\" \""}, {{inline_.c_str()}, "\"\""},
-                {{inlineTab.c_str()}, "\"\\t\""}};
+                {{name.c_str(), ""}, "\"\""}, {{inlineTab.c_str()}, "\"\\t\""}};
             for (const auto& spelling : spellings)
             {
                 std::vector<const char*> args = {c.pszCommand};
@@ -144,5 +143,5 @@ TEST(HaliCommand, EmptyValuesAreRefusedAtEveryOption)
             }
         }
     }
-    EXPECT_EQ(nChecked, 4 * 31); // every option with a value, of every command
+    EXPECT_EQ(nChecked, 2 * 31); // every option with a value, of every command
 }
