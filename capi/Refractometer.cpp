@@ -4,14 +4,15 @@
 // salinity on the seawater scale is that salinity.
 #include "Refractometer.h"
 #include "NaClRefraction.h"
+#include "halic.h"
 #include "RefractiveIndex.h"
 #include "RelativeDensity.h"
 
 #include <algorithm>
 #include <limits>
 
-const double CRefractometer::kWavelength = 589.3;
-const double CRefractometer::kScaleTemperature = 20.0;
+const double CRefractometer::kWavelength = HALIC_SODIUM_D;
+const double CRefractometer::kScaleTemperature = HALIC_REFRACTOMETER_T;
 
 namespace {
 

@@ -293,9 +293,9 @@ TEST(Arguments, ErrorTexts)
     };
     for (const auto& row : rows)
         EXPECT_EQ(row.first, row.second);
-    for (int e = HALIC_OK; e <= HALIC_E_RESULT; ++e)
+    for (int e = HALIC_OK; e <= HALIC_E_READING; ++e) // the last code, the instruments'
         EXPECT_STRNE(halic_error_message(e), "unknown error") << e;
-    EXPECT_STREQ(halic_error_message(HALIC_E_RESULT + 1), "unknown error");
+    EXPECT_STREQ(halic_error_message(HALIC_E_READING + 1), "unknown error");
 }
 
 // The advice in the text of a temperature a convention does not take is a value it takes.

@@ -3,16 +3,17 @@
 // hydrometer and Baume degrees. Each tolerance is half a unit in the last digit its source gives; kExact rows
 // compare the doubles themselves.
 #include "Baume.h"
+#include "CheckTable.h"
 #include "GlassHydrometer.h"
 #include "NaClRefraction.h"
 #include "RefractiveIndex.h"
 #include "Refractometer.h"
 #include "RelativeDensity.h"
+#include "halic.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <initializer_list>
 #include <limits>
 
 namespace {
@@ -21,26 +22,6 @@ const double kNaN = std::numeric_limits<double>::quiet_NaN();
 const double kExact = 0.0;
 const double kSodiumD = 589.3;           // nm
 const double k60F = (60.0 - 32.0) / 1.8; // degC
-
-// One row: the call as written, its result, the expected value and tolerance.
-struct Check { const char* pszCall; double dGot, dExpected, dTolerance; };
-#define ROW(call, expected, tolerance) Check{#call, call, expected, tolerance}
-
-void ExpectChecks(std::initializer_list<Check> checks)
-{
-    for (const Check& c : checks)
-        EXPECT_NEAR(c.dGot, c.dExpected, c.dTolerance) << c.pszCall;
-}
-
-// Calls that must have no answer.
-struct NoAnswer { const char* pszCall; double dGot; };
-#define NONE(call) NoAnswer{#call, call}
-
-void ExpectNoAnswer(std::initializer_list<NoAnswer> rows)
-{
-    for (const NoAnswer& row : rows)
-        EXPECT_TRUE(std::isnan(row.dGot)) << row.pszCall << " gave " << row.dGot;
-}
 
 using RI = CRefractiveIndex;
 using RM = CRefractometer;
@@ -181,7 +162,7 @@ TEST(Refractometer, RoundTripOnEveryScale)
 
 TEST(GlassHydrometer, CheckValues)
 {
-    const double kGlass = 25e-6; // per degC, ISO 1768's conventional coefficient
+    const double kGlass = HALIC_GLASS_EXPANSION; // per degC, ISO 1768's conventional 25e-6
     ExpectChecks({
         // Read at t, against pure water at the convention's reference temperature, calibrated at its sample's.
         ROW(GH::GetSalinity(1.0240, 26, 4, 15, kGlass), 35.87, 5e-3),
