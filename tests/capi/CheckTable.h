@@ -59,7 +59,7 @@ struct ArrayForm
 };
 
 // Each form gives, element by element, what its scalar form gives, numbers and NaNs alike, with the count of NaNs
-// and the first one's reason; the inputs must hold both good and bad elements.
+// and the first one's reason; the inputs must hold bad elements.
 inline void ExpectArrayFormsAgree(std::initializer_list<ArrayForm> forms, ptrdiff_t n)
 {
     for (const ArrayForm& form : forms)
@@ -84,6 +84,5 @@ inline void ExpectArrayFormsAgree(std::initializer_list<ArrayForm> forms, ptrdif
         EXPECT_EQ(nNaN, nExpectedNaN) << form.pszName;
         EXPECT_EQ(nReason, nFirstReason) << form.pszName;
         EXPECT_GT(nNaN, 0) << form.pszName << ": the inputs should hold bad elements";
-        EXPECT_LT(nNaN, n) << form.pszName << ": the inputs should hold good elements";
     }
 }
