@@ -537,7 +537,7 @@ bool HydrometerArguments(int nConvention, double dValue, const SRange& range, do
     return true;
 }
 
-double HydrometerReading(double SP, double t, int nConvention, double t_cal, double gamma, SFault& fault)
+double HydrometerReading(double SP, double t, double t_cal, double gamma, int nConvention, SFault& fault)
 {
     double dReference = 0.0, dCalibration = 0.0;
     if (!HydrometerArguments(nConvention, SP, kSalinity, t, t_cal, gamma, fault, dReference, dCalibration))
@@ -545,7 +545,7 @@ double HydrometerReading(double SP, double t, int nConvention, double t_cal, dou
     return CGlassHydrometer::GetReading(SP, t, dReference, dCalibration, gamma);
 }
 
-double SalinityFromHydrometer(double reading, double t, int nConvention, double t_cal, double gamma, SFault& fault)
+double SalinityFromHydrometer(double reading, double t, double t_cal, double gamma, int nConvention, SFault& fault)
 {
     double dReference = 0.0, dCalibration = 0.0;
     if (!HydrometerArguments(nConvention, reading, kHydrometerReading, t, t_cal, gamma, fault, dReference,
@@ -864,13 +864,12 @@ void FormatValueFault(const SFault& f, char* psz, size_t n)
     case HALIC_E_NO_SALINITY:
         // The instruments record what salinities 0 and 42 read: say which end the reading is past.
         if (f.dValue > range.dHigh)
-            std::snprintf(psz, n, "%s = %s%s is past %s%s, what salinity %s gives at these temperatures: the seawater "
-                          "equations stop there", pszName, value.sz, range.pszUnit, SNumberText(range.dHigh).sz,
-                          range.pszUnit, SNumberText(kSalinity.dHigh).sz);
+            std::snprintf(psz, n, "%s = %s is past %s%s, what salinity %s gives at these temperatures: the seawater "
+                          "equations stop there", pszName, value.sz, SNumberText(range.dHigh).sz, range.pszUnit,
+                          SNumberText(kSalinity.dHigh).sz);
         else if (f.dValue < range.dLow)
-            std::snprintf(psz, n, "%s = %s%s is below %s%s, what pure water (salinity %s) gives at these "
-                          "temperatures", pszName, value.sz, range.pszUnit, SNumberText(range.dLow).sz, range.pszUnit,
-                          SNumberText(kSalinity.dLow).sz);
+            std::snprintf(psz, n, "%s = %s is below %s%s, what pure water (salinity %s) gives at these temperatures",
+                          pszName, value.sz, SNumberText(range.dLow).sz, range.pszUnit, SNumberText(kSalinity.dLow).sz);
         else
             std::snprintf(psz, n, "%s = %s is read by no salinity from %s at these temperatures", pszName, value.sz,
                           SRangeWords(kSalinity).sz);
@@ -879,8 +878,8 @@ void FormatValueFault(const SFault& f, char* psz, size_t n)
         std::snprintf(psz, n, "%s = %s is no scale (%s)", pszName, value.sz, SRangeWords(range).sz);
         break;
     case HALIC_E_READING:
-        std::snprintf(psz, n, "%s = %s%s is off the instrument's scale, which takes %s", pszName, value.sz,
-                      range.pszUnit, SRangeWords(range).sz);
+        std::snprintf(psz, n, "%s = %s is off the instrument's scale, which takes %s", pszName, value.sz,
+                      SRangeWords(range).sz);
         break;
     case HALIC_E_CONDUCTIVITY:
         if (f.dValue < 0.0)
@@ -1135,14 +1134,14 @@ double halic_salinity_from_refractometer(double reading, double t, double t_zero
     return Run(SalinityFromRefractometer, reading, t, t_zero, scale, convention);
 }
 
-double halic_hydrometer_reading(double SP, double t, int convention, double t_cal, double gamma)
+double halic_hydrometer_reading(double SP, double t, double t_cal, double gamma, int convention)
 {
-    return Run(HydrometerReading, SP, t, convention, t_cal, gamma);
+    return Run(HydrometerReading, SP, t, t_cal, gamma, convention);
 }
 
-double halic_salinity_from_hydrometer(double reading, double t, int convention, double t_cal, double gamma)
+double halic_salinity_from_hydrometer(double reading, double t, double t_cal, double gamma, int convention)
 {
-    return Run(SalinityFromHydrometer, reading, t, convention, t_cal, gamma);
+    return Run(SalinityFromHydrometer, reading, t, t_cal, gamma, convention);
 }
 
 const char* halic_baume_name(int scale)
@@ -1211,8 +1210,8 @@ ptrdiff_t halic_salinity_from_refractometer_n(ptrdiff_t n, const double* reading
     });
 }
 
-ptrdiff_t halic_hydrometer_reading_n(ptrdiff_t n, const double* SP, const double* t, int convention,
-                                     const double* t_cal, const double* gamma, double* reading)
+ptrdiff_t halic_hydrometer_reading_n(ptrdiff_t n, const double* SP, const double* t, const double* t_cal,
+                                     const double* gamma, int convention, double* reading)
 {
     if (!CheckArrays(n,
                      {{"SP", SP, false}, {"t", t, false}, {"t_cal", t_cal, FixesSampleTemperature(convention)},
@@ -1220,12 +1219,12 @@ ptrdiff_t halic_hydrometer_reading_n(ptrdiff_t n, const double* SP, const double
                      {"reading", reading, false}))
         return -1;
     return ForEach(n, reading, [&](ptrdiff_t i, SFault& fault) {
-        return HydrometerReading(SP[i], t[i], convention, t_cal != nullptr ? t_cal[i] : kNaN, gamma[i], fault);
+        return HydrometerReading(SP[i], t[i], t_cal != nullptr ? t_cal[i] : kNaN, gamma[i], convention, fault);
     });
 }
 
-ptrdiff_t halic_salinity_from_hydrometer_n(ptrdiff_t n, const double* reading, const double* t, int convention,
-                                           const double* t_cal, const double* gamma, double* SP)
+ptrdiff_t halic_salinity_from_hydrometer_n(ptrdiff_t n, const double* reading, const double* t, const double* t_cal,
+                                           const double* gamma, int convention, double* SP)
 {
     if (!CheckArrays(n,
                      {{"reading", reading, false}, {"t", t, false},
@@ -1233,7 +1232,7 @@ ptrdiff_t halic_salinity_from_hydrometer_n(ptrdiff_t n, const double* reading, c
                      {"SP", SP, false}))
         return -1;
     return ForEach(n, SP, [&](ptrdiff_t i, SFault& fault) {
-        return SalinityFromHydrometer(reading[i], t[i], convention, t_cal != nullptr ? t_cal[i] : kNaN, gamma[i],
+        return SalinityFromHydrometer(reading[i], t[i], t_cal != nullptr ? t_cal[i] : kNaN, gamma[i], convention,
                                       fault);
     });
 }

@@ -274,18 +274,18 @@ HALIC_API double halic_salinity_from_refractometer(double reading, double t, dou
  * for glass (ISO 1768), 0 for a plastic or swing-arm hydrometer, whose coefficient no one publishes (its
  * reading is then the specific gravity: halic_sg_at(SP, t, t_ref)). */
 #define HALIC_GLASS_EXPANSION 25e-6    /* per degC */
-#define HALIC_EXPANSION_MAX 1e-3       /* per degC, from 0 */
+#define HALIC_EXPANSION_MAX 0.001      /* per degC, from 0 */
 /*   SP          Practical Salinity, HALIC_SP_MIN to HALIC_SP_MAX
  *   t           the sample's temperature as read, degC, HALIC_T_MIN to HALIC_T_MAX
- *   convention  HALIC_SG_xxx
  *   t_cal       the calibration temperature, degC, HALIC_T_MIN to HALIC_T_MAX, or NaN (see above)
  *   gamma       cubical expansion coefficient, per degC, 0 to HALIC_EXPANSION_MAX
+ *   convention  HALIC_SG_xxx
  *   returns     the reading, dimensionless */
-HALIC_API double halic_hydrometer_reading(double SP, double t, int convention, double t_cal, double gamma);
+HALIC_API double halic_hydrometer_reading(double SP, double t, double t_cal, double gamma, int convention);
 /* The salinity of seawater that reads reading (above 0, at most HALIC_SG_MAX): the inverse, to 1e-9; NaN
  * (HALIC_E_NO_SALINITY) for a reading no salinity in range gives. */
-HALIC_API double halic_salinity_from_hydrometer(double reading, double t, int convention, double t_cal,
-                                                double gamma);
+HALIC_API double halic_salinity_from_hydrometer(double reading, double t, double t_cal, double gamma,
+                                                int convention);
 
 /* Baume degrees of liquids heavier than water: degrees = m - m / SG, SG from HALIC_BAUME_SG_MIN to
  * HALIC_SG_MAX, on a scale of modulus m; the moduli as the CRC Handbook of Chemistry and Physics (51st
@@ -320,10 +320,10 @@ HALIC_API ptrdiff_t halic_refractometer_reading_n(ptrdiff_t n, const double* SP,
                                                   const double* t_zero, int scale, int convention, double* reading);
 HALIC_API ptrdiff_t halic_salinity_from_refractometer_n(ptrdiff_t n, const double* reading, const double* t,
                                                         const double* t_zero, int scale, int convention, double* SP);
-HALIC_API ptrdiff_t halic_hydrometer_reading_n(ptrdiff_t n, const double* SP, const double* t, int convention,
-                                               const double* t_cal, const double* gamma, double* reading);
+HALIC_API ptrdiff_t halic_hydrometer_reading_n(ptrdiff_t n, const double* SP, const double* t, const double* t_cal,
+                                               const double* gamma, int convention, double* reading);
 HALIC_API ptrdiff_t halic_salinity_from_hydrometer_n(ptrdiff_t n, const double* reading, const double* t,
-                                                     int convention, const double* t_cal, const double* gamma,
+                                                     const double* t_cal, const double* gamma, int convention,
                                                      double* SP);
 HALIC_API ptrdiff_t halic_baume_n(ptrdiff_t n, const double* sg, int scale, double* degrees);
 HALIC_API ptrdiff_t halic_sg_from_baume_n(ptrdiff_t n, const double* degrees, int scale, double* sg);

@@ -27,21 +27,21 @@ const double kCompensated = HALIC_REFRACTOMETER_T;
 TEST(Hydrometer, ConventionsFixTheTemperatures)
 {
     ExpectChecks({
-        ROW(halic_salinity_from_hydrometer(1.0240, 26, HALIC_SG_15_4, kNaN, kGlass), 35.87, 5e-3),
-        ROW(halic_salinity_from_hydrometer(1.0240, 26, HALIC_SG_15_4, kNaN, 0), 36.24, 5e-3),
-        ROW(halic_salinity_from_hydrometer(1.0230, 25, HALIC_SG_60_60F, kNaN, kGlass), 32.89, 5e-3),
-        ROW(halic_salinity_from_hydrometer(1.0230, 25, HALIC_SG_60_60F, 15.5556, 0), 33.21, 5e-3),
-        ROW(halic_salinity_from_hydrometer(1.0250, 28, HALIC_SG_25_25, 25, kGlass), 34.34, 5e-3),
-        ROW(halic_salinity_from_hydrometer(1.0250, 28, HALIC_SG_25_25, kNaN, 0), 34.44, 5e-3),
+        ROW(halic_salinity_from_hydrometer(1.0240, 26, kNaN, kGlass, HALIC_SG_15_4), 35.87, 5e-3),
+        ROW(halic_salinity_from_hydrometer(1.0240, 26, kNaN, 0, HALIC_SG_15_4), 36.24, 5e-3),
+        ROW(halic_salinity_from_hydrometer(1.0230, 25, kNaN, kGlass, HALIC_SG_60_60F), 32.89, 5e-3),
+        ROW(halic_salinity_from_hydrometer(1.0230, 25, 15.5556, 0, HALIC_SG_60_60F), 33.21, 5e-3),
+        ROW(halic_salinity_from_hydrometer(1.0250, 28, 25, kGlass, HALIC_SG_25_25), 34.34, 5e-3),
+        ROW(halic_salinity_from_hydrometer(1.0250, 28, kNaN, 0, HALIC_SG_25_25), 34.44, 5e-3),
         // Without the glass term the reading is the specific gravity at the reading's temperature.
-        ROW(halic_hydrometer_reading(35, 26, HALIC_SG_15_4, kNaN, 0), halic_sg_at(35, 26, 4), kExact),
-        ROW(halic_hydrometer_reading(35, 26, HALIC_SG_T_T, 20, 0), halic_sg(35, 26, HALIC_SG_T_T), kExact),
+        ROW(halic_hydrometer_reading(35, 26, kNaN, 0, HALIC_SG_15_4), halic_sg_at(35, 26, 4), kExact),
+        ROW(halic_hydrometer_reading(35, 26, 20, 0, HALIC_SG_T_T), halic_sg(35, 26, HALIC_SG_T_T), kExact),
         // t/4 and t/t take the caller's calibration temperature; read there, the glass changes nothing.
-        ROW(halic_hydrometer_reading(35, 20, HALIC_SG_T_4, 20, kGlass), halic_sg(35, 20, HALIC_SG_T_4), kExact),
-        ROW(halic_hydrometer_reading(35, 27, HALIC_SG_T_4, 20, kGlass),
+        ROW(halic_hydrometer_reading(35, 20, 20, kGlass, HALIC_SG_T_4), halic_sg(35, 20, HALIC_SG_T_4), kExact),
+        ROW(halic_hydrometer_reading(35, 27, 20, kGlass, HALIC_SG_T_4),
             halic_sg(35, 27, HALIC_SG_T_4) * (1 + kGlass * 7), 1e-15),
-        ROW(halic_salinity_from_hydrometer(halic_hydrometer_reading(42, 30, HALIC_SG_T_T, 20, kGlass), 30,
-                                           HALIC_SG_T_T, 20, kGlass), 42.0, kExact),
+        ROW(halic_salinity_from_hydrometer(halic_hydrometer_reading(42, 30, 20, kGlass, HALIC_SG_T_T), 30, 20, kGlass,
+                                           HALIC_SG_T_T), 42.0, kExact),
     });
 }
 
@@ -65,7 +65,7 @@ TEST(Refractometer, ScalesAndConventions)
                         halic_refractive_index(0, HALIC_T_MIN, HALIC_WAVELENGTH_MAX),
                         halic_refractometer_reading(42, HALIC_REFRACTION_T_MAX, HALIC_REFRACTION_T_MAX, 0, 0),
                         halic_refractometer_reading(0, HALIC_T_MIN, HALIC_T_MIN, 2, 0),
-                        halic_hydrometer_reading(42, HALIC_T_MAX, HALIC_SG_T_4, HALIC_T_MIN, HALIC_EXPANSION_MAX),
+                        halic_hydrometer_reading(42, HALIC_T_MAX, HALIC_T_MIN, HALIC_EXPANSION_MAX, HALIC_SG_T_4),
                         halic_baume(HALIC_SG_MAX, HALIC_BAUME_DUTCH)})
         EXPECT_FALSE(std::isnan(dGot)) << halic_last_error_text();
     const char* const scales[HALIC_SCALES] = {"seawater", "sg", "nacl"};
@@ -154,15 +154,15 @@ TEST(Arguments, BadInputAtEveryInstrument)
             "reading"),
         BAD(halic_salinity_from_refractometer(42, 30, 20, HALIC_SCALE_SEAWATER, 0), HALIC_E_NO_SALINITY, "reading"),
         BAD(halic_salinity_from_refractometer(5, -2, 30, HALIC_SCALE_SEAWATER, 0), HALIC_E_NO_SALINITY, "reading"),
-        BAD(halic_hydrometer_reading(35, 26, HALIC_SG_15_4, kNaN, -1e-6), HALIC_E_EXPANSION, "gamma"),
-        BAD(halic_hydrometer_reading(35, 26, HALIC_SG_15_4, kNaN, kNaN), HALIC_E_NOT_FINITE, "gamma"),
-        BAD(halic_hydrometer_reading(35, 26, HALIC_SG_15_4, 20, kGlass), HALIC_E_CONVENTION_TEMPERATURE, "t_cal"),
-        BAD(halic_hydrometer_reading(35, 26, HALIC_SG_T_4, kNaN, kGlass), HALIC_E_NOT_FINITE, "t_cal"),
-        BAD(halic_hydrometer_reading(35, 41, HALIC_SG_T_4, 20, kGlass), HALIC_E_TEMPERATURE, "t"),
-        BAD(halic_hydrometer_reading(35, 26, 6, 20, kGlass), HALIC_E_CONVENTION, "convention"),
-        BAD(halic_salinity_from_hydrometer(1.0240, 26, HALIC_SG_15_4, kNaN, 2e-3), HALIC_E_EXPANSION, "gamma"),
-        BAD(halic_salinity_from_hydrometer(0, 26, HALIC_SG_15_4, kNaN, kGlass), HALIC_E_GRAVITY, "reading"),
-        BAD(halic_salinity_from_hydrometer(1.04, 26, HALIC_SG_15_4, kNaN, kGlass), HALIC_E_NO_SALINITY, "reading"),
+        BAD(halic_hydrometer_reading(35, 26, kNaN, -1e-6, HALIC_SG_15_4), HALIC_E_EXPANSION, "gamma"),
+        BAD(halic_hydrometer_reading(35, 26, kNaN, kNaN, HALIC_SG_15_4), HALIC_E_NOT_FINITE, "gamma"),
+        BAD(halic_hydrometer_reading(35, 26, 20, kGlass, HALIC_SG_15_4), HALIC_E_CONVENTION_TEMPERATURE, "t_cal"),
+        BAD(halic_hydrometer_reading(35, 26, kNaN, kGlass, HALIC_SG_T_4), HALIC_E_NOT_FINITE, "t_cal"),
+        BAD(halic_hydrometer_reading(35, 41, 20, kGlass, HALIC_SG_T_4), HALIC_E_TEMPERATURE, "t"),
+        BAD(halic_hydrometer_reading(35, 26, 20, kGlass, 6), HALIC_E_CONVENTION, "convention"),
+        BAD(halic_salinity_from_hydrometer(1.0240, 26, kNaN, 2e-3, HALIC_SG_15_4), HALIC_E_EXPANSION, "gamma"),
+        BAD(halic_salinity_from_hydrometer(0, 26, kNaN, kGlass, HALIC_SG_15_4), HALIC_E_GRAVITY, "reading"),
+        BAD(halic_salinity_from_hydrometer(1.04, 26, kNaN, kGlass, HALIC_SG_15_4), HALIC_E_NO_SALINITY, "reading"),
         BAD(halic_baume(0.99, HALIC_BAUME_AMERICAN), HALIC_E_READING, "sg"),
         BAD(halic_baume(1.02, 3), HALIC_E_SCALE, "scale"),
         BAD(halic_sg_from_baume(-0.5, HALIC_BAUME_AMERICAN), HALIC_E_READING, "degrees"),
@@ -185,17 +185,17 @@ TEST(Arguments, InstrumentTexts)
     const std::pair<std::string, const char*> rows[] = {
         {text(halic_refractive_index(35, 20, 750)), "wavelength = 750 is outside 400 to 700 nm"},
         {text(halic_refractometer_reading(35, 20, 20, 7, 0)), "scale = 7 is no scale (0 to 2)"},
-        {text(halic_hydrometer_reading(35, 26, HALIC_SG_15_4, kNaN, -1e-5)),
+        {text(halic_hydrometer_reading(35, 26, kNaN, -1e-5, HALIC_SG_15_4)),
          "gamma = -1e-05 is outside 0 to 0.001 per degC"},
         {text(halic_salinity_from_baume(26, kNaN, HALIC_SG_60_60F, HALIC_BAUME_AMERICAN)),
-         "degrees = 26 degrees is past 4.53235706504131 degrees, what salinity 42 gives at these temperatures: the "
+         "degrees = 26 is past 4.53235706504131 degrees, what salinity 42 gives at these temperatures: the "
          "seawater equations stop there"},
-        {text(halic_salinity_from_hydrometer(0.99, 20, HALIC_SG_20_20, kNaN, 0)),
+        {text(halic_salinity_from_hydrometer(0.99, 20, kNaN, 0, HALIC_SG_20_20)),
          "reading = 0.99 is below 1, what pure water (salinity 0) gives at these temperatures"},
         {text(halic_salinity_from_refractometer(60, 20, 20, HALIC_SCALE_NACL, 0)),
-         "reading = 60 per mille is off the instrument's scale, which takes 0 to 43.80377766975977 per mille"},
+         "reading = 60 is off the instrument's scale, which takes 0 to 43.80377766975977 per mille"},
         {text(halic_sg_from_baume(80, HALIC_BAUME_AMERICAN)),
-         "degrees = 80 degrees is off the instrument's scale, which takes 0 to 72.5 degrees"},
+         "degrees = 80 is off the instrument's scale, which takes 0 to 72.5 degrees"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(row.first, row.second);
@@ -233,11 +233,11 @@ TEST(Arrays, InstrumentsAgreeWithTheScalarForms)
              return halic_salinity_from_refractometer(reading[i], t[i], t2[i], HALIC_SCALE_SEAWATER, 0);
          }},
         {"hydrometer_reading 25/25, no t_cal",
-         [&](double* out) { return halic_hydrometer_reading_n(n, pSP, pT, HALIC_SG_25_25, nullptr, pGamma, out); },
-         [&](ptrdiff_t i) { return halic_hydrometer_reading(SP[i], t[i], HALIC_SG_25_25, kNaN, gamma[i]); }},
+         [&](double* out) { return halic_hydrometer_reading_n(n, pSP, pT, nullptr, pGamma, HALIC_SG_25_25, out); },
+         [&](ptrdiff_t i) { return halic_hydrometer_reading(SP[i], t[i], kNaN, gamma[i], HALIC_SG_25_25); }},
         {"salinity_from_hydrometer t/4",
-         [&](double* out) { return halic_salinity_from_hydrometer_n(n, pReading, pT, HALIC_SG_T_4, pT2, pGamma, out); },
-         [&](ptrdiff_t i) { return halic_salinity_from_hydrometer(reading[i], t[i], HALIC_SG_T_4, t2[i], gamma[i]); }},
+         [&](double* out) { return halic_salinity_from_hydrometer_n(n, pReading, pT, pT2, pGamma, HALIC_SG_T_4, out); },
+         [&](ptrdiff_t i) { return halic_salinity_from_hydrometer(reading[i], t[i], t2[i], gamma[i], HALIC_SG_T_4); }},
         {"baume", [&](double* out) { return halic_baume_n(n, pReading, HALIC_BAUME_AMERICAN, out); },
          [&](ptrdiff_t i) { return halic_baume(reading[i], HALIC_BAUME_AMERICAN); }},
         {"sg_from_baume", [&](double* out) { return halic_sg_from_baume_n(n, pReading, HALIC_BAUME_GERLACH, out); },
@@ -252,7 +252,7 @@ TEST(Arrays, InstrumentsAgreeWithTheScalarForms)
     }, n);
     // A null array where no convention fixes its temperature, or a negative count: -1.
     double out[1];
-    EXPECT_EQ(halic_hydrometer_reading_n(1, SP.data(), t.data(), HALIC_SG_T_4, nullptr, gamma.data(), out), -1);
+    EXPECT_EQ(halic_hydrometer_reading_n(1, SP.data(), t.data(), nullptr, gamma.data(), HALIC_SG_T_4, out), -1);
     EXPECT_EQ(halic_salinity_from_baume_n(1, reading.data(), nullptr, HALIC_SG_T_T, 0, out), -1);
     EXPECT_EQ(halic_refractive_index_n(-1, SP.data(), t.data(), wavelength.data(), out), -1);
     EXPECT_EQ(halic_last_error(), HALIC_E_ARGUMENT);
