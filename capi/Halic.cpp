@@ -586,7 +586,7 @@ const SBaumeScale* FindBaumeScale(int nScale, SFault& fault)
 bool CheckDegrees(double degrees, double dModulus, SFault& fault)
 {
     const SRange range = {"degrees", CBaume::GetDegrees(HALIC_BAUME_SG_MIN, dModulus),
-                          CBaume::GetDegrees(HALIC_SG_MAX, dModulus), " degrees", HALIC_E_READING, false};
+                          CBaume::GetDegrees(HALIC_SG_MAX, dModulus), "", HALIC_E_READING, false};
     return Check(degrees, range, fault);
 }
 
@@ -622,7 +622,7 @@ double SalinityFromBaume(double degrees, double t, int nConvention, int nScale, 
     {
         const double dLow = CBaume::GetDegrees(CRelativeDensity::Get(HALIC_SP_MIN, dSample, dReference), m);
         const double dHigh = CBaume::GetDegrees(CRelativeDensity::Get(HALIC_SP_MAX, dSample, dReference), m);
-        return NoSalinity("degrees", degrees, dLow, dHigh, " degrees", fault);
+        return NoSalinity("degrees", degrees, dLow, dHigh, "", fault);
     }
     return dSalinity;
 }
@@ -878,7 +878,7 @@ void FormatValueFault(const SFault& f, char* psz, size_t n)
         std::snprintf(psz, n, "%s = %s is no scale (%s)", pszName, value.sz, SRangeWords(range).sz);
         break;
     case HALIC_E_READING:
-        std::snprintf(psz, n, "%s = %s is off the instrument's scale, which takes %s", pszName, value.sz,
+        std::snprintf(psz, n, "%s = %s is outside %s, what the instrument reads", pszName, value.sz,
                       SRangeWords(range).sz);
         break;
     case HALIC_E_CONDUCTIVITY:

@@ -188,14 +188,14 @@ TEST(Arguments, InstrumentTexts)
         {text(halic_hydrometer_reading(35, 26, kNaN, -1e-5, HALIC_SG_15_4)),
          "gamma = -1e-05 is outside 0 to 0.001 per degC"},
         {text(halic_salinity_from_baume(26, kNaN, HALIC_SG_60_60F, HALIC_BAUME_AMERICAN)),
-         "degrees = 26 is past 4.53235706504131 degrees, what salinity 42 gives at these temperatures: the "
+         "degrees = 26 is past 4.53235706504131, what salinity 42 gives at these temperatures: the "
          "seawater equations stop there"},
         {text(halic_salinity_from_hydrometer(0.99, 20, kNaN, 0, HALIC_SG_20_20)),
          "reading = 0.99 is below 1, what pure water (salinity 0) gives at these temperatures"},
         {text(halic_salinity_from_refractometer(60, 20, 20, HALIC_SCALE_NACL, 0)),
-         "reading = 60 is off the instrument's scale, which takes 0 to 43.80377766975977 per mille"},
+         "reading = 60 is outside 0 to 43.80377766975977 per mille, what the instrument reads"},
         {text(halic_sg_from_baume(80, HALIC_BAUME_AMERICAN)),
-         "degrees = 80 is off the instrument's scale, which takes 0 to 72.5 degrees"},
+         "degrees = 80 is outside 0 to 72.5, what the instrument reads"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(row.first, row.second);
