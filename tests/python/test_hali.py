@@ -310,6 +310,13 @@ class DefaultsAsDocumented(unittest.TestCase):
         ("convert", "TEMPERATURE", hali.convert, "t"), ("convert", "--base-temperature", hali.convert, "t0"),
         ("convert", "--base-gravity", hali.convert, "sg0"), ("convert", "--depth", hali.convert, "depth_m"),
         ("convert", "--salinity", hali.convert, "SP"), ("convert", "--potential", hali.convert, "potential"),
+        ("refractive-index", "--wavelength", hali.refractive_index, "wavelength"),
+        ("refractometer", "--scale", hali.refractometer_reading, "scale"),
+        ("refractometer", "--temperature", hali.refractometer_reading, "t"),
+        ("refractometer", "--zeroed-at", hali.refractometer_reading, "t_zero"),
+        ("hydrometer", "--calibrated-at", hali.hydrometer_reading, "t_cal"),
+        ("hydrometer", "--expansion", hali.hydrometer_reading, "gamma"),
+        ("baume", "--scale", hali.baume, "scale"),
     ]
 
     def test_each_default_is_the_commands(self):
@@ -332,7 +339,7 @@ class DefaultsAsDocumented(unittest.TestCase):
             else:
                 value = said.removeprefix("default ")
                 switches = {"--potential": True, "--no-potential": False}
-                value = switches[value] if name == "potential" else float(value)
+                value = switches[value] if name == "potential" else value if name == "scale" else float(value)
                 self.assertEqual(outcome(lambda: function(**left_out)),
                                  outcome(lambda: function(**left_out, **{name: value})), where)
 
