@@ -22,16 +22,6 @@ inline void ExpectChecks(std::initializer_list<Check> checks)
         EXPECT_NEAR(c.dGot, c.dExpected, c.dTolerance) << c.pszCall;
 }
 
-// A computation that must have no answer (NaN), for the classes, which record no reason.
-struct NoAnswer { const char* pszCall; double dGot; };
-#define NONE(call) NoAnswer{#call, call}
-
-inline void ExpectNoAnswer(std::initializer_list<NoAnswer> rows)
-{
-    for (const NoAnswer& row : rows)
-        EXPECT_TRUE(std::isnan(row.dGot)) << row.pszCall << " gave " << row.dGot;
-}
-
 // A halic call that has no answer: NaN, the reason, and a text that starts with the argument's name.
 struct Bad { const char* pszCall; std::function<double()> call; int nReason; const char* pszArgument; };
 #define BAD(call, reason, argument) Bad{#call, [] { return static_cast<double>(call); }, reason, argument}

@@ -117,10 +117,20 @@ TEST(HaliCommand, InstrumentTables)
     const CRun table = RunHali({"table", "--instrument", "hydrometer", "--convention", "60/60F", "--salinity-from", "35",
                                 "--salinity-to", "36", "--unit", "F", "--from", "68", "--to", "77", "--step", "9",
                                 "--format", "csv"});
-    const CRun cell = RunHali({"hydrometer", "--salinity", "36", "--convention", "60/60F", "--temperature", "25"});
+    std::string cells = "salinity,68,77\n"; // 68 and 77 degF are 20 and 25 degC
+    for (const char* pszSalinity : {"35", "36"})
+    {
+        cells += pszSalinity;
+        for (const char* pszCelsius : {"20", "25"})
+        {
+            const CRun cell = RunHali({"hydrometer", "--salinity", pszSalinity, "--convention", "60/60F",
+                                       "--temperature", pszCelsius});
+            cells += "," + cell.out.substr(0, cell.out.size() - 1);
+        }
+        cells += "\n";
+    }
     EXPECT_EQ(table.nExitCode, kExitOk) << table.err;
-    EXPECT_EQ(table.out.substr(table.out.find('\n') + 1), "salinity,68,77\n35,1.02589,1.02459\n36,1.02665," +
-                                                                cell.out.substr(0, cell.out.size() - 1) + "\n");
+    EXPECT_EQ(table.out.substr(table.out.find('\n') + 1), cells);
     EXPECT_EQ(table.out.compare(0, 52, "# glass hydrometer, convention 60/60F, calibrated at"), 0) << table.out;
 
     const CRun cut = RunHali({"table", "--instrument", "refractometer", "--scale", "nacl", "--salinity-from", "0",
