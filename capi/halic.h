@@ -1,6 +1,7 @@
 /* halic: hali for every language. A plain C interface over the seawater library hali: specific gravity
  * under a named convention, salinity from a hydrometer's reading, Practical Salinity from conductivity
- * (PSS-78) and back, and hali's own quantities, each with its inputs checked.
+ * (PSS-78) and back, hali's own quantities, and the instruments (refractive index, refractometers, the glass
+ * hydrometer, Baume degrees), each with its inputs checked.
  *
  * Every quantity is a double and every choice an int. A function that has no answer for its inputs (an
  * argument that is NaN, infinite or outside the range the formulas were fitted for, a reading that no

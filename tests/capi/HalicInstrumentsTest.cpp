@@ -24,7 +24,8 @@ const double kGlass = HALIC_GLASS_EXPANSION;
 const double kCompensated = HALIC_REFRACTOMETER_T;
 
 // The glass hydrometer's check values under the conventions, which fix the reference water's temperature and the
-// calibration's: the filing's, worked from EOS-80 and ISO 1768's coefficient, to two decimals.
+// calibration's: the glass hydrometer's check values, worked from EOS-80 and ISO 1768's coefficient, to two
+// decimals.
 TEST(Hydrometer, ConventionsFixTheTemperatures)
 {
     ExpectChecks({

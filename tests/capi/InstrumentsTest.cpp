@@ -128,7 +128,7 @@ TEST(Refractometer, RoundTripOnEveryScale)
 
 TEST(GlassHydrometer, GlassTermAndInverse)
 {
-    // The filing's check values, and the reading without the glass term, are HalicInstrumentsTest's.
+    // The check values under the conventions, and the reading without the glass term, are HalicInstrumentsTest's.
     const double kGlass = HALIC_GLASS_EXPANSION; // per degC, ISO 1768's conventional 25e-6
     ExpectChecks({
         ROW(GH::GetSalinity(GH::GetReading(0, 30, 4, 20, kGlass), 30, 4, 20, kGlass), 0.0, kExact),
