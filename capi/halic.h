@@ -1,6 +1,7 @@
 /* halic: hali for every language. A plain C interface over the seawater library hali: specific gravity
  * under a named convention, salinity from a hydrometer's reading, Practical Salinity from conductivity
- * (PSS-78) and back, and hali's own quantities, each with its inputs checked.
+ * (PSS-78) and back, hali's own quantities, and the instruments (refractive index, refractometers, the glass
+ * hydrometer, Baume degrees), each with its inputs checked.
  *
  * Every quantity is a double and every choice an int. A function that has no answer for its inputs (an
  * argument that is NaN, infinite or outside the range the formulas were fitted for, a reading that no
@@ -83,8 +84,12 @@ enum
     HALIC_E_LATITUDE = 10,      /* latitude outside -HALIC_LATITUDE_MAX to HALIC_LATITUDE_MAX */
     HALIC_E_ARGUMENT = 11,      /* an array form's arrays: a negative or impossible count, a null array, or
                                    an output that overlaps an input other than exactly */
-    HALIC_E_RESULT = 12         /* no finite result from arguments that passed their checks: a fault of
+    HALIC_E_RESULT = 12,        /* no finite result from arguments that passed their checks: a fault of
                                    the library's own, never expected */
+    HALIC_E_WAVELENGTH = 13,    /* wavelength outside HALIC_WAVELENGTH_MIN to HALIC_WAVELENGTH_MAX */
+    HALIC_E_SCALE = 14,         /* no such refractometer scale or Baume scale */
+    HALIC_E_EXPANSION = 15,     /* expansion coefficient outside 0 to HALIC_EXPANSION_MAX */
+    HALIC_E_READING = 16        /* a reading off the instrument's scale */
 };
 HALIC_API int halic_last_error(void);
 /* One line of English for an error code, such as "salinity outside 0 to 42"; "unknown error" for others.
@@ -196,6 +201,135 @@ HALIC_API ptrdiff_t halic_potential_temperature_n(ptrdiff_t n, const double* SP,
 HALIC_API ptrdiff_t halic_depth_n(ptrdiff_t n, const double* p, const double* latitude, double* z);
 HALIC_API ptrdiff_t halic_convert_n(ptrdiff_t n, const double* t, double sg0, double t0, double SP, double depth_m,
                                     int potential, double* sg);
+
+/* ---- Instruments: refractometers, the hydrometer's glass, Baume degrees ------------------------------------ */
+
+/* The refractive index of seawater, relative to air, by Quan and Fry (1995, Applied Optics 34, 3477), fitted
+ * to Austin and Halikas's measurements (1976) over 0 to 30 degC, salinity 0 to 35 and 400 to 700 nm. halic
+ * answers beyond the fit where the equation stays as near the truth as inside it: salinity 35 to 42 extends
+ * its straight line in salinity; -2 to 0 degC and 30 to HALIC_REFRACTION_T_MAX degC extend its parabola in
+ * temperature, whose change from 20 degC there keeps within 5e-5 (0.25 in salinity) of pure water's by IAPWS
+ * R9-97, no further than inside the fit. It strays 6e-5 at 33 degC, 9e-5 at 35 and 1.8e-4 at 40: halic
+ * refuses those. The wavelength is not extrapolated. */
+#define HALIC_WAVELENGTH_MIN 400.0     /* wavelength of the light in air, nm */
+#define HALIC_WAVELENGTH_MAX 700.0
+#define HALIC_SODIUM_D 589.3           /* the sodium D line, nm: the refractometers' light */
+#define HALIC_REFRACTION_T_MAX 32.0    /* temperature for the refractive index and refractometers, degC,
+                                          from HALIC_T_MIN */
+
+/*   SP          Practical Salinity, HALIC_SP_MIN to HALIC_SP_MAX
+ *   t           temperature, degC, HALIC_T_MIN to HALIC_REFRACTION_T_MAX
+ *   wavelength  nm, HALIC_WAVELENGTH_MIN to HALIC_WAVELENGTH_MAX (HALIC_SODIUM_D for refractometers)
+ *   returns     refractive index relative to air, dimensionless */
+HALIC_API double halic_refractive_index(double SP, double t, double wavelength);
+/* The salinity of seawater of refractive index n at t and wavelength, the inverse of halic_refractive_index
+ * (to 1e-9); NaN (HALIC_E_NO_SALINITY) for an index no salinity in range has. */
+HALIC_API double halic_salinity_from_refractive_index(double n, double t, double wavelength);
+
+/* A refractometer shows how far the sample's index (at HALIC_SODIUM_D) rises above that of the pure water it
+ * was set to zero on, on a scale drawn for HALIC_REFRACTOMETER_T:
+ *   HALIC_SCALE_SEAWATER  per mille of natural seawater: the salinity with that rise at 20 degC;
+ *   HALIC_SCALE_SG        specific gravity: that salinity's under a convention. Seawater refractometers
+ *                         print "20/20" on it (HALIC_SG_20_20); some makers use 25/25. For t/t and t/4 the
+ *                         sample's temperature is HALIC_REFRACTOMETER_T;
+ *   HALIC_SCALE_NACL      per mille (g/kg) of sodium chloride, as brine refractometers show: the NaCl solution
+ *                         with that rise at 20 degC, from the CRC Handbook of Chemistry and Physics' table
+ *                         "Concentrative properties of aqueous solutions" (n at 20 degC, 589 nm, 0 to 10 %),
+ *                         interpolated by a monotone cubic. It reads natural seawater about 1.5 high: 36.5
+ *                         for salinity 35.
+ * Every scale covers the rises of salinity 0 to HALIC_SP_MAX at 20 degC; a reading beyond is
+ * HALIC_E_READING. A temperature-compensated refractometer reads as at 20 degC: give t = t_zero =
+ * HALIC_REFRACTOMETER_T. One without compensation sees the index at the sample's temperature t against pure
+ * water at t_zero, the temperature it was set to zero at (HALIC_REFRACTOMETER_T by its maker, the sample's
+ * own t when set to zero with pure water beside the sample). */
+#define HALIC_REFRACTOMETER_T 20.0     /* degC */
+enum
+{
+    HALIC_SCALE_SEAWATER = 0, /* "seawater" */
+    HALIC_SCALE_SG = 1,       /* "sg" */
+    HALIC_SCALE_NACL = 2,     /* "nacl" */
+    HALIC_SCALES = 3          /* how many there are */
+};
+/* The scale's name as above, or NULL for an unknown one. */
+HALIC_API const char* halic_scale_name(int scale);
+/* What a refractometer shows for seawater of salinity SP.
+ *   SP          Practical Salinity, HALIC_SP_MIN to HALIC_SP_MAX
+ *   t, t_zero   the sample's temperature and the one the instrument was set to zero at, degC, HALIC_T_MIN
+ *               to HALIC_REFRACTION_T_MAX (both HALIC_REFRACTOMETER_T for a compensated refractometer)
+ *   scale       HALIC_SCALE_xxx
+ *   convention  HALIC_SG_xxx for HALIC_SCALE_SG; any value for the other scales
+ *   returns     per mille on the seawater and NaCl scales, specific gravity (dimensionless) on the SG scale;
+ *               NaN (HALIC_E_READING) where the sample's rise is off the scale */
+HALIC_API double halic_refractometer_reading(double SP, double t, double t_zero, int scale, int convention);
+/* The salinity of seawater that shows reading (the inverse, to 1e-9); NaN (HALIC_E_READING) for a reading off
+ * the scale, (HALIC_E_NO_SALINITY) for one no salinity in range shows at these temperatures. */
+HALIC_API double halic_salinity_from_refractometer(double reading, double t, double t_zero, int scale,
+                                                   int convention);
+
+/* A glass hydrometer reads high when warmer than it was calibrated at, as its glass grows:
+ *   reading = SG (1 + gamma (t - t_cal)),  SG = rho(S, t, 0) / rho(0, t_ref, 0),
+ * the specific gravity of the sample at the temperature it is read at, against pure water at the
+ * convention's reference temperature t_ref (the sample's own for t/t). A convention that fixes the sample's
+ * temperature (15/4, 20/20, 25/25, 60/60F) was calibrated at that temperature: t_cal is NaN or that value (as
+ * t for halic_sg); t/t and t/4 need t_cal. gamma is the cubical expansion coefficient: HALIC_GLASS_EXPANSION
+ * for glass (ISO 1768), 0 for a plastic or swing-arm hydrometer, whose coefficient no one publishes (its
+ * reading is then the specific gravity: halic_sg_at(SP, t, t_ref)). */
+#define HALIC_GLASS_EXPANSION 25e-6    /* per degC */
+#define HALIC_EXPANSION_MAX 0.001      /* per degC, from 0 */
+/*   SP          Practical Salinity, HALIC_SP_MIN to HALIC_SP_MAX
+ *   t           the sample's temperature as read, degC, HALIC_T_MIN to HALIC_T_MAX
+ *   t_cal       the calibration temperature, degC, HALIC_T_MIN to HALIC_T_MAX, or NaN (see above)
+ *   gamma       cubical expansion coefficient, per degC, 0 to HALIC_EXPANSION_MAX
+ *   convention  HALIC_SG_xxx
+ *   returns     the reading, dimensionless */
+HALIC_API double halic_hydrometer_reading(double SP, double t, double t_cal, double gamma, int convention);
+/* The salinity of seawater that reads reading (above 0, at most HALIC_SG_MAX): the inverse, to 1e-9; NaN
+ * (HALIC_E_NO_SALINITY) for a reading no salinity in range gives. */
+HALIC_API double halic_salinity_from_hydrometer(double reading, double t, double t_cal, double gamma,
+                                                int convention);
+
+/* Baume degrees of liquids heavier than water: degrees = m - m / SG, SG from HALIC_BAUME_SG_MIN to
+ * HALIC_SG_MAX, on a scale of modulus m; the moduli as the CRC Handbook of Chemistry and Physics (51st
+ * edition, 1970) lists them. */
+#define HALIC_BAUME_SG_MIN 1.0         /* the heavy scale starts at water, 0 degrees */
+enum
+{
+    HALIC_BAUME_AMERICAN = 0, /* "american": m = 145, the United States' scale, at 60/60 degF */
+    HALIC_BAUME_DUTCH = 1,    /* "dutch": m = 144, the old scale used in Holland */
+    HALIC_BAUME_GERLACH = 2,  /* "gerlach": m = 146.78, the new or Gerlach scale */
+    HALIC_BAUME_SCALES = 3    /* how many there are */
+};
+/* The scale's name as above, or NULL for an unknown one. */
+HALIC_API const char* halic_baume_name(int scale);
+/* The scale's modulus m, degrees; NaN for an unknown one. */
+HALIC_API double halic_baume_modulus(int scale);
+/* Degrees Baume of a specific gravity (dimensionless, HALIC_BAUME_SG_MIN to HALIC_SG_MAX). */
+HALIC_API double halic_baume(double sg, int scale);
+/* The specific gravity of degrees Baume (0 to m - m / HALIC_SG_MAX): the inverse of halic_baume. */
+HALIC_API double halic_sg_from_baume(double degrees, int scale);
+/* The salinity of seawater whose specific gravity under a convention (t as for halic_sg) reads degrees;
+ * NaN (HALIC_E_NO_SALINITY) past what salinity HALIC_SP_MAX reads. */
+HALIC_API double halic_salinity_from_baume(double degrees, double t, int convention, int scale);
+
+/* Array forms, as those above. t_cal may be NULL for a convention that fixes the sample's temperature, t
+ * of halic_salinity_from_baume_n likewise. */
+HALIC_API ptrdiff_t halic_refractive_index_n(ptrdiff_t n, const double* SP, const double* t, const double* wavelength,
+                                             double* index);
+HALIC_API ptrdiff_t halic_salinity_from_refractive_index_n(ptrdiff_t n, const double* index, const double* t,
+                                                           const double* wavelength, double* SP);
+HALIC_API ptrdiff_t halic_refractometer_reading_n(ptrdiff_t n, const double* SP, const double* t,
+                                                  const double* t_zero, int scale, int convention, double* reading);
+HALIC_API ptrdiff_t halic_salinity_from_refractometer_n(ptrdiff_t n, const double* reading, const double* t,
+                                                        const double* t_zero, int scale, int convention, double* SP);
+HALIC_API ptrdiff_t halic_hydrometer_reading_n(ptrdiff_t n, const double* SP, const double* t, const double* t_cal,
+                                               const double* gamma, int convention, double* reading);
+HALIC_API ptrdiff_t halic_salinity_from_hydrometer_n(ptrdiff_t n, const double* reading, const double* t,
+                                                     const double* t_cal, const double* gamma, int convention,
+                                                     double* SP);
+HALIC_API ptrdiff_t halic_baume_n(ptrdiff_t n, const double* sg, int scale, double* degrees);
+HALIC_API ptrdiff_t halic_sg_from_baume_n(ptrdiff_t n, const double* degrees, int scale, double* sg);
+HALIC_API ptrdiff_t halic_salinity_from_baume_n(ptrdiff_t n, const double* degrees, const double* t, int convention,
+                                                int scale, double* SP);
 
 #ifdef __cplusplus
 }

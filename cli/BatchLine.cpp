@@ -137,7 +137,8 @@ std::string NoAnswerMessage(const CBatchLine& line)
     CNamedArgument aNamed[kMaxParameters];
     for (int i = 0; i < computation.nParameters; ++i)
         aNamed[i] = {FieldLabel(line, i), line.aTexts[i] ? QuotedText(*line.aTexts[i])
-                                                         : ShortNumberText(computation.pParameters[i].dDefault)};
+                                                         : ValueText(computation.pParameters[i],
+                                                                     computation.pParameters[i].dDefault)};
     return std::string(computation.pszCommand) + ": no answer: " +
            NoAnswerReason(computation.pParameters, computation.nParameters, aNamed);
 }
@@ -162,6 +163,7 @@ bool RunBatchLine(std::string_view line, long nLine, EOutputFormat format, std::
             .append("\n");
         return false;
     }
-    AppendBatchRecord(format, out, nLine, computation.pszQuantity, dResult, computation.nDecimals);
+    AppendBatchRecord(format, out, nLine, computation.pszQuantity, dResult,
+                      ResultDecimals(computation, parsed.adArguments));
     return true;
 }

@@ -93,7 +93,7 @@ std::string CCommandLine::Bind(const CParameter* pParameters, int nParameters, d
 CNamedArgument CCommandLine::Named(const CParameter& param) const
 {
     const char* pszText = Text(param.pszName);
-    return {std::string("--") + param.pszName, pszText ? QuotedText(pszText) : ShortNumberText(param.dDefault)};
+    return {std::string("--") + param.pszName, pszText ? QuotedText(pszText) : ValueText(param, param.dDefault)};
 }
 
 bool CCommandLine::ReadOption(const std::string& arg, int argc, const char* const* argv, int& i)

@@ -15,10 +15,19 @@ enum EComputation
     COMPUTE_DENSITY,          // in-situ density, EOS-80
     COMPUTE_PTEMP,            // potential temperature at the surface
     COMPUTE_DEPTH,            // depth of a pressure
+    COMPUTE_REFRACTIVE_INDEX, // refractive index of seawater (Quan and Fry)
+    COMPUTE_SALINITY_FROM_INDEX,         // salinity of a refractive index
+    COMPUTE_REFRACTOMETER,               // a refractometer's reading of a salinity, on a scale
+    COMPUTE_SALINITY_FROM_REFRACTOMETER, // salinity of a refractometer's reading
+    COMPUTE_HYDROMETER,                  // a glass hydrometer's reading of a salinity
+    COMPUTE_SALINITY_FROM_HYDROMETER,    // salinity of a glass hydrometer's reading
+    COMPUTE_BAUME,                       // Baume degrees of a specific gravity
+    COMPUTE_SG_FROM_BAUME,               // specific gravity of Baume degrees
+    COMPUTE_SALINITY_FROM_BAUME,         // salinity of Baume degrees under a convention
     COMPUTE_COUNT
 };
 
-const int kMaxParameters = 6;
+const int kMaxParameters = 7;
 
 struct CComputation
 {
@@ -34,9 +43,15 @@ struct CComputation
     // The result of checked arguments (one per parameter, in order); NaN when
     // there is none, halic_last_error() then says why.
     double (*pfnCompute)(const double* adArguments);
+    // The decimals where they depend on the arguments (a refractometer's on
+    // its scale), else nullptr: nDecimals.
+    int (*pfnDecimals)(const double* adArguments) = nullptr;
 };
 
 const CComputation& GetComputation(EComputation computation);
+
+// The decimals a computation's result of these arguments is written with.
+int ResultDecimals(const CComputation& computation, const double* adArguments);
 
 // The reason of the last NaN on this thread, in the library's words, with
 // each of the library's arguments named as the user knows it: aNamed[i] names

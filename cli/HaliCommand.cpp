@@ -1,6 +1,7 @@
 #include "HaliCommand.h"
 #include "BatchRunner.h"
 #include "HelpText.h"
+#include "InstrumentTable.h"
 #include "NumberText.h"
 #include "QuotedText.h"
 #include "ResultWriter.h"
@@ -27,8 +28,12 @@ std::vector<const CParameter*> OptionsOf(const CSubcommand& subcommand)
     int nParameters = 0;
     const CParameter* pTable = GetTableParameters(&nParameters);
     if (subcommand.kind == SUBCOMMAND_TABLE)
+    {
         for (int i = 0; i < nParameters; ++i)
             options.push_back(&pTable[i]);
+        for (const CParameter* pOption : CInstrumentTable::Options())
+            options.push_back(pOption);
+    }
     if (subcommand.kind == SUBCOMMAND_BATCH)
         options.push_back(&BatchJobs());
     for (int n = 0; n < subcommand.nComputations; ++n)
@@ -122,11 +127,12 @@ int CHaliCommand::RunComputation(const CSubcommand& subcommand, const CCommandLi
         SampleTemperatureOf(*pComputation, adArguments, &nTemperature, &nConvention);
         const CNamedArgument temperature = line.Named(pComputation->pParameters[nTemperature]);
         return UsageError(subcommand.pszName, temperature.label + " " + temperature.value + ": " +
-                                                  FixedTemperatureReason(nConvention) + "; leave --temperature out");
+                                                  FixedTemperatureReason(nConvention) + "; leave " +
+                                                  temperature.label + " out");
     }
     if (std::isnan(dResult))
         return Message(subcommand.pszName, "no answer: " + NoAnswerReason(*pComputation, line), kExitNoAnswer);
-    CResultWriter writer(line.Format(), {{pComputation->pszQuantity, pComputation->nDecimals}});
+    CResultWriter writer(line.Format(), {{pComputation->pszQuantity, ResultDecimals(*pComputation, adArguments)}});
     writer.AddRow(&dResult);
     std::string results;
     writer.WriteTo(results);
@@ -135,6 +141,8 @@ int CHaliCommand::RunComputation(const CSubcommand& subcommand, const CCommandLi
 
 int CHaliCommand::RunTable(const CCommandLine& line)
 {
+    if (line.Text("instrument") != nullptr)
+        return RunInstrumentTable(line);
     double a[TABLE_PARAMETERS] = {};
     bool bFahrenheit = false;
     std::string error = BindTable(line, a, &bFahrenheit);
@@ -159,17 +167,7 @@ std::string CHaliCommand::BindTable(const CCommandLine& line, double* adArgument
 {
     int nParameters = 0;
     const CParameter* pParameters = GetTableParameters(&nParameters);
-    // The unit first: it says how the temperatures are read.
-    double dUnit = pParameters[TABLE_UNIT].dDefault;
-    const char* pszUnit = line.Text("unit");
-    const EArgumentProblem problem = pszUnit ? ReadArgument(pParameters[TABLE_UNIT], pszUnit, &dUnit) : ARGUMENT_OK;
-    if (problem != ARGUMENT_OK)
-        return ArgumentMessage(pParameters[TABLE_UNIT], "--unit", pszUnit, problem);
-    *pbFahrenheit = dUnit != 0.0;
-    std::vector<CParameter> parameters;
-    for (int i = 0; i < nParameters; ++i)
-        parameters.push_back(InTemperatureUnit(pParameters[i], *pbFahrenheit));
-    return line.Bind(parameters.data(), nParameters, adArguments);
+    return BindInTableUnit(line, pParameters, nParameters, adArguments, pbFahrenheit);
 }
 
 int CHaliCommand::AddTableRows(const CTablePlan& plan, const double* a, bool bFahrenheit, const CCommandLine& line,
@@ -214,6 +212,27 @@ int CHaliCommand::AddTableRows(const CTablePlan& plan, const double* a, bool bFa
         writer.AddRow(adRow);
     }
     return nExitCode;
+}
+
+int CHaliCommand::RunInstrumentTable(const CCommandLine& line)
+{
+    const CParameter& instrument = CInstrumentTable::Parameters(INSTRUMENT_HYDROMETER)[0];
+    double dInstrument = 0.0;
+    const EArgumentProblem problem = ReadArgument(instrument, line.Text("instrument"), &dInstrument);
+    if (problem != ARGUMENT_OK)
+        return UsageError("table", ArgumentMessage(instrument, "--instrument", line.Text("instrument"), problem));
+    CInstrumentTable table;
+    const std::string error = table.Bind(line, static_cast<EInstrument>(dInstrument));
+    if (!error.empty())
+        return UsageError("table", error);
+    std::vector<std::string> messages;
+    const CResultWriter writer = table.Rows(line.Format(), messages);
+    for (const std::string& message : messages)
+        Message("table", message, kExitNoAnswer);
+    std::string results = table.SourceLine(line.Format());
+    writer.WriteTo(results);
+    const int nWritten = WriteResults(results);
+    return messages.empty() ? nWritten : kExitNoAnswer;
 }
 
 int CHaliCommand::RunBatch(const CCommandLine& line)

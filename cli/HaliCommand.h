@@ -28,6 +28,8 @@ private:
     int RunSubcommand(const CSubcommand& subcommand, const std::vector<const char*>& args);
     int RunComputation(const CSubcommand& subcommand, const CCommandLine& line);
     int RunTable(const CCommandLine& line);
+    // A table of an instrument's readings (--instrument).
+    int RunInstrumentTable(const CCommandLine& line);
     // Reads the table's options, its temperatures in the unit it names; "" or the usage error.
     std::string BindTable(const CCommandLine& line, double* adArguments, bool* pbFahrenheit) const;
     // Computes the plan's rows into writer; kExitNoAnswer (each reported) if a row has no answer.

@@ -1,12 +1,15 @@
 #include "HelpText.h"
+#include "InstrumentTable.h"
 #include "NumberText.h"
 #include "QuotedText.h"
 #include "TablePlan.h"
 
 #include <halic.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstring>
 
 namespace
 {
@@ -52,9 +55,7 @@ std::string PresenceText(const CParameter& param)
     }
     if (param.kind == PARAMETER_SWITCH)
         return std::string("default --") + (param.dDefault != 0 ? "" : "no-") + param.pszName;
-    if (param.kind == PARAMETER_UNIT)
-        return param.dDefault != 0 ? "default F" : "default C";
-    return "default " + ShortNumberText(param.dDefault);
+    return "default " + ValueText(param, param.dDefault);
 }
 
 std::string OptionHelp(const CParameter& param, const char* pszPositional)
@@ -105,9 +106,16 @@ std::string TableHelp()
     int nParameters = 0;
     const CParameter* pParameters = GetTableParameters(&nParameters);
     const CParameter& from = pParameters[TABLE_FROM];
-    return "\nOptions (temperatures in degC, or with --unit F in degF: " + AcceptedText(from) + " is " +
-           AcceptedText(InTemperatureUnit(from, true)) + "):\n" + OptionsHelp(pParameters, nParameters, nullptr) +
-           "\nEvery command:\n" + kFormatHelp;
+    std::string text = "\nOptions (temperatures in degC, or with --unit F in degF: " + AcceptedText(from) + " is " +
+                       AcceptedText(InTemperatureUnit(from, true)) + "):\n" +
+                       OptionsHelp(pParameters, nParameters, nullptr);
+    for (EInstrument instrument : {INSTRUMENT_HYDROMETER, INSTRUMENT_REFRACTOMETER})
+    {
+        const std::vector<CParameter>& parameters = CInstrumentTable::Parameters(instrument);
+        text += "\nWith --instrument " + ValueText(parameters[0], instrument) + ":\n" +
+                OptionsHelp(parameters.data(), static_cast<int>(parameters.size()), nullptr);
+    }
+    return text + "\nEvery command:\n" + kFormatHelp;
 }
 
 // Each computation's fields in order: its name in lower case, the arguments
@@ -159,10 +167,13 @@ std::string OverviewHelp()
                        "\nCommands:\n";
     int nSubcommands = 0;
     const CSubcommand* pSubcommands = GetSubcommands(&nSubcommands);
+    size_t nWidth = 0; // the longest name's, and two blanks
+    for (int i = 0; i < nSubcommands; ++i)
+        nWidth = std::max(nWidth, std::strlen(pSubcommands[i].pszName) + 2);
     for (int i = 0; i < nSubcommands; ++i)
     {
         const std::string name = pSubcommands[i].pszName;
-        text += "  " + name + std::string(10 - name.size(), ' ') + pSubcommands[i].pszSummary + "\n";
+        text += "  " + name + std::string(nWidth - name.size(), ' ') + pSubcommands[i].pszSummary + "\n";
     }
     return text + "\nhali COMMAND --help tells a command's options, their ranges and defaults, and the digits of\n"
                   "its results. Every command takes --format text|csv|json. hali --version prints the version\n"

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 namespace
 {
@@ -24,15 +25,37 @@ bool SameName(std::string_view text, const char* pszName)
     return true;
 }
 
-// The convention named by text, from the library's own names; -1 for none.
-int FindConvention(std::string_view text)
+// The library's names of a choice (conventions, scales), by number. Read
+// once as the program starts: asking the library for a name clears its last
+// error, which a message may be about to word.
+std::vector<std::string> LoadNames(const char* (*pfnName)(int))
 {
-    for (int nConvention = 0; nConvention < HALIC_SG_CONVENTIONS; ++nConvention)
+    std::vector<std::string> names;
+    for (int n = 0; pfnName(n) != nullptr; ++n)
+        names.push_back(pfnName(n));
+    return names;
+}
+
+const std::vector<std::string> kConventionNames = LoadNames(halic_convention_name);
+const std::vector<std::string> kScaleNames = LoadNames(halic_scale_name);
+const std::vector<std::string> kBaumeScaleNames = LoadNames(halic_baume_name);
+
+const std::vector<std::string>& LibraryNames(EParameterKind kind)
+{
+    switch (kind)
     {
-        const char* pszName = halic_convention_name(nConvention);
-        if (pszName != nullptr && SameName(text, pszName))
-            return nConvention;
+    case PARAMETER_SCALE: return kScaleNames;
+    case PARAMETER_BAUME_SCALE: return kBaumeScaleNames;
+    default: return kConventionNames;
     }
+}
+
+// The choice named by text, from the library's own names; -1 for none.
+int FindLibraryName(const std::vector<std::string>& names, std::string_view text)
+{
+    for (size_t n = 0; n < names.size(); ++n)
+        if (SameName(text, names[n].c_str()))
+            return static_cast<int>(n);
     return -1;
 }
 
@@ -80,6 +103,7 @@ EArgumentProblem ReadName(std::string_view text, const char* const* apszNames, i
 
 const char* const kSwitchNames[] = {"0", "1"};
 const char* const kUnitNames[] = {"C", "F"};
+const char* const kInstrumentNames[] = {"hydrometer", "refractometer"}; // by EInstrument
 
 const char* ProblemText(EArgumentProblem problem)
 {
@@ -112,12 +136,13 @@ EArgumentProblem ReadArgument(const CParameter& param, std::string_view text, do
     case PARAMETER_NUMBER: return ReadNumber(param, text, pd);
     case PARAMETER_SWITCH: return ReadName(text, kSwitchNames, 2, pd);
     case PARAMETER_UNIT: return ReadName(text, kUnitNames, 2, pd);
-    case PARAMETER_CONVENTION: break;
+    case PARAMETER_INSTRUMENT: return ReadName(text, kInstrumentNames, 2, pd);
+    case PARAMETER_CONVENTION: case PARAMETER_SCALE: case PARAMETER_BAUME_SCALE: break;
     }
-    const int nConvention = FindConvention(text);
-    if (nConvention < 0)
+    const int nChoice = FindLibraryName(LibraryNames(param.kind), text);
+    if (nChoice < 0)
         return ARGUMENT_UNKNOWN_NAME;
-    *pd = nConvention;
+    *pd = nChoice;
     return ARGUMENT_OK;
 }
 
@@ -128,9 +153,10 @@ std::string AcceptedText(const CParameter& param)
     {
     case PARAMETER_SWITCH: return "1 or 0";
     case PARAMETER_UNIT: return "C or F";
-    case PARAMETER_CONVENTION:
-        for (int nConvention = 0; nConvention < HALIC_SG_CONVENTIONS; ++nConvention)
-            text += (nConvention ? ", " : "") + std::string(halic_convention_name(nConvention));
+    case PARAMETER_INSTRUMENT: return "hydrometer or refractometer";
+    case PARAMETER_CONVENTION: case PARAMETER_SCALE: case PARAMETER_BAUME_SCALE:
+        for (const std::string& name : LibraryNames(param.kind))
+            text += (text.empty() ? "" : ", ") + name;
         return text;
     case PARAMETER_NUMBER: break;
     }
@@ -141,6 +167,19 @@ std::string AcceptedText(const CParameter& param)
     if (*param.pszUnit != '\0')
         text += std::string(" ") + param.pszUnit;
     return text;
+}
+
+std::string ValueText(const CParameter& param, double dValue)
+{
+    const int n = static_cast<int>(dValue);
+    switch (param.kind)
+    {
+    case PARAMETER_UNIT: return kUnitNames[n];
+    case PARAMETER_INSTRUMENT: return kInstrumentNames[n];
+    case PARAMETER_CONVENTION: case PARAMETER_SCALE: case PARAMETER_BAUME_SCALE: return LibraryNames(param.kind)[n];
+    case PARAMETER_NUMBER: case PARAMETER_SWITCH: break;
+    }
+    return ShortNumberText(dValue);
 }
 
 std::string ArgumentMessage(const CParameter& param, const char* pszLabel, std::string_view text,

@@ -12,7 +12,17 @@ enum EParameterKind
     PARAMETER_NUMBER,     // a decimal number from dLow to dHigh
     PARAMETER_CONVENTION, // a specific-gravity convention by its name; the value is its HALIC_SG_ number
     PARAMETER_SWITCH,     // 1 or 0; on the command line --NAME and --no-NAME
-    PARAMETER_UNIT        // a temperature unit, C or F; the value is 0 (degC) or 1 (degF)
+    PARAMETER_UNIT,       // a temperature unit, C or F; the value is 0 (degC) or 1 (degF)
+    PARAMETER_SCALE,      // a refractometer scale by its name; the value is its HALIC_SCALE_ number
+    PARAMETER_BAUME_SCALE,// a Baume scale by its name; the value is its HALIC_BAUME_ number
+    PARAMETER_INSTRUMENT  // the instrument of a table of readings: hydrometer or refractometer
+};
+
+// The instruments a table of readings is made for, the values of a PARAMETER_INSTRUMENT.
+enum EInstrument
+{
+    INSTRUMENT_HYDROMETER,
+    INSTRUMENT_REFRACTOMETER
 };
 
 enum EPresence
@@ -69,6 +79,10 @@ EArgumentProblem ReadArgument(const CParameter& param, std::string_view text, do
 // What param accepts, as the help and the messages say it: "-2 to 40 degC",
 // "above 0 to 2", "0 or more mS/cm", "t/t, t/4, ...", "C or F".
 std::string AcceptedText(const CParameter& param);
+
+// A value of param as a person writes it: a number shortest, a named choice
+// by its name ("20/20", "seawater").
+std::string ValueText(const CParameter& param, double dValue);
 
 // A usage message naming the argument (pszLabel, "--salinity" or "salinity
 // (field 2)"), the text given, quoted as QuotedText does, and the range it

@@ -12,6 +12,8 @@ enum ESubcommandKind
     SUBCOMMAND_BATCH        // a computation per line of the standard input
 };
 
+const int kMaxSources = 6; // computations under one subcommand, told apart by their first option
+
 struct CSubcommand
 {
     const char* pszName;
@@ -19,7 +21,7 @@ struct CSubcommand
     const char* pszSynopsis;    // what follows the name in the usage line
     const char* pszSummary;     // one line, for the overview
     const char* pszDescription; // what it does and an example, for its help
-    EComputation aComputations[2]; // for SUBCOMMAND_COMPUTATION, the first nComputations
+    EComputation aComputations[kMaxSources]; // for SUBCOMMAND_COMPUTATION, the first nComputations
     int nComputations;
     const char* pszPositional;  // the parameter that may be given without its name, or nullptr
 };

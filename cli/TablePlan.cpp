@@ -2,8 +2,10 @@
 #include "Computation.h"
 #include "QuotedText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace
 {
@@ -13,12 +15,14 @@ const double kStepSlack = 1e-9; // a step count this close to a whole number is 
 
 CTablePlan::CTablePlan(double dFrom, double dTo, double dStep) : m_dFrom(dFrom), m_dTo(dTo), m_dStep(dStep) {}
 
-std::string CTablePlan::Problem(std::string_view from, std::string_view to, std::string_view step) const
+std::string CTablePlan::Problem(std::string_view from, std::string_view to, std::string_view step,
+                                const char* pszPrefix) const
 {
+    const std::string dashes = std::string("--") + pszPrefix;
     if (m_dTo < m_dFrom)
-        return "--to " + QuotedText(to) + ": below --from " + QuotedText(from);
+        return dashes + "to " + QuotedText(to) + ": below " + dashes + "from " + QuotedText(from);
     if (Steps() + 1 > kMaxRows)
-        return "--step " + QuotedText(step) + ": makes more than " + std::to_string(kMaxRows) +
+        return dashes + "step " + QuotedText(step) + ": makes more than " + std::to_string(kMaxRows) +
                " rows; accepts a step that makes at most that many";
     return "";
 }
@@ -32,6 +36,23 @@ double CTablePlan::Temperature(long nRow) const
 }
 
 double CTablePlan::Steps() const { return std::floor((m_dTo - m_dFrom) / m_dStep + kStepSlack); }
+
+std::string BindInTableUnit(const CCommandLine& line, const CParameter* pParameters, int nParameters,
+                            double* adValues, bool* pbFahrenheit)
+{
+    const CParameter* pUnit = std::find_if(pParameters, pParameters + nParameters,
+                                           [](const CParameter& param) { return param.kind == PARAMETER_UNIT; });
+    double dUnit = pUnit->dDefault;
+    const char* pszUnit = line.Text(pUnit->pszName);
+    const EArgumentProblem problem = pszUnit ? ReadArgument(*pUnit, pszUnit, &dUnit) : ARGUMENT_OK;
+    if (problem != ARGUMENT_OK)
+        return ArgumentMessage(*pUnit, (std::string("--") + pUnit->pszName).c_str(), pszUnit, problem);
+    *pbFahrenheit = dUnit != 0.0;
+    std::vector<CParameter> parameters;
+    for (int i = 0; i < nParameters; ++i)
+        parameters.push_back(InTemperatureUnit(pParameters[i], *pbFahrenheit));
+    return line.Bind(parameters.data(), nParameters, adValues);
+}
 
 const CParameter* GetTableParameters(int* pnCount)
 {

@@ -17,15 +17,19 @@ import math
 import numpy as np
 
 from . import _arguments, _engine
-from ._arguments import CONVENTIONS
+from ._arguments import BAUME_SCALES, CONVENTIONS, SCALES
 from ._docs import documented
 from ._errors import HalicError, Reason
+from ._library import CONSTANTS as _CONSTANTS
 from ._library import lib as _lib
 from ._version import VERSION as __version__
 
-__all__ = ["C3515", "CONVENTIONS", "HalicError", "Reason", "c_from_sp", "convention_temperatures", "convert",
-           "density", "depth", "potential_temperature", "r_from_sp", "salinity_from_sg", "salinity_from_sg_at",
-           "sg", "sg_at", "sp_from_c", "version", "why"]
+__all__ = ["BAUME_SCALES", "C3515", "CONVENTIONS", "HalicError", "Reason", "SCALES", "baume", "c_from_sp",
+           "convention_temperatures", "convert", "density", "depth", "hydrometer_reading", "potential_temperature",
+           "r_from_sp", "refractive_index", "refractometer_reading", "salinity_from_baume",
+           "salinity_from_hydrometer", "salinity_from_refractive_index", "salinity_from_refractometer",
+           "salinity_from_sg", "salinity_from_sg_at", "sg", "sg_at", "sg_from_baume", "sp_from_c", "version",
+           "why"]
 
 C3515 = 42.914  # conductivity of SP 35 at 15 degC (IPTS-68) and 0 dbar, mS/cm: halic.h's HALIC_C3515
 
@@ -322,6 +326,254 @@ def convert(t, sg0=1.024, t0=24.0, SP=35.0, depth_m=1.0, potential=True, *, erro
     return _engine.run(convert.entry, (t, sg0, t0, SP, depth_m), (flag,), errors, {"potential": flag})
 
 
+# ---- Instruments: refractometers, the hydrometer's glass, Baume degrees ----
+
+_SODIUM_D = _CONSTANTS["HALIC_SODIUM_D"]
+_REFRACTOMETER_T = _CONSTANTS["HALIC_REFRACTOMETER_T"]
+_GLASS_EXPANSION = _CONSTANTS["HALIC_GLASS_EXPANSION"]
+
+
+@_entry("refractive_index", ("SP", "t", "wavelength"), "Refractive index relative to air, dimensionless.")
+def refractive_index(SP, t, wavelength=_SODIUM_D, *, errors="raise"):
+    """Refractive index of seawater relative to air, by Quan and Fry (1995), dimensionless.
+
+    Quan and Fry fitted Austin and Halikas's measurements (1976) over 0 to 30 degC, salinity 0 to 35 and 400
+    to 700 nm. Salinity 35 to {SP_RANGE_TOP} extends the equation's straight line in salinity, and -2 to 0 and
+    30 to the top of t's range its parabola in temperature, where it stays as near pure water's index (IAPWS
+    R9-97) as inside the fit.
+
+    Parameters
+    ----------
+    {SP}
+    {t_refraction}
+    {wavelength}
+    {errors}
+
+    {returns}
+
+    Examples
+    --------
+    >>> round(hali.refractive_index(35, 20), 6)
+    1.339406
+    """
+    return _engine.run(refractive_index.entry, (SP, t, wavelength), (), errors)
+
+
+@_entry("salinity_from_refractive_index", ("n", "t", "wavelength"), """Practical Salinity, dimensionless,
+        {SP_RANGE}; an index no salinity in that range has has no answer (Reason.NO_SALINITY).""")
+def salinity_from_refractive_index(n, t, wavelength=_SODIUM_D, *, errors="raise"):
+    """Practical Salinity of seawater of a refractive index: the inverse of refractive_index(), to 1e-9.
+
+    Parameters
+    ----------
+    n : float or array_like
+        Refractive index relative to air, dimensionless.
+    {t_refraction}
+    {wavelength}
+    {errors}
+
+    {returns}
+
+    Examples
+    --------
+    >>> round(hali.salinity_from_refractive_index(1.339406, 20), 2)
+    35.0
+    """
+    return _engine.run(salinity_from_refractive_index.entry, (n, t, wavelength), (), errors)
+
+
+@_entry("refractometer_reading", ("SP", "t", "t_zero"), """The reading: per mille on the seawater and NaCl
+        scales, specific gravity (dimensionless) on the SG scale; a sample whose index is off the scale has no
+        answer (Reason.READING).""")
+def refractometer_reading(SP, t=_REFRACTOMETER_T, t_zero=_REFRACTOMETER_T, scale="seawater", convention="20/20", *,
+                          errors="raise"):
+    """What a refractometer shows for seawater: the rise of its index over pure water's on a scale.
+
+    The index is Quan and Fry's at the sodium D line (refractive_index()); each scale covers the rises of
+    salinity 0 to {SP_RANGE_TOP} at {REFRACTOMETER_T} degC.
+
+    Parameters
+    ----------
+    {SP}
+    {refractometer}
+    {errors}
+
+    {returns}
+
+    Examples
+    --------
+    >>> round(hali.refractometer_reading(35, scale="nacl"), 2)
+    36.5
+    >>> round(hali.refractometer_reading(35, 26), 2)  # not compensated, read at 26 degC
+    31.36
+    """
+    numbers = (_arguments.scale("refractometer_reading", scale),
+               _arguments.convention("refractometer_reading", convention))
+    return _engine.run(refractometer_reading.entry, (SP, t, t_zero), numbers, errors,
+                       {"scale": numbers[0], "convention": numbers[1]})
+
+
+@_entry("salinity_from_refractometer", ("reading", "t", "t_zero"), """Practical Salinity, dimensionless,
+        {SP_RANGE}; a reading off the scale (Reason.READING) or that no salinity in that range shows
+        (Reason.NO_SALINITY) has no answer.""")
+def salinity_from_refractometer(reading, t=_REFRACTOMETER_T, t_zero=_REFRACTOMETER_T, scale="seawater",
+                                convention="20/20", *, errors="raise"):
+    """Practical Salinity of seawater that shows a reading on a refractometer: the inverse of
+    refractometer_reading(), to 1e-9.
+
+    Parameters
+    ----------
+    reading : float or array_like
+        The reading: per mille on the seawater and NaCl scales, specific gravity (dimensionless) on the SG
+        scale, within the scale (the rises of salinity 0 to {SP_RANGE_TOP} at {REFRACTOMETER_T} degC).
+    {refractometer}
+    {errors}
+
+    {returns}
+
+    Examples
+    --------
+    >>> round(hali.salinity_from_refractometer(36.5, scale="nacl"), 2)
+    35.0
+    >>> round(hali.salinity_from_refractometer(1.0264, scale="sg", convention="25/25"), 2)
+    35.04
+    """
+    numbers = (_arguments.scale("salinity_from_refractometer", scale),
+               _arguments.convention("salinity_from_refractometer", convention))
+    return _engine.run(salinity_from_refractometer.entry, (reading, t, t_zero), numbers, errors,
+                       {"scale": numbers[0], "convention": numbers[1]})
+
+
+@_entry("hydrometer_reading", ("SP", "t", "t_cal", "gamma"), "The reading, dimensionless.")
+def hydrometer_reading(SP, t, t_cal=math.nan, gamma=_GLASS_EXPANSION, convention=None, *, errors="raise"):
+    """What a glass hydrometer reads in seawater: SG (1 + gamma (t - t_cal)), dimensionless.
+
+    SG = rho(SP, t, 0) / rho(0, t_ref, 0), the specific gravity of the sample at the temperature it is read
+    at against pure water at the convention's reference temperature: the hydrometer's glass, larger when
+    warmer than at its calibration, floats higher and reads high.
+
+    Parameters
+    ----------
+    {SP}
+    t : float or array_like
+        The sample's temperature as it is read, degC, {T_RANGE}.
+    {hydrometer}
+    {errors}
+
+    {returns}
+
+    Examples
+    --------
+    >>> round(hali.hydrometer_reading(35, 25, convention="60/60F"), 5)
+    1.02459
+    """
+    number = _arguments.convention("hydrometer_reading", convention)
+    return _engine.run(hydrometer_reading.entry, (SP, t, t_cal, gamma), (number,), errors, {"convention": number})
+
+
+@_entry("salinity_from_hydrometer", ("reading", "t", "t_cal", "gamma"), """Practical Salinity, dimensionless,
+        {SP_RANGE}; a reading no salinity in that range gives has no answer (Reason.NO_SALINITY).""")
+def salinity_from_hydrometer(reading, t, t_cal=math.nan, gamma=_GLASS_EXPANSION, convention=None, *,
+                             errors="raise"):
+    """Practical Salinity of seawater that reads a reading on a glass hydrometer: the inverse of
+    hydrometer_reading(), to 1e-9.
+
+    Parameters
+    ----------
+    reading : float or array_like
+        The reading, dimensionless, above 0 and at most {SG_MAX}.
+    t : float or array_like
+        The sample's temperature as it is read, degC, {T_RANGE}.
+    {hydrometer}
+    {errors}
+
+    {returns}
+
+    Examples
+    --------
+    >>> round(hali.salinity_from_hydrometer(1.0240, 26, convention="15/4"), 2)
+    35.87
+    >>> round(hali.salinity_from_hydrometer(1.0240, 26, gamma=0, convention="15/4"), 2)
+    36.24
+    """
+    number = _arguments.convention("salinity_from_hydrometer", convention)
+    return _engine.run(salinity_from_hydrometer.entry, (reading, t, t_cal, gamma), (number,), errors,
+                       {"convention": number})
+
+
+@_entry("baume", ("sg",), "Degrees Baume.")
+def baume(sg, scale="american", *, errors="raise"):
+    """Degrees Baume of a liquid heavier than water: m - m / sg on a scale of modulus m.
+
+    Parameters
+    ----------
+    sg : float or array_like
+        Specific gravity under the scale's convention, dimensionless, {BAUME_SG_MIN} to {SG_MAX}.
+    {baume_scale}
+    {errors}
+
+    {returns}
+
+    Examples
+    --------
+    >>> round(hali.baume(1.0264), 2)
+    3.73
+    """
+    number = _arguments.baume_scale("baume", scale)
+    return _engine.run(baume.entry, (sg,), (number,), errors, {"scale": number})
+
+
+@_entry("sg_from_baume", ("degrees",), "Specific gravity, dimensionless.")
+def sg_from_baume(degrees, scale="american", *, errors="raise"):
+    """Specific gravity of a reading in degrees Baume: m / (m - degrees), the inverse of baume().
+
+    Parameters
+    ----------
+    degrees : float or array_like
+        Baume degrees, from 0 to those of specific gravity {SG_MAX} (m / 2).
+    {baume_scale}
+    {errors}
+
+    {returns}
+
+    Examples
+    --------
+    >>> round(hali.sg_from_baume(3.73), 5)
+    1.0264
+    """
+    number = _arguments.baume_scale("sg_from_baume", scale)
+    return _engine.run(sg_from_baume.entry, (degrees,), (number,), errors, {"scale": number})
+
+
+@_entry("salinity_from_baume", ("degrees", "t"), """Practical Salinity, dimensionless, {SP_RANGE}; degrees past
+        those of salinity {SP_RANGE_TOP}, where the seawater equations stop, have no answer (Reason.NO_SALINITY).""")
+def salinity_from_baume(degrees, t=math.nan, convention="60/60F", scale="american", *, errors="raise"):
+    """Practical Salinity of seawater that reads degrees Baume: the salinity of sg_from_baume(degrees) under a
+    convention.
+
+    Parameters
+    ----------
+    degrees : float or array_like
+        Baume degrees, from 0 to those of specific gravity {SG_MAX} (m / 2).
+    {t_sample}
+    convention : str or int, default "60/60F"
+        The convention of the hydrometer's specific gravity, 60/60F as the American scale's. {conventions}
+    {baume_scale}
+    {errors}
+
+    {returns}
+
+    Examples
+    --------
+    >>> round(hali.salinity_from_baume(3.73), 2)
+    34.41
+    """
+    numbers = (_arguments.convention("salinity_from_baume", convention),
+               _arguments.baume_scale("salinity_from_baume", scale))
+    return _engine.run(salinity_from_baume.entry, (degrees, t), numbers, errors,
+                       {"convention": numbers[0], "scale": numbers[1]})
+
+
 def why(function, *args, **kwargs):
     """Why each element of function(*args, **kwargs) has no answer.
 
@@ -370,4 +622,6 @@ if __doc__:  # python -OO drops docstrings
     __doc__ = __doc__.format(functions="\n".join(
         f"    {f.__name__}{inspect.signature(f)}\n        {inspect.getdoc(f).splitlines()[0]}"
         for f in (sg, sg_at, salinity_from_sg, salinity_from_sg_at, sp_from_c, c_from_sp, r_from_sp, density,
-                  potential_temperature, depth, convert)))
+                  potential_temperature, depth, convert, refractive_index, salinity_from_refractive_index,
+                  refractometer_reading, salinity_from_refractometer, hydrometer_reading, salinity_from_hydrometer,
+                  baume, sg_from_baume, salinity_from_baume)))

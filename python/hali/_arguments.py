@@ -85,35 +85,50 @@ def _ascii_lower(text):
     return "".join(chr(ord(c) + 32) if "A" <= c <= "Z" else c for c in text)
 
 
-def _convention_names():
+def _names(name_of):
+    """The names the library gives its choices by number (conventions, scales), in order."""
     names = []
-    while (name := lib.halic_convention_name(len(names))) is not None:
+    while (name := name_of(len(names))) is not None:
         names.append(name.decode())
     return tuple(names)
 
 
-CONVENTIONS = _convention_names()  # the conventions' names, by number
+CONVENTIONS = _names(lib.halic_convention_name)  # the conventions' names, by number
+SCALES = _names(lib.halic_scale_name)  # the refractometer scales' names, by number
+BAUME_SCALES = _names(lib.halic_baume_name)  # the Baume scales' names, by number
+
+
+def _choice(function, argument, value, names, reason, what):
+    """A choice's number from its name, as the command takes it (blanks around it and ASCII case do not matter:
+    " 60/60f" is "60/60F"), or from its number."""
+    if isinstance(value, str):
+        wanted = _ascii_lower(value.strip(" \t"))
+        for number, name in enumerate(names):
+            if _ascii_lower(name) == wanted:
+                return number
+        raise HalicError(function, reason, f"{argument} = {shown(value)} is no {what} ({', '.join(names)})")
+    if isinstance(value, (int, np.integer)) and not isinstance(value, (bool, np.bool_)):
+        if 0 <= value < len(names):
+            return int(value)
+        raise HalicError(function, reason, f"{argument} = {value} is no {what} (0 to {len(names) - 1})")
+    if value is None:
+        raise HalicError(function, reason, f"{argument} is missing: give one of {', '.join(names)}")
+    raise HalicError(function, reason, f"{argument} = {shown(value)} is neither a name nor a number")
 
 
 def convention(function, value):
-    """A convention's number from its name, as the command takes it (blanks around it and ASCII case do not
-    matter: " 60/60f" is "60/60F"), or from its number."""
-    if isinstance(value, str):
-        wanted = _ascii_lower(value.strip(" \t"))
-        for number, name in enumerate(CONVENTIONS):
-            if _ascii_lower(name) == wanted:
-                return number
-        raise HalicError(function, Reason.CONVENTION,
-                         f"convention = {shown(value)} is no convention ({', '.join(CONVENTIONS)})")
-    if isinstance(value, (int, np.integer)) and not isinstance(value, (bool, np.bool_)):
-        if 0 <= value < len(CONVENTIONS):
-            return int(value)
-        raise HalicError(function, Reason.CONVENTION,
-                         f"convention = {value} is no convention (0 to {len(CONVENTIONS) - 1})")
-    if value is None:
-        raise HalicError(function, Reason.CONVENTION,
-                         f"convention is missing: give one of {', '.join(CONVENTIONS)}")
-    raise HalicError(function, Reason.CONVENTION, f"convention = {shown(value)} is neither a name nor a number")
+    """A convention's number from its name or its number."""
+    return _choice(function, "convention", value, CONVENTIONS, Reason.CONVENTION, "convention")
+
+
+def scale(function, value):
+    """A refractometer scale's number from its name or its number."""
+    return _choice(function, "scale", value, SCALES, Reason.SCALE, "scale")
+
+
+def baume_scale(function, value):
+    """A Baume scale's number from its name or its number."""
+    return _choice(function, "scale", value, BAUME_SCALES, Reason.SCALE, "Baume scale")
 
 
 def errors(function, value):

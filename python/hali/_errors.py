@@ -17,6 +17,10 @@ class Reason(enum.IntEnum):
     LATITUDE = 10
     ARGUMENT = 11
     RESULT = 12
+    WAVELENGTH = 13
+    SCALE = 14
+    EXPANSION = 15
+    READING = 16
 
 
 class HalicError(ValueError):

@@ -91,6 +91,27 @@ _SIGNATURES = {
     "halic_potential_temperature_n": (_n, [_n, _pd, _pd, _pd, _pd]),
     "halic_depth_n": (_n, [_n, _pd, _pd, _pd]),
     "halic_convert_n": (_n, [_n, _pd, _d, _d, _d, _d, _i, _pd]),
+    "halic_refractive_index": (_d, [_d, _d, _d]),
+    "halic_salinity_from_refractive_index": (_d, [_d, _d, _d]),
+    "halic_scale_name": (ctypes.c_char_p, [_i]),
+    "halic_refractometer_reading": (_d, [_d, _d, _d, _i, _i]),
+    "halic_salinity_from_refractometer": (_d, [_d, _d, _d, _i, _i]),
+    "halic_hydrometer_reading": (_d, [_d, _d, _d, _d, _i]),
+    "halic_salinity_from_hydrometer": (_d, [_d, _d, _d, _d, _i]),
+    "halic_baume_name": (ctypes.c_char_p, [_i]),
+    "halic_baume_modulus": (_d, [_i]),
+    "halic_baume": (_d, [_d, _i]),
+    "halic_sg_from_baume": (_d, [_d, _i]),
+    "halic_salinity_from_baume": (_d, [_d, _d, _i, _i]),
+    "halic_refractive_index_n": (_n, [_n, _pd, _pd, _pd, _pd]),
+    "halic_salinity_from_refractive_index_n": (_n, [_n, _pd, _pd, _pd, _pd]),
+    "halic_refractometer_reading_n": (_n, [_n, _pd, _pd, _pd, _i, _i, _pd]),
+    "halic_salinity_from_refractometer_n": (_n, [_n, _pd, _pd, _pd, _i, _i, _pd]),
+    "halic_hydrometer_reading_n": (_n, [_n, _pd, _pd, _pd, _pd, _i, _pd]),
+    "halic_salinity_from_hydrometer_n": (_n, [_n, _pd, _pd, _pd, _pd, _i, _pd]),
+    "halic_baume_n": (_n, [_n, _pd, _i, _pd]),
+    "halic_sg_from_baume_n": (_n, [_n, _pd, _i, _pd]),
+    "halic_salinity_from_baume_n": (_n, [_n, _pd, _pd, _i, _i, _pd]),
 }
 for _name, (_result, _arguments) in _SIGNATURES.items():
     _function = getattr(lib, _name)
@@ -104,7 +125,13 @@ RANGES = {
     "HALIC_P_MAX": 10000.0,
     "HALIC_SG_MAX": 2.0,
     "HALIC_LATITUDE_MAX": 90.0,
+    "HALIC_WAVELENGTH_MIN": 400.0, "HALIC_WAVELENGTH_MAX": 700.0, "HALIC_REFRACTION_T_MAX": 32.0,
+    "HALIC_EXPANSION_MAX": 0.001,
+    "HALIC_BAUME_SG_MIN": 1.0,
 }
+
+# The instruments' constants, halic.h's macros by name: the defaults of their functions.
+CONSTANTS = {"HALIC_SODIUM_D": 589.3, "HALIC_REFRACTOMETER_T": 20.0, "HALIC_GLASS_EXPANSION": 25e-6}
 
 
 def pointer(array):

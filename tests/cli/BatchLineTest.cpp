@@ -11,7 +11,9 @@
 
 namespace
 {
-const char kComputations[] = "convert, sg, salinity sg, salinity conductivity, density, ptemp, depth";
+const char kComputations[] = "convert, sg, salinity sg, salinity conductivity, density, ptemp, depth, refractive-index, "
+                             "salinity refractive-index, refractometer, salinity refractometer, hydrometer, "
+                             "salinity hydrometer, baume sg, baume degrees, salinity baume";
 }
 
 TEST(BatchLine, Computations)
@@ -44,7 +46,7 @@ TEST(BatchLine, SkippedAndBad)
         {"foo,1", BATCH_LINE_BAD, std::string("unknown computation foo; accepts ") + kComputations},
         {"salinity,1.023,t/4", BATCH_LINE_BAD, std::string("unknown computation salinity,1.023; accepts ") + kComputations},
         {"convert", BATCH_LINE_BAD, "temperature (field 2): missing; accepts -2 to 40 degC"},
-        {"convert,26,24,1.024,1,35,1,9", BATCH_LINE_BAD, "convert takes at most 6 fields after its name, not 7"},
+        {"convert,26,24,1.024,1,35,1,0,9", BATCH_LINE_BAD, "convert takes at most 7 fields after its name, not 8"},
         {"convert,26,nan", BATCH_LINE_BAD, "base-temperature (field 3) nan: not a finite number; accepts -2 to 40 degC"},
         {"convert,26,,,,,2", BATCH_LINE_BAD, "potential (field 7) 2: unknown; accepts 1 or 0"},
         {"\xef\xbb\xbf" "convert,26", BATCH_LINE_BAD, std::string("unknown computation \"\\u{feff}convert\"; accepts ") + kComputations},

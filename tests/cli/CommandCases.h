@@ -2,6 +2,7 @@
 // of the command's help ("Options", "From --sg") and its parameters.
 #pragma once
 #include "Computation.h"
+#include "InstrumentTable.h"
 #include "TablePlan.h"
 
 #include <vector>
@@ -12,9 +13,15 @@ struct CCommandCase
     const char* pszSection;
     EComputation computation;          // COMPUTE_COUNT: the table
     std::vector<const char*> required; // the required options with good values, the defaulted ones left out
+    int nInstrument = -1;              // a table of an instrument's readings: its EInstrument
 
     const CParameter* Parameters(int* pnCount) const
     {
+        if (nInstrument >= 0)
+        {
+            *pnCount = static_cast<int>(CInstrumentTable::Parameters(static_cast<EInstrument>(nInstrument)).size());
+            return CInstrumentTable::Parameters(static_cast<EInstrument>(nInstrument)).data();
+        }
         if (computation == COMPUTE_COUNT)
             return GetTableParameters(pnCount);
         *pnCount = GetComputation(computation).nParameters;
@@ -33,6 +40,24 @@ inline const std::vector<CCommandCase>& CommandCases()
         {"density", "Options", COMPUTE_DENSITY, {"--salinity", "35", "--temperature", "5"}},
         {"ptemp", "Options", COMPUTE_PTEMP, {"--salinity", "35", "--temperature", "5", "--pressure", "4000"}},
         {"depth", "Options", COMPUTE_DEPTH, {"--pressure", "4000", "--latitude", "5"}},
+        {"refractive-index", "Options", COMPUTE_REFRACTIVE_INDEX, {"--salinity", "35", "--temperature", "5"}},
+        {"salinity", "From --refractive-index", COMPUTE_SALINITY_FROM_INDEX,
+         {"--refractive-index", "1.339", "--temperature", "5"}},
+        {"refractometer", "Options", COMPUTE_REFRACTOMETER, {"--salinity", "35"}},
+        {"salinity", "From --refractometer", COMPUTE_SALINITY_FROM_REFRACTOMETER, {"--refractometer", "35"}},
+        {"hydrometer", "Options", COMPUTE_HYDROMETER,
+         {"--salinity", "35", "--convention", "t/4", "--temperature", "5", "--calibrated-at", "15"}},
+        {"salinity", "From --hydrometer", COMPUTE_SALINITY_FROM_HYDROMETER,
+         {"--hydrometer", "1.02", "--convention", "t/4", "--temperature", "5", "--calibrated-at", "15"}},
+        {"baume", "From --sg", COMPUTE_BAUME, {"--sg", "1.02"}},
+        {"baume", "From --degrees", COMPUTE_SG_FROM_BAUME, {"--degrees", "3"}},
+        {"salinity", "From --baume", COMPUTE_SALINITY_FROM_BAUME, {"--baume", "3"}},
+        {"table", "With --instrument hydrometer", COMPUTE_COUNT,
+         {"--instrument", "hydrometer", "--salinity-from", "30", "--salinity-to", "31", "--from", "10", "--to", "12",
+          "--convention", "t/4", "--calibrated-at", "15"}, INSTRUMENT_HYDROMETER},
+        {"table", "With --instrument refractometer", COMPUTE_COUNT,
+         {"--instrument", "refractometer", "--salinity-from", "30", "--salinity-to", "31", "--from", "10", "--to",
+          "12"}, INSTRUMENT_REFRACTOMETER},
     };
     return kCases;
 }

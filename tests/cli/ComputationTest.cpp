@@ -34,6 +34,16 @@ TEST(Computation, ArgumentsInPlaceAndDigits)
         {COMPUTE_DENSITY, {35, 25, 0}, "1023.343"}, {COMPUTE_DENSITY, {35, 25, 10000}, "1062.538"},
         {COMPUTE_PTEMP, {40, 40, 10000}, "36.8861"},
         {COMPUTE_DEPTH, {10000, 30}, "9712.65"},
+        // convert with a glass hydrometer's growth from 24 to 26 degC: 1.02339 x (1 + 25e-6 x 2)
+        {COMPUTE_CONVERT, {26, 24, 1.024, 1, 35, 1, 25e-6}, "1.02344"},
+        // the instruments' check values: index (salinity, temperature, wavelength), refractometer (salinity or
+        // reading, scale, convention, temperature, zeroed-at), hydrometer (reading, convention, temperature,
+        // calibrated-at, expansion), Baume (sg or degrees, scale)
+        {COMPUTE_REFRACTIVE_INDEX, {35, 25, 589.3}, "1.338858"},
+        {COMPUTE_REFRACTOMETER, {35, HALIC_SCALE_SG, HALIC_SG_25_25, 20, 20}, "1.02637"},
+        {COMPUTE_SALINITY_FROM_HYDROMETER, {1.0240, HALIC_SG_15_4, 26, NAN, 25e-6}, "35.87"},
+        {COMPUTE_BAUME, {1.2185, HALIC_BAUME_AMERICAN}, "26.00"},
+        {COMPUTE_SG_FROM_BAUME, {3.73, HALIC_BAUME_AMERICAN}, "1.02640"},
     };
     for (const auto& row : rows)
     {
@@ -41,7 +51,8 @@ TEST(Computation, ArgumentsInPlaceAndDigits)
         char buffer[kMaxFixedChars];
         const double dResult = computation.pfnCompute(row.adArguments);
         ASSERT_FALSE(std::isnan(dResult)) << row.pszText << ": " << halic_last_error_text();
-        EXPECT_EQ(std::string(buffer, FormatFixed(buffer, dResult, computation.nDecimals)), row.pszText);
+        EXPECT_EQ(std::string(buffer, FormatFixed(buffer, dResult, ResultDecimals(computation, row.adArguments))),
+                  row.pszText);
     }
 }
 
@@ -53,10 +64,13 @@ TEST(Computation, RangesAreTheLibrarys)
 {
     // Arguments that make an answer, per computation, in batch order.
     const double kGood[COMPUTE_COUNT][kMaxParameters] = {
-        {26, 24, 1.024, 1, 35, 1}, {35, HALIC_SG_T_4, 25}, {1.023, HALIC_SG_T_4, 25}, {53, 25, 100},
-        {35, 25, 100}, {35, 25, 100}, {100, 45}};
+        {26, 24, 1.024, 1, 35, 1, 0}, {35, HALIC_SG_T_4, 25}, {1.023, HALIC_SG_T_4, 25}, {53, 25, 100},
+        {35, 25, 100}, {35, 25, 100}, {100, 45}, {35, 25, 500}, {1.339, 20, 500}, {35, 0, 3, 20, 20},
+        {35, 0, 3, 20, 20}, {35, HALIC_SG_T_4, 20, 15, 1e-5}, {1.023, HALIC_SG_T_4, 20, 15, 1e-5}, {1.5, 0},
+        {20, 0}, {1, HALIC_SG_T_4, 20, 0}};
     const int anRangeErrors[] = {HALIC_E_NOT_FINITE, HALIC_E_SALINITY, HALIC_E_TEMPERATURE, HALIC_E_PRESSURE,
-                                 HALIC_E_GRAVITY, HALIC_E_CONDUCTIVITY, HALIC_E_LATITUDE};
+                                 HALIC_E_GRAVITY, HALIC_E_CONDUCTIVITY, HALIC_E_LATITUDE, HALIC_E_WAVELENGTH,
+                                 HALIC_E_EXPANSION, HALIC_E_READING};
     const double dInfinity = std::numeric_limits<double>::infinity();
     int nChecked = 0;
     for (int n = 0; n < COMPUTE_COUNT; ++n)
@@ -89,5 +103,5 @@ TEST(Computation, RangesAreTheLibrarys)
             }
         }
     }
-    EXPECT_EQ(nChecked, 78);
+    EXPECT_EQ(nChecked, 162);
 }

@@ -60,7 +60,8 @@ TEST(HaliCommand, ExitCodesAndStreams)
         {{"convert", "50"}, kExitUsage, "", "hali convert: --temperature 50: outside the range; accepts -2 to 40 degC\n"},
         {{}, kExitUsage, "", "Usage: hali COMMAND"},
         {{"bogus"}, kExitUsage, "", "hali: unknown command bogus; accepts convert, table, salinity, sg, density, ptemp, "
-                                   "depth, batch\n(hali --help tells the options)\n"},
+                                   "depth, refractive-index, refractometer, hydrometer, baume, batch\n"
+                                   "(hali --help tells the options)\n"},
         {{"salinity", "--sg", "1.023", "--conductivity", "50", "--temperature", "25"}, kExitUsage, "",
          "hali salinity: --sg and --conductivity exclude each other\n"},
         {{"salinity", "--sg", "1.023", "--convention", "t/4", "--temperature", "25", "--pressure", "5"}, kExitUsage, "",
@@ -107,6 +108,41 @@ TEST(HaliCommand, TableInEitherUnit)
     }
 }
 
+// A table of an instrument's readings: each cell is the single-value command's number, after the line that names
+// the sources; a row with a cell without an answer is reported and left out.
+TEST(HaliCommand, InstrumentTables)
+{
+    const CRun table = RunHali({"table", "--instrument", "hydrometer", "--convention", "60/60F", "--salinity-from", "35",
+                                "--salinity-to", "36", "--unit", "F", "--from", "68", "--to", "77", "--step", "9",
+                                "--format", "csv"});
+    std::string cells = "salinity,68,77\n"; // 68 and 77 degF are 20 and 25 degC
+    for (const char* pszSalinity : {"35", "36"})
+    {
+        cells += pszSalinity;
+        for (const char* pszCelsius : {"20", "25"})
+        {
+            const CRun cell = RunHali({"hydrometer", "--salinity", pszSalinity, "--convention", "60/60F",
+                                       "--temperature", pszCelsius});
+            cells += "," + cell.out.substr(0, cell.out.size() - 1);
+        }
+        cells += "\n";
+    }
+    EXPECT_EQ(table.nExitCode, kExitOk) << table.err;
+    EXPECT_EQ(table.out.substr(table.out.find('\n') + 1), cells);
+    EXPECT_EQ(table.out.compare(0, 52, "# glass hydrometer, convention 60/60F, calibrated at"), 0) << table.out;
+
+    const CRun cut = RunHali({"table", "--instrument", "refractometer", "--scale", "nacl", "--salinity-from", "0",
+                              "--salinity-to", "10", "--salinity-step", "10", "--from", "25", "--to", "25",
+                              "--format", "json"});
+    const CRun fresh = RunHali({"refractometer", "--salinity", "0", "--scale", "nacl", "--temperature", "25"});
+    const CRun ten = RunHali({"refractometer", "--salinity", "10", "--scale", "nacl", "--temperature", "25"});
+    EXPECT_EQ(cut.nExitCode, kExitNoAnswer);
+    EXPECT_EQ(cut.out.substr(cut.out.find('\n') + 1), "{\"salinity\":10,\"25\":" + ten.out.substr(0, 4) + "}\n");
+    // The single command's reason, with the salinity and temperature named as the row and column.
+    const std::string reason = fresh.err.substr(fresh.err.find(" is outside "));
+    EXPECT_EQ(cut.err, "hali table: no answer at salinity 0, 25 degC: the salinity 0" + reason);
+}
+
 // An option given an empty or blank value is refused, naming the option, at
 // every option of every command: none silently takes its default.
 TEST(HaliCommand, EmptyValuesAreRefusedAtEveryOption)
@@ -143,5 +179,5 @@ TEST(HaliCommand, EmptyValuesAreRefusedAtEveryOption)
             }
         }
     }
-    EXPECT_EQ(nChecked, 2 * 31); // every option with a value, of every command
+    EXPECT_EQ(nChecked, 2 * 88); // every option with a value, of every command
 }

@@ -58,7 +58,9 @@ class CoProcess(unittest.TestCase):
         self.run_dialogue([], [
             ("convert,26\n", "out", "1 sg 1.02339"),
             ("nope\n", "err", "hali batch: line 2: unknown computation nope; accepts convert, sg, salinity sg, "
-                              "salinity conductivity, density, ptemp, depth"),
+                              "salinity conductivity, density, ptemp, depth, refractive-index, salinity "
+                              "refractive-index, refractometer, salinity refractometer, hydrometer, salinity "
+                              "hydrometer, baume sg, baume degrees, salinity baume"),
             # a line written in two pieces is answered when it is whole
             ("density,35,", None, None),
             ("25,0\r\n", "out", "3 density 1023.343"),

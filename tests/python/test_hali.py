@@ -20,7 +20,10 @@ import hali
 
 PACKAGE = os.path.dirname(hali.__file__)
 FUNCTIONS = [hali.sg, hali.sg_at, hali.salinity_from_sg, hali.salinity_from_sg_at, hali.sp_from_c, hali.c_from_sp,
-             hali.r_from_sp, hali.density, hali.potential_temperature, hali.depth, hali.convert]
+             hali.r_from_sp, hali.density, hali.potential_temperature, hali.depth, hali.convert, hali.refractive_index,
+             hali.salinity_from_refractive_index, hali.refractometer_reading, hali.salinity_from_refractometer,
+             hali.hydrometer_reading, hali.salinity_from_hydrometer, hali.baume, hali.sg_from_baume,
+             hali.salinity_from_baume]
 
 
 def header():
@@ -70,6 +73,15 @@ class Arrays(unittest.TestCase):
         (hali.potential_temperature, ([35.0, 35.0], 10.0, [1000.0, -1.0]), {}),
         (hali.depth, ([0.0, 1000.0, 10000.0], [[30.0], [95.0]]), {}),
         (hali.convert, ([26.0, 28.0, 99.0], 1.024, 24.0, [35.0, 35.0, 30.0], [1.0, 1.0, -1.0]), {"potential": 1}),
+        (hali.refractive_index, ([35.0, 50.0], [[20.0], [33.0]], [589.3, 800.0]), {}),
+        (hali.salinity_from_refractive_index, ([1.339, 1.35], 20.0, [[400.0], [700.0]]), {}),
+        (hali.refractometer_reading, ([35.0, 1.0], [30.0, 20.0], [[20.0], [33.0]]), {"scale": "nacl"}),
+        (hali.salinity_from_refractometer, ([1.0264, 1.2], 20.0, [[20.0], [40.0]]), {"scale": "sg"}),
+        (hali.hydrometer_reading, ([35.0, 35.0], 26.0, [[20.0], [np.nan]], [25e-6, -1.0]), {"convention": "t/4"}),
+        (hali.salinity_from_hydrometer, ([1.024, 1.1], 26.0, np.nan, [[0.0], [25e-6]]), {"convention": "15/4"}),
+        (hali.baume, ([1.0264, 0.99, 2.5],), {"scale": "gerlach"}),
+        (hali.sg_from_baume, ([3.73, -1.0, 80.0],), {}),
+        (hali.salinity_from_baume, ([3.73, 26.0], [[np.nan], [25.0]]), {}),
     ]
 
     def test_elements_are_the_scalar_calls_and_why_tells_their_errors(self):
@@ -129,6 +141,8 @@ class WhatTheModuleRestatesOfTheHeader(unittest.TestCase):
         macros = re.findall(r"#define (HALIC_\w+_(?:MIN|MAX)) \(?(-?[0-9.]+)\)?", header())
         self.assertEqual(hali._library.RANGES, {name: float(value) for name, value in macros})
         self.assertEqual(hali.C3515, float(re.search(r"#define HALIC_C3515 ([0-9.]+)", header()).group(1)))
+        constants = re.findall(r"#define (HALIC_(?:SODIUM_D|REFRACTOMETER_T|GLASS_EXPANSION)) ([0-9.e-]+)", header())
+        self.assertEqual(hali._library.CONSTANTS, {name: float(value) for name, value in constants})
 
 
 class Docstrings(unittest.TestCase):
@@ -136,12 +150,22 @@ class Docstrings(unittest.TestCase):
         """The range a parameter's description gives, from halic.h's macros."""
         r = hali._library.RANGES
         pss78 = function in (hali.sp_from_c, hali.c_from_sp, hali.r_from_sp)
-        low, high = {"SP": ("SP_MIN", "SP_MAX"), "t": ("T_MIN", "PSS78_T_MAX" if pss78 else "T_MAX"),
-                     "t0": ("T_MIN", "T_MAX"), "t_ref": ("T_MIN", "T_MAX")}.get(name, (None, None))
+        refraction = function in (hali.refractive_index, hali.salinity_from_refractive_index,
+                                  hali.refractometer_reading, hali.salinity_from_refractometer)
+        t_max = "PSS78_T_MAX" if pss78 else "REFRACTION_T_MAX" if refraction else "T_MAX"
+        low, high = {"SP": ("SP_MIN", "SP_MAX"), "t": ("T_MIN", t_max), "t0": ("T_MIN", "T_MAX"),
+                     "t_ref": ("T_MIN", "T_MAX"), "t_zero": ("T_MIN", "REFRACTION_T_MAX"), "t_cal": ("T_MIN", "T_MAX"),
+                     "wavelength": ("WAVELENGTH_MIN", "WAVELENGTH_MAX")}.get(name, (None, None))
         if low:
             return f"{r['HALIC_' + low]:g} to {r['HALIC_' + high]:g}"
+        if name == "sg" and function is hali.baume:
+            return f"{r['HALIC_BAUME_SG_MIN']:g} to {r['HALIC_SG_MAX']:g}"
+        if name == "reading" and refraction:
+            return f"salinity 0 to {r['HALIC_SP_MAX']:g}"
         return {"p": f"0 to {r['HALIC_P_MAX']:g}", "depth_m": f"0 to {r['HALIC_P_MAX']:g}",
                 "sg": f"at most {r['HALIC_SG_MAX']:g}", "sg0": f"at most {r['HALIC_SG_MAX']:g}",
+                "reading": f"at most {r['HALIC_SG_MAX']:g}", "gamma": f"0 to {r['HALIC_EXPANSION_MAX']:g}",
+                "degrees": f"specific gravity {r['HALIC_SG_MAX']:g}", "n": "relative to air",
                 "latitude": f"-{r['HALIC_LATITUDE_MAX']:g} to {r['HALIC_LATITUDE_MAX']:g}", "C": "0 or more"}[name]
 
     def test_every_argument_with_its_unit_and_range_and_the_conventions(self):
@@ -151,7 +175,7 @@ class Docstrings(unittest.TestCase):
             for name in function.entry.quantities:
                 description = documented[name][1]
                 self.assertIn(self.range_of(function, name), description, f"{function.__name__}({name})")
-                self.assertRegex(description, r"\b(degC|dbar|mS/cm|dimensionless|metres|degrees)\b",
+                self.assertRegex(description, r"\b(degC|dbar|mS/cm|dimensionless|metres|degrees|nm|per mille)\b",
                                  f"{function.__name__}({name})")
             if "convention" in documented:
                 for number, name in enumerate(hali.CONVENTIONS):
@@ -186,6 +210,14 @@ class DefaultsAsDocumented(unittest.TestCase):
         hali.density: dict(SP=35, t=25, p=10), hali.potential_temperature: dict(SP=35, t=10, p=1000),
         hali.depth: dict(p=1000, latitude=30),
         hali.convert: dict(t=26, sg0=1.02, t0=20, SP=30, depth_m=5, potential=False),
+        hali.refractive_index: dict(SP=35, t=25, wavelength=450),
+        hali.salinity_from_refractive_index: dict(n=1.34, t=25, wavelength=450),
+        hali.refractometer_reading: dict(SP=35, t=25, t_zero=22, scale="sg", convention="25/25"),
+        hali.salinity_from_refractometer: dict(reading=1.026, t=25, t_zero=22, scale="sg", convention="25/25"),
+        hali.hydrometer_reading: dict(SP=35, t=25, t_cal=20, gamma=1e-5, convention="t/4"),
+        hali.salinity_from_hydrometer: dict(reading=1.023, t=25, t_cal=20, gamma=1e-5, convention="t/4"),
+        hali.baume: dict(sg=1.1, scale="dutch"), hali.sg_from_baume: dict(degrees=10, scale="dutch"),
+        hali.salinity_from_baume: dict(degrees=3, t=25, convention="25/25", scale="dutch"),
     }
 
     def test_a_default_the_docstring_names_is_what_leaving_the_argument_out_does(self):
@@ -199,7 +231,8 @@ class DefaultsAsDocumented(unittest.TestCase):
                     self.assertIn(declared, (inspect.Parameter.empty, None), where)
                     continue
                 text = default.group(1).strip('"')
-                value = {"NaN": math.nan, "True": True}.get(text, text if name == "errors" else None)
+                value = {"NaN": math.nan, "True": True}.get(text, text if name in ("errors", "scale", "convention")
+                                                                 else None)
                 value = float(text) if value is None else value
                 left_out = {k: v for k, v in given.items() if k != name}
                 for arguments in (left_out, {**left_out, "convention": "15/4"} if name == "t" else None):
@@ -221,6 +254,13 @@ class DefaultsAsDocumented(unittest.TestCase):
         ("convert", "TEMPERATURE", hali.convert, "t"), ("convert", "--base-temperature", hali.convert, "t0"),
         ("convert", "--base-gravity", hali.convert, "sg0"), ("convert", "--depth", hali.convert, "depth_m"),
         ("convert", "--salinity", hali.convert, "SP"), ("convert", "--potential", hali.convert, "potential"),
+        ("refractive-index", "--wavelength", hali.refractive_index, "wavelength"),
+        ("refractometer", "--scale", hali.refractometer_reading, "scale"),
+        ("refractometer", "--temperature", hali.refractometer_reading, "t"),
+        ("refractometer", "--zeroed-at", hali.refractometer_reading, "t_zero"),
+        ("hydrometer", "--calibrated-at", hali.hydrometer_reading, "t_cal"),
+        ("hydrometer", "--expansion", hali.hydrometer_reading, "gamma"),
+        ("baume", "--scale", hali.baume, "scale"),
     ]
 
     def test_each_default_is_the_commands(self):
@@ -243,7 +283,7 @@ class DefaultsAsDocumented(unittest.TestCase):
             else:
                 value = said.removeprefix("default ")
                 switches = {"--potential": True, "--no-potential": False}
-                value = switches[value] if name == "potential" else float(value)
+                value = switches[value] if name == "potential" else value if name == "scale" else float(value)
                 self.assertEqual(outcome(lambda: function(**left_out)),
                                  outcome(lambda: function(**left_out, **{name: value})), where)
 
