@@ -13,6 +13,7 @@ import subprocess
 import sys
 import tempfile
 import unittest
+from unittest import mock
 
 import numpy as np
 
@@ -44,15 +45,12 @@ def parameters(function):
 
 
 class IdentityAndConventions(unittest.TestCase):
-    def test_identity(self):
-        self.assertRegex(hali.version(), r"^\d+\.\d+\.\d+\.\d+$")
-        self.assertEqual(hali.CONVENTIONS, ("t/t", "t/4", "15/4", "20/20", "25/25", "60/60F"))
-        self.assertEqual(hali.convention_temperatures("15/4"), (15.0, 4.0))
-        self.assertTrue(math.isnan(hali.convention_temperatures("t/4")[0]))
+    def test_the_librarys_version_is_the_modules(self):
+        self.assertRegex(hali.version(), rf"^{re.escape(hali.__version__)}\.\d+$")
 
     def test_an_unknown_convention_raises_with_arrays_too(self):
         for convention in ("30/30", 6, -1, 2.0, True):
-            with self.assertRaises(hali.HalicError) as caught:
+            with self.assertRaises(hali.HalicError, msg=repr(convention)) as caught:
                 hali.sg([35, 30], [20, 25], convention)
             self.assertEqual(caught.exception.reason, hali.Reason.CONVENTION)
             self.assertIn("convention = ", str(caught.exception))
@@ -60,7 +58,8 @@ class IdentityAndConventions(unittest.TestCase):
 
 class Arrays(unittest.TestCase):
     # Each function with arrays that mix good and bad elements, as broadcast: with errors="nan" every element as
-    # its scalar call, NaN where that raises; by default the error of the first bad element, which it names.
+    # its scalar call, NaN where that raises, all through the array form; by default the error of the first bad
+    # element, which it names.
     CASES = [
         (hali.sg, ([[30.0], [35.0], [50.0]], [20.0, 25.0, 99.0]), {"convention": "t/4"}),
         (hali.sg_at, ([35.0, 36.0], 25.0, [[4.0], [-5.0]]), {}),
@@ -86,7 +85,8 @@ class Arrays(unittest.TestCase):
 
     def test_elements_are_the_scalar_calls_and_why_tells_their_errors(self):
         for function, args, kwargs in self.CASES:
-            got = function(*args, errors="nan", **kwargs)
+            with mock.patch.object(function.entry, "scalar", mock.Mock(side_effect=AssertionError("per element"))):
+                got = function(*args, errors="nan", **kwargs)
             texts = hali.why(function, *args, **kwargs)
             shape = np.broadcast_shapes(*[np.shape(a) for a in args])
             self.assertEqual(got.shape, shape, function.__name__)
@@ -110,7 +110,7 @@ class Arrays(unittest.TestCase):
             self.assertEqual((caught.exception.index, caught.exception.text), (first, texts[first]), function.__name__)
             self.assertTrue(str(caught.exception).startswith(f"hali.{function.__name__}: element "), caught.exception)
 
-    def test_lists_zero_d_arrays_and_empty_arrays(self):
+    def test_empty_arrays_and_why_of_numbers(self):
         self.assertEqual(hali.sp_from_c(np.zeros((2, 0)), 10, 0).shape, (2, 0))
         self.assertEqual(hali.convert(np.zeros(0), 1.024, 24, 35, 1).shape, (0,))
         self.assertEqual(hali.why(hali.density, 35, 41, 0), "t = 41 is outside -2 to 40 degC")
@@ -220,7 +220,7 @@ class DefaultsAsDocumented(unittest.TestCase):
         hali.salinity_from_baume: dict(degrees=3, t=25, convention="25/25", scale="dutch"),
     }
 
-    def test_a_default_the_docstring_names_is_what_leaving_the_argument_out_does(self):
+    def test_a_default_the_docstring_names_is_the_signatures(self):
         for function, given in self.CALLS.items():
             self.assertEqual(set(given) | {"errors"}, set(inspect.signature(function).parameters))
             for name, (kind, _) in parameters(function).items():
@@ -234,11 +234,6 @@ class DefaultsAsDocumented(unittest.TestCase):
                 value = {"NaN": math.nan, "True": True}.get(text, text if name in ("errors", "scale", "convention")
                                                                  else None)
                 value = float(text) if value is None else value
-                left_out = {k: v for k, v in given.items() if k != name}
-                for arguments in (left_out, {**left_out, "convention": "15/4"} if name == "t" else None):
-                    if arguments is not None:
-                        self.assertEqual(outcome(lambda: function(**arguments)),
-                                         outcome(lambda: function(**arguments, **{name: value})), where)
                 self.assertTrue(declared is value or declared == value, where)
 
     COMMAND = [  # the command, its option, the function and the argument that are the same
@@ -268,7 +263,7 @@ class DefaultsAsDocumented(unittest.TestCase):
         for command, option, function, name in self.COMMAND:
             if command not in helps:
                 helps[command] = subprocess.run([os.environ["HALI_COMMAND"], command, "--help"], capture_output=True,
-                                                text=True, check=True).stdout
+                                                text=True, check=True, timeout=60).stdout
             said = re.search(rf"^  {re.escape(option)}\b.*\n.*\((required[^)]*|default [^)]*)\)$", helps[command],
                              re.M).group(1)
             left_out = {k: v for k, v in self.CALLS[function].items() if k != name}
@@ -293,7 +288,7 @@ class FindsTheLibrary(unittest.TestCase):
         env = {name: value for name, value in os.environ.items() if name != "HALIC_LIBRARY"}
         env.update(environment, PYTHONPATH=path)
         return subprocess.run([sys.executable, "-c", "import hali; print(hali._library.lib._name)"],
-                              env=env, capture_output=True, text=True)
+                              env=env, capture_output=True, text=True, timeout=60)
 
     def test_the_variable_names_a_build_before_the_library_beside_the_package_or_fails_clearly(self):
         with tempfile.TemporaryDirectory() as folder:
