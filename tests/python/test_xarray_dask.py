@@ -47,7 +47,7 @@ class DaskArrays(unittest.TestCase):
         values = np.linspace(0, 42, 10_000).reshape(100, 100)
         SP = da.from_array(values, chunks=(30, 40))
         p = np.linspace(0, 10000, 100)
-        patch, calls, _ = recorded(hali.density.entry, "array")
+        patch, calls, _ = recorded(hali.density.entry)
         with patch:
             got = hali.density(SP, 10.0, p)
             self.assertEqual(calls, [])
