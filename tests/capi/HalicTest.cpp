@@ -1,21 +1,19 @@
-// Check values of halic, the C interface, grouped by behaviour: the specific-gravity conventions and their
-// inverse, PSS-78 (UNESCO 1983's and TEOS-10's check values), hali's quantities as passed through, the reasons
-// for bad input at every function, and the array forms against the scalar ones. Each tolerance is half a unit
-// in the last digit given; kExact rows compare the doubles themselves.
+// halic, the C interface: the specific-gravity conventions and their inverse, PSS-78 (UNESCO 1983's and
+// TEOS-10's check values), hali's quantities as passed through, and every function's arguments: their ranges,
+// the extremes a double holds, the reasons and their texts, and the array forms against the scalar ones. Each
+// tolerance is half a unit in the last digit given; kExact rows compare the doubles themselves.
 #include "CheckTable.h"
-#include "Identity.h"
+#include "ResultBits.h"
 #include "halic.h"
 
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <charconv>
 #include <cmath>
-#include <cstdint>
-#include <cstdlib>
-#include <cstddef>
 #include <cstdio>
 #include <functional>
-#include <initializer_list>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <thread>
@@ -41,9 +39,6 @@ TEST(SpecificGravity, ConventionCheckValues)
         // A fixed convention takes its own temperature as well as NaN, to the convention's fourth decimal.
         ROW(halic_sg(35, 25, HALIC_SG_25_25), halic_sg(35, kNaN, HALIC_SG_25_25), kExact),
         ROW(halic_sg(35, 15.5556, HALIC_SG_60_60F), halic_sg(35, kNaN, HALIC_SG_60_60F), kExact),
-        // The conventions are the two-temperature form with their temperatures.
-        ROW(halic_sg(35, 25, HALIC_SG_T_4), halic_sg_at(35, 25, 4), kExact),
-        ROW(halic_sg(35, kNaN, HALIC_SG_15_4), halic_sg_at(35, 15, 4), kExact),
     });
 }
 
@@ -53,42 +48,34 @@ TEST(SpecificGravity, SalinityFromAReading)
         ROW(halic_salinity_from_sg(1.0264, kNaN, HALIC_SG_25_25), 35.04, 5e-3),
         ROW(halic_salinity_from_sg(1.023, 25, HALIC_SG_T_4), 34.51, 5e-3),
         ROW(halic_salinity_from_sg(1.023, 25, HALIC_SG_T_T), 30.54, 5e-3),
-        ROW(halic_salinity_from_sg_at(1.023, 25, 25), 30.54, 5e-3),
         // The ends of the range come back exactly.
         ROW(halic_salinity_from_sg(halic_sg(0, 3, HALIC_SG_T_4), 3, HALIC_SG_T_4), 0.0, kExact),
         ROW(halic_salinity_from_sg(halic_sg(42, 3, HALIC_SG_T_4), 3, HALIC_SG_T_4), 42.0, kExact),
-        ROW(halic_salinity_from_sg(1.0, 11, HALIC_SG_T_T), 0.0, kExact),
     });
 }
 
-TEST(SpecificGravity, RoundTripOverTheRange)
+// The names of the conventions and scales, which the command and the Python module take (none for a number
+// beyond them), and what each convention fixes.
+TEST(Choices, NamesAndTemperatures)
 {
-    double dWorst = 0.0;
-    for (int convention : {HALIC_SG_T_T, HALIC_SG_T_4})
-        for (double t = 0; t <= 40; t += 1)
-            for (double S = 0; S <= 42; S += 0.25)
-            {
-                const double dBack = halic_salinity_from_sg(halic_sg(S, t, convention), t, convention);
-                ASSERT_NEAR(dBack, S, 1e-9) << halic_convention_name(convention) << " t=" << t << " S=" << S;
-                dWorst = std::fmax(dWorst, std::fabs(dBack - S));
-            }
-    RecordProperty("worst", std::to_string(dWorst));
-}
-
-TEST(SpecificGravity, ConventionsByName)
-{
-    const char* const names[HALIC_SG_CONVENTIONS] = {"t/t", "t/4", "15/4", "20/20", "25/25", "60/60F"};
-    for (int c = 0; c < HALIC_SG_CONVENTIONS; ++c)
-        EXPECT_STREQ(halic_convention_name(c), names[c]);
+    const std::pair<const char* (*)(int), std::vector<const char*>> choices[] = {
+        {halic_convention_name, {"t/t", "t/4", "15/4", "20/20", "25/25", "60/60F"}},
+        {halic_scale_name, {"seawater", "sg", "nacl"}},
+        {halic_baume_name, {"american", "dutch", "gerlach"}},
+    };
+    for (const auto& [name, names] : choices)
+        for (int i = -1; i <= static_cast<int>(names.size()); ++i)
+            EXPECT_STREQ(name(i), i >= 0 && i < static_cast<int>(names.size()) ? names[i] : nullptr) << names[0] << i;
     ExpectChecks({
         ROW(halic_convention_sample_temperature(HALIC_SG_15_4), 15.0, kExact),
         ROW(halic_convention_reference_temperature(HALIC_SG_15_4), 4.0, kExact),
         ROW(halic_convention_sample_temperature(HALIC_SG_60_60F), (60.0 - 32.0) / 1.8, 2e-15),
+        ROW(halic_convention_sample_temperature(HALIC_SG_T_4), kNaN, kExact), // the caller's
+        ROW(halic_convention_reference_temperature(HALIC_SG_T_T), kNaN, kExact),
     });
-    // The caller's temperature: NaN, and no error.
-    EXPECT_TRUE(std::isnan(halic_convention_sample_temperature(HALIC_SG_T_4)));
-    EXPECT_TRUE(std::isnan(halic_convention_reference_temperature(HALIC_SG_T_T)));
     EXPECT_EQ(halic_last_error(), HALIC_OK);
+    EXPECT_TRUE(std::isnan(halic_convention_sample_temperature(HALIC_SG_CONVENTIONS)));
+    EXPECT_EQ(halic_last_error(), HALIC_E_CONVENTION);
 }
 
 TEST(Pss78, CheckValues)
@@ -111,245 +98,85 @@ TEST(Pss78, CheckValues)
     });
 }
 
-// SP to C and back, and C to SP and back, across both formulas and the seam at 2.
-TEST(Pss78, RoundTripOverTheRange)
-{
-    for (double SP : {0.0, 1e-6, 0.001, 0.01, 0.1, 0.5, 1.0, 1.5, 1.999999, 2.0, 2.000001, 5.0, 20.0, 35.0, 42.0})
-        for (double t : {-2.0, 0.0, 10.0, 25.0, 35.0})
-            for (double p : {0.0, 1000.0, 5000.0, 10000.0})
-            {
-                const double C = halic_c_from_sp(SP, t, p);
-                const double dSP = halic_sp_from_c(C, t, p);
-                EXPECT_NEAR(dSP, SP, 1e-12) << "SP=" << SP << " t=" << t << " p=" << p;
-                EXPECT_NEAR(halic_c_from_sp(dSP, t, p), C, 1e-12 * C) << "SP=" << SP << " t=" << t << " p=" << p;
-            }
-}
-
 // The calls pass their arguments to hali in order: one row each, against HalinTest's values.
 TEST(HaliQuantities, PassedThrough)
 {
     ExpectChecks({
         ROW(halic_density(35, 25, 0), 1023.3430585, 5e-8),
-        ROW(halic_density(40, 40, 10000), 1059.8203768, 5e-8),
         ROW(halic_potential_temperature(35, 10, 1000), 9.879423866, 5e-10),
         ROW(halic_depth(10000, 30), 9712.653, 5e-4),
-        ROW(halic_depth(10000, -30), 9712.653, 5e-4),
         ROW(halic_convert(26, 1.024, 24, 35, 1, 1), 1.0233919850, 5e-11),
         ROW(halic_convert(26, 1.024, 24, 35, 1, 0), 1.0233919777, 5e-11),
         ROW(halic_convert(26, 1.024, 24, 35, 1000, 1), 1.0233824982, 5e-11),
     });
 }
 
-// Each range's ends, the header's macros, are inside it, and the next double beyond each is refused.
-TEST(Arguments, TheHeadersRangesAreTheBounds)
-{
-    const double kSgMin = std::nextafter(0.0, 1.0); // the smallest reading above 0
-    auto above = [](double d) { return std::nextafter(d, kInf); };
-    auto below = [](double d) { return std::nextafter(d, -kInf); };
-    struct Row { const char* pszWhat; std::function<double(double)> call; double dLow, dHigh; int nReason; };
-    const Row rows[] = {
-        {"sg SP", [](double x) { return halic_sg(x, 25, HALIC_SG_T_T); }, HALIC_SP_MIN, HALIC_SP_MAX, HALIC_E_SALINITY},
-        {"sg t", [](double x) { return halic_sg(35, x, HALIC_SG_T_4); }, HALIC_T_MIN, HALIC_T_MAX, HALIC_E_TEMPERATURE},
-        {"sg_at t_ref", [](double x) { return halic_sg_at(35, 25, x); }, HALIC_T_MIN, HALIC_T_MAX, HALIC_E_TEMPERATURE},
-        {"salinity_from_sg_at t", [](double x) { return halic_salinity_from_sg_at(1.0, x, x); }, HALIC_T_MIN,
-         HALIC_T_MAX, HALIC_E_TEMPERATURE},
-        {"sp_from_c t", [](double x) { return halic_sp_from_c(20, x, 0); }, HALIC_T_MIN, HALIC_PSS78_T_MAX,
-         HALIC_E_TEMPERATURE},
-        {"sp_from_c p", [](double x) { return halic_sp_from_c(20, 10, x); }, 0.0, HALIC_P_MAX, HALIC_E_PRESSURE},
-        {"c_from_sp SP", [](double x) { return halic_c_from_sp(x, -2, 10000); }, HALIC_SP_MIN, HALIC_SP_MAX,
-         HALIC_E_SALINITY},
-        {"r_from_sp t", [](double x) { return halic_r_from_sp(35, x, 0); }, HALIC_T_MIN, HALIC_PSS78_T_MAX,
-         HALIC_E_TEMPERATURE},
-        {"density p", [](double x) { return halic_density(42, 40, x); }, 0.0, HALIC_P_MAX, HALIC_E_PRESSURE},
-        {"potential_temperature t", [](double x) { return halic_potential_temperature(42, x, 10000); }, HALIC_T_MIN,
-         HALIC_T_MAX, HALIC_E_TEMPERATURE},
-        {"depth latitude", [](double x) { return halic_depth(10000, x); }, -HALIC_LATITUDE_MAX, HALIC_LATITUDE_MAX,
-         HALIC_E_LATITUDE},
-        {"convert t0", [](double x) { return halic_convert(40, 1.024, x, 35, 1, 1); }, HALIC_T_MIN, HALIC_T_MAX,
-         HALIC_E_TEMPERATURE},
-        {"convert sg0", [](double x) { return halic_convert(-2, x, 40, 0, 10000, 1); }, kSgMin, HALIC_SG_MAX,
-         HALIC_E_GRAVITY},
-        {"convert depth_m", [](double x) { return halic_convert(26, 1.024, 24, 42, x, 0); }, 0.0, HALIC_P_MAX,
-         HALIC_E_PRESSURE},
-    };
-    for (const Row& row : rows)
-    {
-        for (double dInside : {row.dLow, row.dHigh})
-        {
-            const double dGot = row.call(dInside);
-            EXPECT_TRUE(std::isfinite(dGot)) << row.pszWhat << " at " << dInside << ": " << halic_last_error_text();
-            EXPECT_EQ(halic_last_error(), HALIC_OK) << row.pszWhat << " at " << dInside;
-        }
-        for (double dOutside : {below(row.dLow), above(row.dHigh)})
-        {
-            EXPECT_TRUE(std::isnan(row.call(dOutside))) << row.pszWhat << " at " << dOutside;
-            EXPECT_EQ(halic_last_error(), row.nReason) << row.pszWhat << " at " << dOutside;
-        }
-    }
-}
+// A call without an answer: NaN, its reason and its text. Each comes after a call with an answer, which leaves
+// no reason and no text behind.
+struct SBad { const char* pszCall; std::function<double()> call; int nReason; std::string text; };
+#define BAD(call, reason, text) SBad{#call, [] { return static_cast<double>(call); }, reason, text}
 
-TEST(Arguments, BadInputAtEveryFunction)
+// The reasons that are no plain range (Arrays.EveryQuantity tries each range's ends), and a text of each kind.
+TEST(Arguments, ReasonsAndTexts)
 {
-    ExpectBad({
-        BAD(halic_sg(kNaN, 25, HALIC_SG_T_T), HALIC_E_NOT_FINITE, "SP"),
-        BAD(halic_sg(42.001, 25, HALIC_SG_T_T), HALIC_E_SALINITY, "SP"),
-        BAD(halic_sg(35, kInf, HALIC_SG_T_T), HALIC_E_NOT_FINITE, "t"),
-        BAD(halic_sg(35, 40.001, HALIC_SG_T_T), HALIC_E_TEMPERATURE, "t"),
-        BAD(halic_sg(35, 25, HALIC_SG_CONVENTIONS), HALIC_E_CONVENTION, "convention"),
-        BAD(halic_sg(kNaN, 25, 99), HALIC_E_CONVENTION, "convention"), // the convention before all others
-        BAD(halic_sg(35, 20, HALIC_SG_25_25), HALIC_E_CONVENTION_TEMPERATURE, "t"),
-        BAD(halic_sg_at(35, 25, 40.5), HALIC_E_TEMPERATURE, "t_ref"),
-        BAD(halic_salinity_from_sg(0, 25, HALIC_SG_T_T), HALIC_E_GRAVITY, "sg"),
-        BAD(halic_salinity_from_sg_at(2.5, 25, 25), HALIC_E_GRAVITY, "sg"), // no water reads that
-        BAD(halic_salinity_from_sg(kNaN, 25, HALIC_SG_T_T), HALIC_E_NOT_FINITE, "sg"),
-        BAD(halic_salinity_from_sg(1.2, kNaN, HALIC_SG_25_25), HALIC_E_NO_SALINITY, "sg"),
-        BAD(halic_salinity_from_sg(0.999, kNaN, HALIC_SG_25_25), HALIC_E_NO_SALINITY, "sg"), // below pure water
-        BAD(halic_salinity_from_sg(1.02, 25, 7), HALIC_E_CONVENTION, "convention"),
-        BAD(halic_salinity_from_sg(1.02, 4, HALIC_SG_15_4), HALIC_E_CONVENTION_TEMPERATURE, "t"),
-        BAD(halic_salinity_from_sg_at(1.02, 25, -3), HALIC_E_TEMPERATURE, "t_ref"),
-        BAD(halic_salinity_from_sg_at(1.1, 25, 25), HALIC_E_NO_SALINITY, "sg"),
-        BAD(halic_sp_from_c(-1e-9, 10, 0), HALIC_E_CONDUCTIVITY, "C"),
-        BAD(halic_sp_from_c(80, 10, 0), HALIC_E_CONDUCTIVITY, "C"),      // beyond 42
-        BAD(halic_sp_from_c(0.0005, 10, 0), HALIC_E_CONDUCTIVITY, "C"),  // where the low-salinity formula dips
-        BAD(halic_sp_from_c(40, 35.001, 0), HALIC_E_TEMPERATURE, "t"),  // PSS-78 ends at 35 degC
-        BAD(halic_sp_from_c(40, 10, 10000.5), HALIC_E_PRESSURE, "p"),
-        BAD(halic_c_from_sp(42.5, 10, 0), HALIC_E_SALINITY, "SP"),
-        BAD(halic_c_from_sp(35, 10, kNaN), HALIC_E_NOT_FINITE, "p"),
-        BAD(halic_r_from_sp(35, 10, 20000), HALIC_E_PRESSURE, "p"),
-        BAD(halic_density(-1, 10, 0), HALIC_E_SALINITY, "SP"),
-        BAD(halic_density(35, 10, -1), HALIC_E_PRESSURE, "p"),
-        BAD(halic_potential_temperature(35, kNaN, 100), HALIC_E_NOT_FINITE, "t"),
-        BAD(halic_potential_temperature(35, 10, 10001), HALIC_E_PRESSURE, "p"),
-        BAD(halic_depth(-1, 30), HALIC_E_PRESSURE, "p"),
-        BAD(halic_depth(1000, 90.5), HALIC_E_LATITUDE, "latitude"),
-        BAD(halic_convert(kNaN, 1.024, 24, 35, 1, 1), HALIC_E_NOT_FINITE, "t"),
-        BAD(halic_convert(26, 0, 24, 35, 1, 1), HALIC_E_GRAVITY, "sg0"),
-        BAD(halic_convert(26, 1.024, 41, 35, 1, 1), HALIC_E_TEMPERATURE, "t0"),
-        BAD(halic_convert(26, 1.024, 24, 43, 1, 1), HALIC_E_SALINITY, "SP"),
-        BAD(halic_convert(26, 1.024, 24, 35, 10001, 0), HALIC_E_PRESSURE, "depth_m"),
-        BAD(halic_convention_sample_temperature(6), HALIC_E_CONVENTION, "convention"),
-    });
-    EXPECT_EQ(halic_convention_name(HALIC_SG_CONVENTIONS), nullptr);
-    EXPECT_EQ(halic_last_error(), HALIC_E_CONVENTION);
-}
-
-// The text of each kind of reason.
-TEST(Arguments, ErrorTexts)
-{
-    std::vector<double> t = {25, 25, 50};
-    std::vector<double> SP = {35, 35, 35}, p = {0, 0, 0}, rho(3);
-    // Each call is made as its row is built, and its text read at once.
-    auto text = [](double) { return std::string(halic_last_error_text()); };
-    const std::pair<std::string, const char*> rows[] = {
-        {text(halic_sg(35, 41, HALIC_SG_T_T)), "t = 41 is outside -2 to 40 degC"},
+    // The bounds the instruments' texts name, shortest: what salinity 42 reads.
+    auto shortest = [](double d) { char sz[32]; return std::string(sz, std::to_chars(sz, sz + sizeof sz, d).ptr); };
+    const std::string top = shortest(halic_baume(halic_sg(42, kNaN, HALIC_SG_60_60F), HALIC_BAUME_AMERICAN));
+    const std::string nacl = shortest(halic_refractometer_reading(42, 20, 20, HALIC_SCALE_NACL, 0));
+    const SBad rows[] = {
+        BAD(halic_sg(kNaN, 25, HALIC_SG_CONVENTIONS), HALIC_E_CONVENTION, "convention = 6 is no convention (0 to 5)"),
+        BAD(halic_salinity_from_sg(1.02, 25, -1), HALIC_E_CONVENTION, "convention = -1 is no convention (0 to 5)"),
         // A value shows as the shortest text that reads back as itself, never as the bound it passed.
-        {text(halic_density(std::nextafter(42.0, kInf), 10, 0)), "SP = 42.00000000000001 is outside 0 to 42"},
-        {text(halic_depth(-4.9e-324, 0)), "p = -5e-324 is outside 0 to 10000 dbar"},
-        {text(halic_sg(35, 25.0000500000001, HALIC_SG_25_25)),
-         "t = 25.0000500000001 degC differs from the 25 degC the convention fixes (give 25)"},
-        {text(halic_sg(35, kInf, HALIC_SG_T_T)), "t = inf is not a finite number"},
-        {text(halic_sg(35, 25, 9)), "convention = 9 is no convention (0 to 5)"},
-        {text(halic_sg(35, 20, HALIC_SG_25_25)), "t = 20 degC differs from the 25 degC the convention fixes (give 25)"},
-        {text(halic_sg(35, 20, HALIC_SG_60_60F)),
-         "t = 20 degC differs from the 15.5556 degC the convention fixes (give 15.5556)"},
-        {text(halic_salinity_from_sg(0, 25, HALIC_SG_T_T)), "sg = 0 is outside 0 to 2, 0 itself excluded"},
-        {text(halic_salinity_from_sg(1.5, 25, HALIC_SG_T_T)),
-         "sg = 1.5 is read by no salinity from 0 to 42 at these temperatures"},
-        {text(halic_sp_from_c(70, 10, 0)), "C = 70 mS/cm gives no salinity from 0 to 42 at this t and p"},
-        {text(halic_sp_from_c(-0.5, 10, 0)), "C = -0.5 mS/cm is negative"},
-        {text(halic_density_n(3, SP.data(), nullptr, p.data(), rho.data())), "t is a null array"},
-        {text(halic_density_n(-2, SP.data(), t.data(), p.data(), rho.data())), "n = -2 is negative"},
-        {text(halic_density_n(PTRDIFF_MAX, SP.data(), t.data(), p.data(), rho.data())),
-         "n = 9223372036854775807 is more doubles than memory holds"},
-        {text(halic_density_n(3, SP.data(), t.data(), p.data(), SP.data() + 1)), "rho overlaps SP other than exactly"},
-        {text(halic_density_n(3, SP.data(), t.data(), p.data(), rho.data())), "element 2: t = 50 is outside -2 to 40 degC"},
-        {text(halic_density(35, 25, 0)), ""},
+        BAD(halic_density(std::nextafter(42.0, 43.0), 10, 0), HALIC_E_SALINITY,
+            "SP = 42.00000000000001 is outside 0 to 42"),
+        BAD(halic_depth(-4.9e-324, 0), HALIC_E_PRESSURE, "p = -5e-324 is outside 0 to 10000 dbar"),
+        BAD(halic_sg(35, kInf, HALIC_SG_T_T), HALIC_E_NOT_FINITE, "t = inf is not a finite number"),
+        BAD(halic_sg(35, 25.0000500000001, HALIC_SG_25_25), HALIC_E_CONVENTION_TEMPERATURE,
+            "t = 25.0000500000001 degC differs from the 25 degC the convention fixes (give 25)"),
+        BAD(halic_sg(35, 20, HALIC_SG_60_60F), HALIC_E_CONVENTION_TEMPERATURE,
+            "t = 20 degC differs from the 15.5556 degC the convention fixes (give 15.5556)"),
+        BAD(halic_salinity_from_sg(1.02, 4, HALIC_SG_15_4), HALIC_E_CONVENTION_TEMPERATURE,
+            "t = 4 degC differs from the 15 degC the convention fixes (give 15)"),
+        BAD(halic_salinity_from_sg(0, 25, HALIC_SG_T_T), HALIC_E_GRAVITY,
+            "sg = 0 is outside 0 to 2, 0 itself excluded"),
+        BAD(halic_salinity_from_sg(1.5, 25, HALIC_SG_T_T), HALIC_E_NO_SALINITY,
+            "sg = 1.5 is read by no salinity from 0 to 42 at these temperatures"),
+        BAD(halic_sp_from_c(-0.5, 10, 0), HALIC_E_CONDUCTIVITY, "C = -0.5 mS/cm is negative"),
+        BAD(halic_sp_from_c(0.0005, 10, 0), HALIC_E_CONDUCTIVITY, // where the low-salinity formula dips
+            "C = 5e-04 mS/cm gives no salinity from 0 to 42 at this t and p"),
+        // The instruments': the choices before all other arguments, the scales, the readings no salinity gives.
+        BAD(halic_refractometer_reading(kNaN, 20, 20, HALIC_SCALES, 0), HALIC_E_SCALE,
+            "scale = 3 is no scale (0 to 2)"),
+        BAD(halic_refractometer_reading(35, 20, 20, HALIC_SCALE_SG, 9), HALIC_E_CONVENTION,
+            "convention = 9 is no convention (0 to 5)"),
+        BAD(halic_salinity_from_refractometer(60, 20, 20, HALIC_SCALE_NACL, 0), HALIC_E_READING,
+            "reading = 60 is outside 0 to " + nacl + " per mille, what the instrument reads"),
+        BAD(halic_hydrometer_reading(35, 26, 20, HALIC_GLASS_EXPANSION, HALIC_SG_15_4), HALIC_E_CONVENTION_TEMPERATURE,
+            "t_cal = 20 degC differs from the 15 degC the convention fixes (give 15)"),
+        BAD(halic_hydrometer_reading(35, 26, 20, HALIC_GLASS_EXPANSION, 6), HALIC_E_CONVENTION,
+            "convention = 6 is no convention (0 to 5)"),
+        BAD(halic_salinity_from_hydrometer(0.99, 20, kNaN, 0, HALIC_SG_20_20), HALIC_E_NO_SALINITY,
+            "reading = 0.99 is below 1, what pure water (salinity 0) gives at these temperatures"),
+        BAD(halic_baume(1.02, 3), HALIC_E_SCALE, "scale = 3 is no scale (0 to 2)"),
+        BAD(halic_salinity_from_baume(26, kNaN, HALIC_SG_60_60F, HALIC_BAUME_AMERICAN), HALIC_E_NO_SALINITY,
+            "degrees = 26 is past " + top + ", what salinity 42 gives at these temperatures: the seawater equations "
+            "stop there"),
+        BAD(halic_salinity_from_baume(3, 25, HALIC_SG_60_60F, HALIC_BAUME_AMERICAN), HALIC_E_CONVENTION_TEMPERATURE,
+            "t = 25 degC differs from the 15.5556 degC the convention fixes (give 15.5556)"),
+        BAD(halic_salinity_from_baume(3, 25, 99, 99), HALIC_E_CONVENTION, "convention = 99 is no convention (0 to 5)"),
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(row.first, row.second);
+    for (const SBad& row : rows)
+    {
+        EXPECT_FALSE(std::isnan(halic_density(35, 25, 0)));
+        EXPECT_STREQ(halic_last_error_text(), "");
+        const double dGot = row.call();
+        EXPECT_TRUE(std::isnan(dGot)) << row.pszCall << " gave " << dGot;
+        EXPECT_EQ(halic_last_error(), row.nReason) << row.pszCall;
+        EXPECT_EQ(halic_last_error_text(), row.text) << row.pszCall;
+    }
     for (int e = HALIC_OK; e <= HALIC_E_READING; ++e) // the last code, the instruments'
         EXPECT_STRNE(halic_error_message(e), "unknown error") << e;
     EXPECT_STREQ(halic_error_message(HALIC_E_READING + 1), "unknown error");
-}
-
-// The advice in the text of a temperature a convention does not take is a value it takes.
-TEST(Arguments, TheAdviceIsTaken)
-{
-    for (int convention = 0; convention < HALIC_SG_CONVENTIONS; ++convention)
-    {
-        if (std::isnan(halic_convention_sample_temperature(convention)))
-            continue;
-        for (double t : {-2.0, 15.5, 15.56, 25.001})
-        {
-            if (!std::isnan(halic_sg(35, t, convention)))
-                continue;
-            ASSERT_EQ(halic_last_error(), HALIC_E_CONVENTION_TEMPERATURE) << convention << " " << t;
-            const std::string text = halic_last_error_text();
-            const size_t nAt = text.find("(give ");
-            ASSERT_NE(nAt, std::string::npos) << text;
-            const double dAdvised = std::strtod(text.c_str() + nAt + 6, nullptr);
-            EXPECT_EQ(halic_sg(35, dAdvised, convention), halic_sg(35, kNaN, convention)) << text;
-            EXPECT_EQ(halic_salinity_from_sg(1.02, dAdvised, convention), halic_salinity_from_sg(1.02, kNaN, convention))
-                << text;
-        }
-    }
-}
-
-// Every function over the extremes a double can hold, in every argument: a finite number (no error) or NaN
-// with a reason; the huge ones are out of every range and named as the argument at fault.
-TEST(Arguments, ExtremeDoublesAtEveryArgument)
-{
-    struct Function
-    {
-        const char* pszName;
-        std::vector<const char*> arguments; // names, as the texts give them
-        std::vector<double> good;           // a call with an answer
-        std::function<double(const double*)> call;
-    };
-    const Function functions[] = {
-        {"sg t/4", {"SP", "t"}, {35, 25}, [](const double* a) { return halic_sg(a[0], a[1], HALIC_SG_T_4); }},
-        {"sg 25/25", {"SP", "t"}, {35, 25}, [](const double* a) { return halic_sg(a[0], a[1], HALIC_SG_25_25); }},
-        {"sg_at", {"SP", "t", "t_ref"}, {35, 25, 4}, [](const double* a) { return halic_sg_at(a[0], a[1], a[2]); }},
-        {"salinity_from_sg", {"sg", "t"}, {1.02, 25},
-         [](const double* a) { return halic_salinity_from_sg(a[0], a[1], HALIC_SG_T_T); }},
-        {"salinity_from_sg_at", {"sg", "t", "t_ref"}, {1.02, 25, 4},
-         [](const double* a) { return halic_salinity_from_sg_at(a[0], a[1], a[2]); }},
-        {"sp_from_c", {"C", "t", "p"}, {40, 25, 0}, [](const double* a) { return halic_sp_from_c(a[0], a[1], a[2]); }},
-        {"c_from_sp", {"SP", "t", "p"}, {35, 25, 0}, [](const double* a) { return halic_c_from_sp(a[0], a[1], a[2]); }},
-        {"r_from_sp", {"SP", "t", "p"}, {35, 25, 0}, [](const double* a) { return halic_r_from_sp(a[0], a[1], a[2]); }},
-        {"density", {"SP", "t", "p"}, {35, 25, 0}, [](const double* a) { return halic_density(a[0], a[1], a[2]); }},
-        {"potential_temperature", {"SP", "t", "p"}, {35, 25, 1000},
-         [](const double* a) { return halic_potential_temperature(a[0], a[1], a[2]); }},
-        {"depth", {"p", "latitude"}, {1000, 30}, [](const double* a) { return halic_depth(a[0], a[1]); }},
-        {"convert", {"t", "sg0", "t0", "SP", "depth_m"}, {26, 1.024, 24, 35, 1},
-         [](const double* a) { return halic_convert(a[0], a[1], a[2], a[3], a[4], 1); }},
-    };
-    const double kDenormal = std::numeric_limits<double>::denorm_min();
-    const double extremes[] = {DBL_MAX, -DBL_MAX, kDenormal, -kDenormal, -0.0, DBL_MIN, -DBL_MIN};
-    for (const Function& function : functions)
-    {
-        ASSERT_TRUE(std::isfinite(function.call(function.good.data()))) << function.pszName;
-        for (size_t nArgument = 0; nArgument < function.good.size(); ++nArgument)
-            for (double dExtreme : extremes)
-            {
-                std::vector<double> a = function.good;
-                a[nArgument] = dExtreme;
-                const double dGot = function.call(a.data());
-                const int nReason = halic_last_error();
-                char szExtreme[32];
-                std::snprintf(szExtreme, sizeof szExtreme, "%.17g", dExtreme);
-                const std::string where = std::string(function.pszName) + " " + function.arguments[nArgument] + " = " +
-                                          szExtreme + ": " + halic_last_error_text();
-                EXPECT_FALSE(std::isinf(dGot)) << where;
-                EXPECT_EQ(std::isnan(dGot), nReason != HALIC_OK) << where;
-                EXPECT_NE(nReason, HALIC_E_RESULT) << where;
-                if (std::fabs(dExtreme) == DBL_MAX)
-                {
-                    const std::string named = function.arguments[nArgument] + std::string(" = ");
-                    EXPECT_EQ(std::string(halic_last_error_text()).rfind(named, 0), 0u) << where;
-                }
-            }
-    }
 }
 
 // Another thread's fault is not this thread's.
@@ -362,108 +189,232 @@ TEST(Arguments, LastErrorIsPerThread)
     EXPECT_EQ(halic_last_error(), HALIC_OK);
 }
 
-// The array forms give, element by element, what the scalar forms give: numbers and NaNs alike, with the
-// count of NaNs and the first one's reason. Each input array mixes good and bad elements.
-TEST(Arrays, AgreeWithTheScalarForms)
-{
-    const std::vector<double> SP = {0, 35, 42, 50, 35, 20, 1.5, kNaN, 35};
-    const std::vector<double> t = {-2, 25, 40, 10, 45, 15, 10, 10, 10};
-    const std::vector<double> p = {0, 1000, 10000, 0, 0, -5, 0, 0, DBL_MAX};
-    const std::vector<double> sg = {1.0, 1.0264, 0.5, 1.02, -1, 1.01, 1.001, 1.2, DBL_MAX};
-    const std::vector<double> C = {0, 42.914, 30, 1, 70, 0.0005, 2, kInf, DBL_MAX};
-    const std::vector<double> t_ref = {4, 40, -2.5, 25, 4, 15, kNaN, 10, -DBL_MAX};
-    const std::vector<double> latitude = {0, 90, -90, 91, 45, -30, kNaN, 10, 0};
-    const ptrdiff_t n = static_cast<ptrdiff_t>(SP.size());
+// What an argument may be, as halic.h gives it, and the reason beyond; an infinite end is no bound. The elements
+// of Arrays.EveryQuantity spread over dSpreadLow to dSpreadHigh where given (where a bound is none, or answers
+// are few), else just beyond the range.
+struct SRange { double dLow, dHigh; int nReason; double dSpreadLow = 0, dSpreadHigh = 0; };
+const SRange kS = {HALIC_SP_MIN, HALIC_SP_MAX, HALIC_E_SALINITY};
+const SRange kT = {HALIC_T_MIN, HALIC_T_MAX, HALIC_E_TEMPERATURE};
+const SRange kPss78T = {HALIC_T_MIN, HALIC_PSS78_T_MAX, HALIC_E_TEMPERATURE};
+const SRange kRefractionT = {HALIC_T_MIN, HALIC_REFRACTION_T_MAX, HALIC_E_TEMPERATURE};
+const SRange kP = {0, HALIC_P_MAX, HALIC_E_PRESSURE};
+const SRange kSg = {std::numeric_limits<double>::denorm_min(), HALIC_SG_MAX, HALIC_E_GRAVITY, 0.98, 1.05}; // not 0
+const SRange kC = {0, kInf, HALIC_E_CONDUCTIVITY, 0, 60};
+const SRange kLatitude = {-HALIC_LATITUDE_MAX, HALIC_LATITUDE_MAX, HALIC_E_LATITUDE};
+const SRange kWavelength = {HALIC_WAVELENGTH_MIN, HALIC_WAVELENGTH_MAX, HALIC_E_WAVELENGTH};
+const SRange kIndex = {-kInf, kInf, HALIC_E_NO_SALINITY, 1.33, 1.342};
+// A refractometer's reading: held to its scale after the temperatures are checked, as no salinity is.
+const SRange kReading = {-kInf, kInf, HALIC_E_READING, -1, 45};
+const SRange kGamma = {0, HALIC_EXPANSION_MAX, HALIC_E_EXPANSION};
+const SRange kBaumeSg = {HALIC_BAUME_SG_MIN, HALIC_SG_MAX, HALIC_E_READING};
+const SRange kDegrees = {0, 145.0 - 145.0 / HALIC_SG_MAX, HALIC_E_READING, -1, 8}; // the American scale's
 
-    ExpectArrayFormsAgree({
-        {"sg t/4", [&](double* out) { return halic_sg_n(n, SP.data(), t.data(), HALIC_SG_T_4, out); },
-         [&](ptrdiff_t i) { return halic_sg(SP[i], t[i], HALIC_SG_T_4); }},
-        {"sg 25/25, no t", [&](double* out) { return halic_sg_n(n, SP.data(), nullptr, HALIC_SG_25_25, out); },
-         [&](ptrdiff_t i) { return halic_sg(SP[i], kNaN, HALIC_SG_25_25); }},
-        {"sg_at", [&](double* out) { return halic_sg_at_n(n, SP.data(), t.data(), t_ref.data(), out); },
-         [&](ptrdiff_t i) { return halic_sg_at(SP[i], t[i], t_ref[i]); }},
-        {"salinity t/t", [&](double* out) { return halic_salinity_from_sg_n(n, sg.data(), t.data(), HALIC_SG_T_T, out); },
-         [&](ptrdiff_t i) { return halic_salinity_from_sg(sg[i], t[i], HALIC_SG_T_T); }},
-        {"salinity_at", [&](double* out) { return halic_salinity_from_sg_at_n(n, sg.data(), t.data(), t_ref.data(), out); },
-         [&](ptrdiff_t i) { return halic_salinity_from_sg_at(sg[i], t[i], t_ref[i]); }},
-        {"sp_from_c", [&](double* out) { return halic_sp_from_c_n(n, C.data(), t.data(), p.data(), out); },
-         [&](ptrdiff_t i) { return halic_sp_from_c(C[i], t[i], p[i]); }},
-        {"c_from_sp", [&](double* out) { return halic_c_from_sp_n(n, SP.data(), t.data(), p.data(), out); },
-         [&](ptrdiff_t i) { return halic_c_from_sp(SP[i], t[i], p[i]); }},
-        {"r_from_sp", [&](double* out) { return halic_r_from_sp_n(n, SP.data(), t.data(), p.data(), out); },
-         [&](ptrdiff_t i) { return halic_r_from_sp(SP[i], t[i], p[i]); }},
-        {"density", [&](double* out) { return halic_density_n(n, SP.data(), t.data(), p.data(), out); },
-         [&](ptrdiff_t i) { return halic_density(SP[i], t[i], p[i]); }},
-        {"potential_temperature",
-         [&](double* out) { return halic_potential_temperature_n(n, SP.data(), t.data(), p.data(), out); },
-         [&](ptrdiff_t i) { return halic_potential_temperature(SP[i], t[i], p[i]); }},
-        {"depth", [&](double* out) { return halic_depth_n(n, p.data(), latitude.data(), out); },
-         [&](ptrdiff_t i) { return halic_depth(p[i], latitude[i]); }},
-        {"convert", [&](double* out) { return halic_convert_n(n, t.data(), 1.024, 24, 35, 1, 1, out); },
-         [&](ptrdiff_t i) { return halic_convert(t[i], 1.024, 24, 35, 1, 1); }},
-        {"convert, sg0 huge", [&](double* out) { return halic_convert_n(n, t.data(), DBL_MAX, 24, 35, 1, 1, out); },
-         [&](ptrdiff_t i) { return halic_convert(t[i], DBL_MAX, 24, 35, 1, 1); }},
-    }, n);
+// An argument as the texts name it, its range, and its array's name where that differs.
+struct SArgument { const char* pszName; SRange range; const char* pszArray = nullptr; };
+// A quantity's scalar form over a[0], a[1], ... and its array form over the arrays a[0], a[1], ...
+struct SQuantity
+{
+    const char* pszName;
+    std::vector<SArgument> arguments; // as the texts name them
+    std::vector<double> good;         // a call with an answer
+    const char* pszOutput;            // the array form's result, as its texts name it
+    double (*scalar)(const double* a);
+    ptrdiff_t (*array)(ptrdiff_t n, const double* const* a, double* r);
+    double (*forward)(double SP, const double* a) = nullptr; // what salinity SP reads, of an inverse over a reading
+};
+// The two forms of f over the same arguments: a[k] is a double in one and an array in the other.
+#define FORMS(f, ...) [](const double* a) { return f(__VA_ARGS__); }, \
+                      [](ptrdiff_t n, const double* const* a, double* r) { return f##_n(n, __VA_ARGS__, r); }
+
+const SQuantity kQuantities[] = {
+    {"sg t/4", {{"SP", kS}, {"t", kT}}, {35, 25}, "sg", FORMS(halic_sg, a[0], a[1], HALIC_SG_T_4)},
+    {"sg 25/25, no t", {{"SP", kS}}, {35}, "sg", [](const double* a) { return halic_sg(a[0], kNaN, HALIC_SG_25_25); },
+     [](ptrdiff_t n, const double* const* a, double* r) { return halic_sg_n(n, a[0], nullptr, HALIC_SG_25_25, r); }},
+    {"sg_at", {{"SP", kS}, {"t", kT}, {"t_ref", kT}}, {35, 25, 4}, "sg", FORMS(halic_sg_at, a[0], a[1], a[2])},
+    {"salinity_from_sg t/t", {{"sg", kSg}, {"t", kT}}, {1.02, 25}, "SP",
+     FORMS(halic_salinity_from_sg, a[0], a[1], HALIC_SG_T_T),
+     [](double S, const double* a) { return halic_sg(S, a[1], HALIC_SG_T_T); }},
+    {"salinity_from_sg_at", {{"sg", kSg}, {"t", kT}, {"t_ref", kT}}, {1.02, 25, 4}, "SP",
+     FORMS(halic_salinity_from_sg_at, a[0], a[1], a[2]),
+     [](double S, const double* a) { return halic_sg_at(S, a[1], a[2]); }},
+    {"sp_from_c", {{"C", kC}, {"t", kPss78T}, {"p", kP}}, {40, 25, 0}, "SP", FORMS(halic_sp_from_c, a[0], a[1], a[2])},
+    {"c_from_sp", {{"SP", kS}, {"t", kPss78T}, {"p", kP}}, {35, 25, 0}, "C", FORMS(halic_c_from_sp, a[0], a[1], a[2])},
+    {"r_from_sp", {{"SP", kS}, {"t", kPss78T}, {"p", kP}}, {35, 25, 0}, "R", FORMS(halic_r_from_sp, a[0], a[1], a[2])},
+    {"density", {{"SP", kS}, {"t", kT}, {"p", kP}}, {35, 25, 0}, "rho", FORMS(halic_density, a[0], a[1], a[2])},
+    {"potential_temperature", {{"SP", kS}, {"t", kT}, {"p", kP}}, {35, 25, 1000}, "theta",
+     FORMS(halic_potential_temperature, a[0], a[1], a[2])},
+    {"depth", {{"p", kP}, {"latitude", kLatitude}}, {1000, 30}, "z", FORMS(halic_depth, a[0], a[1])},
+    {"convert", {{"t", kT}, {"sg0", kSg}, {"t0", kT}, {"SP", kS}, {"depth_m", kP}}, {26, 1.024, 24, 35, 1}, "sg",
+     [](const double* a) { return halic_convert(a[0], a[1], a[2], a[3], a[4], 1); }, nullptr}, // arrays of t only:
+    {"convert over t", {{"t", kT}}, {26}, "sg", FORMS(halic_convert, a[0], 1.024, 24, 35, 1, 1)},
+    {"refractive_index", {{"SP", kS}, {"t", kRefractionT}, {"wavelength", kWavelength}}, {35, 20, 589.3}, "index",
+     FORMS(halic_refractive_index, a[0], a[1], a[2])},
+    {"salinity_from_refractive_index", {{"n", kIndex, "index"}, {"t", kRefractionT}, {"wavelength", kWavelength}},
+     {1.339, 20, 589.3}, "SP", FORMS(halic_salinity_from_refractive_index, a[0], a[1], a[2]),
+     [](double S, const double* a) { return halic_refractive_index(S, a[1], a[2]); }},
+    {"refractometer_reading sg 20/20", {{"SP", kS}, {"t", kRefractionT}, {"t_zero", kRefractionT}}, {35, 20, 20},
+     "reading", FORMS(halic_refractometer_reading, a[0], a[1], a[2], HALIC_SCALE_SG, HALIC_SG_20_20)},
+    {"salinity_from_refractometer seawater", {{"reading", kReading}, {"t", kRefractionT}, {"t_zero", kRefractionT}},
+     {35, 20, 20}, "SP", FORMS(halic_salinity_from_refractometer, a[0], a[1], a[2], HALIC_SCALE_SEAWATER, 0),
+     [](double S, const double* a) { return halic_refractometer_reading(S, a[1], a[2], HALIC_SCALE_SEAWATER, 0); }},
+    {"salinity_from_refractometer nacl", {{"reading", kReading}, {"t", kRefractionT}, {"t_zero", kRefractionT}},
+     {36.5, 20, 20}, "SP", FORMS(halic_salinity_from_refractometer, a[0], a[1], a[2], HALIC_SCALE_NACL, 0),
+     [](double S, const double* a) { return halic_refractometer_reading(S, a[1], a[2], HALIC_SCALE_NACL, 0); }},
+    {"hydrometer_reading t/4", {{"SP", kS}, {"t", kT}, {"t_cal", kT}, {"gamma", kGamma}}, {35, 25, 20, 25e-6},
+     "reading", FORMS(halic_hydrometer_reading, a[0], a[1], a[2], a[3], HALIC_SG_T_4)},
+    {"hydrometer_reading 25/25, no t_cal", {{"SP", kS}, {"t", kT}, {"gamma", kGamma}}, {35, 25, 25e-6}, "reading",
+     [](const double* a) { return halic_hydrometer_reading(a[0], a[1], kNaN, a[2], HALIC_SG_25_25); },
+     [](ptrdiff_t n, const double* const* a, double* r) {
+         return halic_hydrometer_reading_n(n, a[0], a[1], nullptr, a[2], HALIC_SG_25_25, r); }},
+    {"salinity_from_hydrometer t/t", {{"reading", kSg}, {"t", kT}, {"t_cal", kT}, {"gamma", kGamma}},
+     {1.02, 25, 20, 25e-6}, "SP", FORMS(halic_salinity_from_hydrometer, a[0], a[1], a[2], a[3], HALIC_SG_T_T),
+     [](double S, const double* a) { return halic_hydrometer_reading(S, a[1], a[2], a[3], HALIC_SG_T_T); }},
+    {"baume", {{"sg", kBaumeSg}}, {1.02}, "degrees", FORMS(halic_baume, a[0], HALIC_BAUME_AMERICAN)},
+    {"sg_from_baume", {{"degrees", kDegrees}}, {3}, "sg", FORMS(halic_sg_from_baume, a[0], HALIC_BAUME_AMERICAN)},
+    {"salinity_from_baume t/4", {{"degrees", kDegrees}, {"t", kT}}, {3, 25}, "SP",
+     FORMS(halic_salinity_from_baume, a[0], a[1], HALIC_SG_T_4, HALIC_BAUME_AMERICAN),
+     [](double S, const double* a) { return halic_baume(halic_sg(S, a[1], HALIC_SG_T_4), HALIC_BAUME_AMERICAN); }},
+};
+
+// Every quantity over elements spread across and just beyond its arguments' ranges, then the good call with each
+// argument in turn at each end of its range, the next double beyond, and each extreme a double holds. An element
+// with an argument outside its range (the first in the order declared) is NaN for that range's reason, or for
+// not being finite, and its text names it; one with all in range is a number, or NaN for its first argument
+// being a reading no salinity gives. The array form gives what the scalar form gives, element by element, with
+// its results over any one of its inputs (the PSS-78 forms compute runs ahead) or apart, with the count of NaNs
+// and the first one's reason and text; it refuses a null array, and an output that overlaps an input.
+TEST(Arrays, EveryQuantity)
+{
+    const double kDenormal = std::numeric_limits<double>::denorm_min();
+    const double extremes[] = {kNaN, kInf, -kInf, DBL_MAX, -DBL_MAX, kDenormal, -kDenormal, -0.0, DBL_MIN, -DBL_MIN};
+    for (const SQuantity& q : kQuantities)
+    {
+        const size_t nArguments = q.arguments.size();
+        std::vector<std::vector<double>> inputs(nArguments);
+        CInputs spread;
+        for (int i = 0; i < 1001; ++i) // odd, so that a run computed ahead ends on a single element
+            for (size_t k = 0; k < nArguments; ++k)
+            {
+                const SRange& r = q.arguments[k].range;
+                const double dMargin = 0.02 * (r.dHigh - r.dLow);
+                inputs[k].push_back(r.dSpreadLow < r.dSpreadHigh ? spread.Next(r.dSpreadLow, r.dSpreadHigh)
+                                                                 : spread.Next(r.dLow - dMargin, r.dHigh + dMargin));
+            }
+        for (size_t k = 0; k < nArguments; ++k)
+        {
+            const SRange& range = q.arguments[k].range;
+            std::vector<double> values(std::begin(extremes), std::end(extremes));
+            for (double dEnd : {range.dLow, range.dHigh})
+                values.insert(values.end(), {dEnd, std::nextafter(dEnd, dEnd == range.dLow ? -kInf : kInf)});
+            for (double dValue : values)
+                for (size_t j = 0; j < nArguments; ++j)
+                    inputs[j].push_back(j == k ? dValue : q.good[j]);
+        }
+        const ptrdiff_t n = static_cast<ptrdiff_t>(inputs[0].size());
+        std::vector<double> expected(n), a(nArguments);
+        ptrdiff_t nExpectedNaN = 0;
+        int nFirstReason = HALIC_OK;
+        std::string firstText;
+        for (ptrdiff_t i = 0; i < n; ++i)
+        {
+            for (size_t k = 0; k < nArguments; ++k)
+                a[k] = inputs[k][i];
+            expected[i] = q.scalar(a.data());
+            const int nReason = halic_last_error();
+            const std::string text = halic_last_error_text();
+            const std::string where = std::string(q.pszName) + " [" + std::to_string(i) + "]: " + text;
+            size_t k = 0;
+            while (k < nArguments && std::isfinite(a[k]) && a[k] >= q.arguments[k].range.dLow &&
+                   a[k] <= q.arguments[k].range.dHigh)
+                ++k;
+            const SArgument& blamed = q.arguments[k < nArguments ? k : 0];
+            if (k < nArguments)
+                EXPECT_EQ(nReason, std::isfinite(a[k]) ? blamed.range.nReason : HALIC_E_NOT_FINITE) << where;
+            else
+                EXPECT_TRUE(nReason == HALIC_OK || nReason == HALIC_E_NO_SALINITY || nReason == HALIC_E_READING ||
+                            nReason == HALIC_E_CONDUCTIVITY) << where;
+            EXPECT_FALSE(std::isinf(expected[i])) << where;
+            if (q.forward != nullptr && std::isfinite(expected[i])) // an inverse to 1e-9: a[0] lies between these
+            {
+                EXPECT_FALSE(q.forward(std::fmax(expected[i] - 1e-9, HALIC_SP_MIN), a.data()) > a[0]) << where;
+                EXPECT_FALSE(q.forward(std::fmin(expected[i] + 1e-9, HALIC_SP_MAX), a.data()) < a[0]) << where;
+            }
+            EXPECT_EQ(std::isnan(expected[i]), nReason != HALIC_OK) << where;
+            EXPECT_EQ(text.rfind(nReason == HALIC_OK ? "" : std::string(blamed.pszName) + " = ", 0), 0u) << where;
+            if (std::isnan(expected[i]) && nExpectedNaN++ == 0)
+            {
+                nFirstReason = nReason;
+                firstText = "element " + std::to_string(i) + ": " + text;
+            }
+        }
+        for (size_t nOver = 0; q.array != nullptr && nOver <= nArguments; ++nOver) // over each input, then apart
+        {
+            std::vector<std::vector<double>> copies = inputs;
+            copies.emplace_back(n);
+            std::vector<const double*> pointers;
+            for (size_t k = 0; k < nArguments; ++k)
+                pointers.push_back(copies[k].data());
+            double* pOut = copies[nOver].data();
+            const std::string where = std::string(q.pszName) + " over " + (nOver < nArguments ? "input " : "its own ") +
+                                      std::to_string(nOver);
+            EXPECT_EQ(q.array(n, pointers.data(), pOut), nExpectedNaN) << where;
+            EXPECT_EQ(halic_last_error(), nFirstReason) << where;
+            EXPECT_EQ(halic_last_error_text(), firstText) << where;
+            for (ptrdiff_t i = 0; i < n; ++i)
+                EXPECT_TRUE(std::isnan(expected[i]) ? std::isnan(pOut[i]) : pOut[i] == expected[i])
+                    << where << " [" << i << "]: " << pOut[i] << ", not " << expected[i];
+            std::string name = q.pszOutput;
+            if (nOver < nArguments)
+            {
+                const SArgument& arg = q.arguments[nOver];
+                name = arg.pszArray != nullptr ? arg.pszArray : arg.pszName;
+                EXPECT_EQ(q.array(n - 1, pointers.data(), pOut + 1), -1) << where;
+                const std::string overlaps = std::string(q.pszOutput) + " overlaps " + name + " other than exactly";
+                EXPECT_EQ(halic_last_error_text(), overlaps) << where;
+                pointers[nOver] = nullptr;
+            }
+            EXPECT_EQ(q.array(n, pointers.data(), nOver < nArguments ? copies.back().data() : nullptr), -1) << where;
+            EXPECT_EQ(halic_last_error_text(), name + " is a null array") << where;
+        }
+    }
 }
 
-// Faults of the arrays themselves: -1, nothing written, and they come before any element's, a bad convention's
-// too; an output that is an input itself is computed in place.
+// Faults of the arrays beyond each array's own (Arrays.EveryQuantity): -1, nothing written, and before any
+// element's, a bad convention's too.
 TEST(Arrays, FaultsOfTheArraysThemselves)
 {
-    double in[3] = {35, 25, 0}, other[3] = {35, 25, 0}, out[3] = {-7, -7, -7};
-    struct Row { const char* pszCall; ptrdiff_t nResult; std::string text; const char* pszExpected; };
-    // The text is read as the row is made: the next call overwrites it.
-    auto row = [](const char* pszCall, ptrdiff_t nResult, const char* pszExpected) {
-        return Row{pszCall, nResult, halic_last_error_text(), pszExpected};
+    double in[3] = {35, 25, 0}, out[3] = {-7, -7, -7};
+    // A call's result with its text, read as the row is made: the next call overwrites it.
+    auto refused = [](ptrdiff_t nResult) { return std::make_pair(nResult, std::string(halic_last_error_text())); };
+    const std::pair<std::pair<ptrdiff_t, std::string>, const char*> rows[] = {
+        {refused(halic_sg_n(2, in, nullptr, 99, out)), "t is a null array"}, // before the convention
+        {refused(halic_depth_n(-1, nullptr, in, out)), "n = -1 is negative"}, // before a null array
+        {refused(halic_r_from_sp_n(PTRDIFF_MAX / 8 + 1, in, in, in, out)),
+         "n = 1152921504606846976 is more doubles than memory holds"},
+        {refused(halic_c_from_sp_n(2, in + 1, in + 1, in + 1, in)), "C overlaps SP other than exactly"}, // one before
     };
-    const Row rows[] = {
-        row("null t, t/4", halic_sg_n(2, in, nullptr, HALIC_SG_T_4, out), "t is a null array"),
-        row("null t, no convention", halic_sg_n(2, in, nullptr, 99, out), "t is a null array"),
-        row("null t_ref", halic_sg_at_n(2, in, in, nullptr, out), "t_ref is a null array"),
-        row("null output", halic_salinity_from_sg_n(2, in, in, HALIC_SG_T_T, nullptr), "SP is a null array"),
-        row("null input", halic_density_n(2, nullptr, in, in, out), "SP is a null array"),
-        row("negative n before a null array", halic_depth_n(-1, nullptr, in, out), "n = -1 is negative"),
-        row("n larger than memory", halic_r_from_sp_n(PTRDIFF_MAX / 4, in, in, in, out),
-            "n = 2305843009213693951 is more doubles than memory holds"),
-        row("output one after an input", halic_potential_temperature_n(2, in, other, other, in + 1),
-            "theta overlaps SP other than exactly"),
-        row("output one before an input", halic_c_from_sp_n(2, other, in + 1, other, in), "C overlaps t other than exactly"),
-        row("convert", halic_convert_n(2, nullptr, 1.024, 24, 35, 1, 1, out), "t is a null array"),
-    };
-    for (const Row& r : rows)
-    {
-        EXPECT_EQ(r.nResult, -1) << r.pszCall;
-        EXPECT_EQ(r.text, r.pszExpected) << r.pszCall;
-    }
+    for (const auto& [got, pszExpected] : rows)
+        EXPECT_EQ(got, std::make_pair(ptrdiff_t{-1}, std::string(pszExpected)));
     EXPECT_EQ(halic_last_error(), HALIC_E_ARGUMENT);
     for (double d : out)
         EXPECT_EQ(d, -7.0);
-    EXPECT_EQ(in[1], 25.0);
-    EXPECT_EQ(in[2], 0.0);
-
-    // A bad convention with good arrays: every element NaN, for that reason.
+    EXPECT_EQ(in[0], 35.0);
+    // Good arrays with a bad convention or a bad shared argument: every element NaN, for that reason.
     EXPECT_EQ(halic_sg_n(2, in, in, 99, out), 2);
     EXPECT_EQ(halic_last_error(), HALIC_E_CONVENTION);
-
-    // An empty array, and results written over an input.
+    EXPECT_EQ(halic_convert_n(2, in, DBL_MAX, 24, 35, 1, 1, out), 2);
+    EXPECT_EQ(halic_last_error(), HALIC_E_GRAVITY);
     EXPECT_EQ(halic_density_n(0, in, in, in, out), 0);
     EXPECT_EQ(halic_last_error(), HALIC_OK);
-    double t[2] = {25, 4}, SP[2] = {35, 0}, p[2] = {0, 0};
-    EXPECT_EQ(halic_density_n(2, SP, t, p, t), 0);
-    EXPECT_EQ(t[0], halic_density(35, 25, 0));
-    EXPECT_EQ(t[1], halic_density(0, 4, 0));
 }
 
-// The header's version and the library's are the product's, the same three parts in each form.
+// The header's version and the library's are the product's (whose text the SDK's clients check), the same three
+// parts in each form.
 TEST(Version, IsTheProducts)
 {
-    EXPECT_STREQ(halic_version(), VARNOK_VERSION_STRING);
-    int nMajor = -1, nMinor = -1, nPatch = -1;
-    ASSERT_EQ(std::sscanf(halic_version(), "%d.%d.%d", &nMajor, &nMinor, &nPatch), 3);
-    EXPECT_EQ(HALIC_VERSION_MAJOR, nMajor);
-    EXPECT_EQ(HALIC_VERSION_MINOR, nMinor);
-    EXPECT_EQ(HALIC_VERSION_PATCH, nPatch);
-    EXPECT_EQ(HALIC_VERSION_NUMBER, nMajor * 1000000 + nMinor * 1000 + nPatch);
+    char szParts[64];
+    std::snprintf(szParts, sizeof szParts, "%d.%d.%d.", HALIC_VERSION_MAJOR, HALIC_VERSION_MINOR, HALIC_VERSION_PATCH);
+    EXPECT_EQ(std::string(halic_version()).rfind(szParts, 0), 0u) << szParts;
     EXPECT_EQ(halic_version_number(), HALIC_VERSION_NUMBER);
 #if HALIC_VERSION_NUMBER < 1000000
 #error "the version number is usable in #if and at least 1.0.0"
