@@ -144,7 +144,9 @@ TEST(Arguments, ReasonsAndTexts)
         BAD(halic_sp_from_c(-0.5, 10, 0), HALIC_E_CONDUCTIVITY, "C = -0.5 mS/cm is negative"),
         BAD(halic_sp_from_c(0.0005, 10, 0), HALIC_E_CONDUCTIVITY, // where the low-salinity formula dips
             "C = 5e-04 mS/cm gives no salinity from 0 to 42 at this t and p"),
-        // The instruments': the choices before all other arguments, the scales, the readings no salinity gives.
+        // The instruments': the index's temperatures, to where its equation strays no more than in its fit (halic.h),
+        // the choices before all other arguments, the scales, the readings no salinity gives.
+        BAD(halic_refractive_index(35, 32.5, 589.3), HALIC_E_TEMPERATURE, "t = 32.5 is outside -2 to 32 degC"),
         BAD(halic_refractometer_reading(kNaN, 20, 20, HALIC_SCALES, 0), HALIC_E_SCALE,
             "scale = 3 is no scale (0 to 2)"),
         BAD(halic_refractometer_reading(35, 20, 20, HALIC_SCALE_SG, 9), HALIC_E_CONVENTION,

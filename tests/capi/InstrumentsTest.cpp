@@ -39,6 +39,7 @@ TEST(RefractiveIndex, CheckValues)
         ROW(RI::Get(35, 0, kSodiumD), 1.340868, 5e-7),
         ROW(RI::Get(35, 20, kSodiumD), 1.339406, 5e-7),
         ROW(RI::Get(35, 25, kSodiumD), 1.338858, 5e-7),
+        ROW(RI::GetSalinity(1.339406, 20, kSodiumD), 35.00, 5e-3), // and back
     });
 }
 
@@ -72,8 +73,9 @@ TEST(Refractometer, Scales)
     ExpectChecks({
         // Compensated (as at 20 degC): the seawater scale shows the salinity.
         ROW(RM::GetReading(dRise35, kSeawater), 35.0, 1e-12),
-        // A sodium chloride scale reads natural seawater of 35 between 36.3 and 36.7.
+        // A sodium chloride scale reads natural seawater of 35 between 36.3 and 36.7, and 36.5 on it is 35.0 +- 0.2.
         ROW(RM::GetReading(dRise35, kNaCl), 36.5, 0.2),
+        ROW(RM::GetSalinity(RM::GetRise(36.5, kNaCl), 20, 20), 35.0, 0.2),
         // Not compensated, at 25 degC: set to zero at 20 degC it shows (1.338858 - 1.333004) / slope, set to zero
         // at 25 degC (1.338858 - 1.332514) / slope, with slope = (1.339406 - 1.333004) / 35 from the check
         // values above.
@@ -128,8 +130,8 @@ TEST(Hydrometer, ConventionsFixTheTemperatures)
         // t/4 and t/t take the caller's calibration temperature.
         ROW(halic_hydrometer_reading(35, 27, 20, kGlass, HALIC_SG_T_4),
             halic_sg(35, 27, HALIC_SG_T_4) * (1 + kGlass * 7), 1e-15),
-        ROW(halic_salinity_from_hydrometer(halic_hydrometer_reading(42, 30, 20, kGlass, HALIC_SG_T_T), 30, 20, kGlass,
-                                           HALIC_SG_T_T), 42.0, kExact),
+        ROW(halic_hydrometer_reading(35, 27, 20, kGlass, HALIC_SG_T_T),
+            halic_sg(35, 27, HALIC_SG_T_T) * (1 + kGlass * 7), 1e-15),
     });
 }
 
