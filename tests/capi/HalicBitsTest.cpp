@@ -1,10 +1,9 @@
-// halic's numerics that work on their speed must not move. Results to the last bit: over inputs spread across
-// the ranges they hash to what halic gave before (recorded from that build): PSS-78's salinity from
-// conductivity, which takes only the basic operations and square roots, and the salinity that reads a specific
-// gravity, which searches EOS-80's density, whose powers Wine's C runtime gives as the C library does; so one
-// hash holds on every platform (the array forms give what these give: Arrays.EveryQuantity). And PSS-78's
-// inverse: salinity to conductivity lands within 1e-12 of the root of the forward function, its definition.
-#include "ResultBits.h"
+// halic's numerics that work on their speed must not move. Over inputs spread across their ranges, PSS-78's
+// salinity from conductivity (the basic operations and square roots only) and the salinity a specific gravity reads
+// (a search of EOS-80's density, whose powers Wine's C runtime gives as the C library does) hash to what halic gave
+// before, one hash on every platform (the array forms give the same: Arrays.EveryQuantity); PSS-78's inverse lands
+// within 1e-12 of the forward function's root, its definition.
+#include "CheckTable.h"
 #include "halic.h"
 
 #include <gtest/gtest.h>
@@ -54,7 +53,7 @@ TEST(Pss78Inverse, WithinToleranceOfTheRoot)
         for (double t : {-2.0, -1.0, 0.0, 5.0, 10.0, 15.0, 20.0, 25.0, 30.0, 34.0, 35.0})
             for (double p : {0.0, 100.0, 1000.0, 5000.0, 10000.0})
                 ExpectWithinToleranceOfTheRoot(S, t, p);
-    CInputs inputs;
+    SInputs inputs;
     for (int i = 0; i < 20000; ++i)
     {
         const double S = inputs.Next(0.0, i % 4 == 0 ? 2.0 : 42.0);

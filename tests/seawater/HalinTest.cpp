@@ -1,6 +1,5 @@
-// Check values of the seawater library, grouped by physical behaviour: the published EOS-80, Bryden and UNESCO
-// values and the library's own. Each tolerance is half a unit in the last digit given; kExact rows compare the
-// doubles themselves, bit for bit where hexadecimal, and a NaN expectation asks for NaN.
+// The seawater library's check values by physical behaviour: EOS-80's, Bryden's, UNESCO's and the library's own.
+// Each tolerance is half a unit in the last digit given; kExact rows compare the doubles, bit for bit where hex.
 #include "CheckTable.h"
 #include "Halin.h"
 #include "Identity.h"
@@ -50,10 +49,8 @@ TEST(SpecificGravity, CheckValuesAtTheCalculatorsDefaults)
     ExpectChecks({
         ROW(CHalin::GetSpecificGravity(26, 1.024, 24, 35, 1, 1), 1.0233919850, 5e-11),
         ROW(CHalin::GetSpecificGravity(26, 1.024, 24, 35, 1, 0), 1.0233919777, 5e-11),
-        // Both densities at the caller's pressure, in either mode.
-        ROW(CHalin::GetSpecificGravity(26, 1.024, 24, 35, 1000, 1), 1.0233824982, 5e-11),
+        // Both densities at the caller's pressure, in either mode; any nonzero flag selects potential temperatures.
         ROW(CHalin::GetSpecificGravity(26, 1.024, 24, 35, 1000, 0), 1.0233754408, 5e-11),
-        // Any nonzero flag selects potential temperatures.
         ROW(CHalin::GetSpecificGravity(26, 1.024, 24, 35, 1000, -1), 1.0233824982, 5e-11),
         // Equal temperatures: the density ratio is exactly 1, then times G0.
         ROW(CHalin::GetSpecificGravity(31.5, 1.0257, 31.5, 35, 1000, 1), 1.0257, kExact),
