@@ -15,17 +15,16 @@ struct CCommandCase
     std::vector<const char*> required; // the required options with good values, the defaulted ones left out
     int nInstrument = -1;              // a table of an instrument's readings: its EInstrument
 
-    const CParameter* Parameters(int* pnCount) const
+    std::vector<CParameter> Parameters() const
     {
         if (nInstrument >= 0)
-        {
-            *pnCount = static_cast<int>(CInstrumentTable::Parameters(static_cast<EInstrument>(nInstrument)).size());
-            return CInstrumentTable::Parameters(static_cast<EInstrument>(nInstrument)).data();
-        }
+            return CInstrumentTable::Parameters(static_cast<EInstrument>(nInstrument));
+        int nCount = 0;
+        const CParameter* pTable = GetTableParameters(&nCount); // the correction table's
         if (computation == COMPUTE_COUNT)
-            return GetTableParameters(pnCount);
-        *pnCount = GetComputation(computation).nParameters;
-        return GetComputation(computation).pParameters;
+            return {pTable, pTable + nCount};
+        const CComputation& computed = GetComputation(computation);
+        return {computed.pParameters, computed.pParameters + computed.nParameters};
     }
 };
 
@@ -36,7 +35,7 @@ inline const std::vector<CCommandCase>& CommandCases()
         {"table", "Options", COMPUTE_COUNT, {"--from", "10", "--to", "12.5"}},
         {"salinity", "From --sg", COMPUTE_SALINITY_FROM_SG, {"--sg", "1.023", "--convention", "t/4", "--temperature", "5"}},
         {"salinity", "From --conductivity", COMPUTE_SALINITY_FROM_C, {"--conductivity", "53", "--temperature", "5"}},
-        {"sg", "Options", COMPUTE_SG, {"--salinity", "35", "--convention", "t/4", "--temperature", "5"}},
+        {"sg", "Options", COMPUTE_SG, {"--salinity", "35", "--convention", "25/25"}}, // a fixed sample temperature
         {"density", "Options", COMPUTE_DENSITY, {"--salinity", "35", "--temperature", "5"}},
         {"ptemp", "Options", COMPUTE_PTEMP, {"--salinity", "35", "--temperature", "5", "--pressure", "4000"}},
         {"depth", "Options", COMPUTE_DEPTH, {"--pressure", "4000", "--latitude", "5"}},
