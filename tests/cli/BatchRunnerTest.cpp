@@ -10,14 +10,6 @@
 
 #include <cstdio>
 #include <string>
-#include <thread>
-
-#if defined(_WIN32)
-#include <fcntl.h>
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace
 {
@@ -48,68 +40,29 @@ std::string OneByOne(const std::string& input, std::string* pErr, long* pnBad)
     }
     return out;
 }
-
-bool MakePipe(int anFds[2])
-{
-#if defined(_WIN32)
-    return _pipe(anFds, 1 << 16, _O_BINARY) == 0;
-#else
-    return pipe(anFds) == 0;
-#endif
-}
-
-// The runner's output and messages from pIn, which holds or receives Input(), are the lines' run one by one.
-void ExpectAsOneByOne(FILE* pIn, int nThreads, size_t nChunkBytes, const std::string& what)
-{
-    std::string expectedErr;
-    long nExpectedBad = 0;
-    const std::string expectedOut = OneByOne(Input(), &expectedErr, &nExpectedBad);
-    ASSERT_GT(nExpectedBad, 0);
-    FILE* pOut = std::tmpfile();
-    FILE* pErr = std::tmpfile();
-    ASSERT_TRUE(pIn && pOut && pErr);
-    EXPECT_EQ(CBatchRunner(FORMAT_CSV, nThreads, nChunkBytes).Run(pIn, pOut, pErr), nExpectedBad) << what;
-    EXPECT_EQ(ReadAll(pOut), expectedOut) << what;
-    EXPECT_EQ(ReadAll(pErr), expectedErr) << what;
-    for (FILE* pFile : {pIn, pOut, pErr})
-        std::fclose(pFile);
-}
 } // namespace
 
+// The chunks and threads a file is cut into; a stream's reading is the co-process test's.
 TEST(BatchRunner, OrderAndLineNumbersAsOneByOne)
 {
     const std::string input = Input();
+    std::string expectedErr;
+    long nExpectedBad = 0;
+    const std::string expectedOut = OneByOne(input, &expectedErr, &nExpectedBad);
+    ASSERT_GT(nExpectedBad, 0);
     const struct { int nThreads; size_t nChunkBytes; } rows[] = {{1, 1 << 20}, {3, 64}, {2, 1}, {4, 1000}};
     for (const auto& row : rows)
     {
-        FILE* pIn = std::tmpfile();
-        ASSERT_NE(pIn, nullptr);
+        FILE* pIn = TempFile();
+        FILE* pOut = TempFile();
+        FILE* pErr = TempFile();
         std::fwrite(input.data(), 1, input.size(), pIn);
         std::rewind(pIn);
-        ExpectAsOneByOne(pIn, row.nThreads, row.nChunkBytes, std::to_string(row.nThreads) + " threads, chunks of " +
-                                                                  std::to_string(row.nChunkBytes));
-    }
-}
-
-// From a pipe a chunk is what has arrived: lines cut anywhere by the writer's
-// pieces still come out as one by one.
-TEST(BatchRunner, FromAPipeInAnyPieces)
-{
-    const std::string input = Input();
-    const struct { int nThreads; size_t nPiece; size_t nChunkBytes; } rows[] = {
-        {1, 1, 1 << 18}, {2, 7, 1 << 18}, {3, 4096, 64}, {2, 1 << 20, 1000}};
-    for (const auto& row : rows)
-    {
-        int anFds[2];
-        ASSERT_TRUE(MakePipe(anFds));
-        std::thread writer([&] {
-            for (size_t n = 0; n < input.size(); n += row.nPiece)
-                if (write(anFds[1], input.data() + n, static_cast<unsigned>(std::min(row.nPiece, input.size() - n))) < 0)
-                    break;
-            close(anFds[1]);
-        });
-        ExpectAsOneByOne(fdopen(anFds[0], "rb"), row.nThreads, row.nChunkBytes,
-                         std::to_string(row.nThreads) + " threads, pieces of " + std::to_string(row.nPiece));
-        writer.join();
+        SCOPED_TRACE(std::to_string(row.nThreads) + " threads, chunks of " + std::to_string(row.nChunkBytes));
+        EXPECT_EQ(CBatchRunner(FORMAT_CSV, row.nThreads, row.nChunkBytes).Run(pIn, pOut, pErr), nExpectedBad);
+        EXPECT_EQ(ReadAll(pOut), expectedOut);
+        EXPECT_EQ(ReadAll(pErr), expectedErr);
+        for (FILE* pFile : {pIn, pOut, pErr})
+            std::fclose(pFile);
     }
 }
