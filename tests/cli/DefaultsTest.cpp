@@ -4,14 +4,16 @@
 // empty field is the default by the same parameters and BindArguments; BatchLineTest proves its reading.)
 #include "CommandLine.h"
 #include "HelpText.h"
+#include "InstrumentTable.h"
 #include "Subcommand.h"
+#include "TablePlan.h"
 
-#include "CommandCases.h"
 #include "StreamText.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -19,17 +21,62 @@
 
 namespace
 {
-struct CStated
+// Each computation a command makes, with the options that make it: a section of the command's help.
+struct CCommandCase
 {
-    std::string section; // the heading it is under: "Options", "From --sg", "Every command"
-    std::string option;  // "--depth"
-    std::string text;    // "1", "--potential"
+    const char* pszCommand;
+    const char* pszSection;            // "Options", "From --sg"
+    EComputation computation;          // COMPUTE_COUNT: the table
+    std::vector<const char*> required; // the required options with good values, the defaulted ones left out
+    int nInstrument = -1;              // a table of an instrument's readings: its EInstrument
+
+    std::vector<CParameter> Parameters() const
+    {
+        if (nInstrument >= 0)
+            return CInstrumentTable::Parameters(static_cast<EInstrument>(nInstrument));
+        int nCount = 0;
+        const CParameter* pTable = GetTableParameters(&nCount); // the correction table's
+        if (computation == COMPUTE_COUNT)
+            return {pTable, pTable + nCount};
+        const CComputation& computed = GetComputation(computation);
+        return {computed.pParameters, computed.pParameters + computed.nParameters};
+    }
 };
 
-// Each default a help text states.
-std::vector<CStated> StatedDefaults(const std::string& help)
+const CCommandCase kCases[] = {
+    {"convert", "Options", COMPUTE_CONVERT, {"--temperature", "10"}},
+    {"table", "Options", COMPUTE_COUNT, {"--from", "10", "--to", "12.5"}},
+    {"salinity", "From --sg", COMPUTE_SALINITY_FROM_SG, {"--sg", "1.023", "--convention", "t/4", "--temperature", "5"}},
+    {"salinity", "From --conductivity", COMPUTE_SALINITY_FROM_C, {"--conductivity", "53", "--temperature", "5"}},
+    {"sg", "Options", COMPUTE_SG, {"--salinity", "35", "--convention", "25/25"}}, // a fixed sample temperature
+    {"density", "Options", COMPUTE_DENSITY, {"--salinity", "35", "--temperature", "5"}},
+    {"ptemp", "Options", COMPUTE_PTEMP, {"--salinity", "35", "--temperature", "5", "--pressure", "4000"}},
+    {"depth", "Options", COMPUTE_DEPTH, {"--pressure", "4000", "--latitude", "5"}},
+    {"refractive-index", "Options", COMPUTE_REFRACTIVE_INDEX, {"--salinity", "35", "--temperature", "5"}},
+    {"salinity", "From --refractive-index", COMPUTE_SALINITY_FROM_INDEX,
+     {"--refractive-index", "1.339", "--temperature", "5"}},
+    {"refractometer", "Options", COMPUTE_REFRACTOMETER, {"--salinity", "35"}},
+    {"salinity", "From --refractometer", COMPUTE_SALINITY_FROM_REFRACTOMETER, {"--refractometer", "35"}},
+    {"hydrometer", "Options", COMPUTE_HYDROMETER,
+     {"--salinity", "35", "--convention", "t/4", "--temperature", "5", "--calibrated-at", "15"}},
+    {"salinity", "From --hydrometer", COMPUTE_SALINITY_FROM_HYDROMETER,
+     {"--hydrometer", "1.02", "--convention", "t/4", "--temperature", "5", "--calibrated-at", "15"}},
+    {"baume", "From --sg", COMPUTE_BAUME, {"--sg", "1.02"}},
+    {"baume", "From --degrees", COMPUTE_SG_FROM_BAUME, {"--degrees", "3"}},
+    {"salinity", "From --baume", COMPUTE_SALINITY_FROM_BAUME, {"--baume", "3"}},
+    {"table", "With --instrument hydrometer", COMPUTE_COUNT,
+     {"--instrument", "hydrometer", "--salinity-from", "30", "--salinity-to", "31", "--from", "10", "--to", "12",
+      "--convention", "t/4", "--calibrated-at", "15"}, INSTRUMENT_HYDROMETER},
+    {"table", "With --instrument refractometer", COMPUTE_COUNT,
+     {"--instrument", "refractometer", "--salinity-from", "30", "--salinity-to", "31", "--from", "10", "--to", "12"},
+     INSTRUMENT_REFRACTOMETER},
+};
+
+// The defaults a help text states in one of its sections and under "Every command": each option ("--depth") with
+// its default ("1", "--potential").
+std::map<std::string, std::string> StatedDefaults(const std::string& help, const std::string& wanted)
 {
-    std::vector<CStated> defaults;
+    std::map<std::string, std::string> defaults;
     std::istringstream lines(help);
     std::string line, section, option;
     while (std::getline(lines, line))
@@ -40,10 +87,10 @@ std::vector<CStated> StatedDefaults(const std::string& help)
             section = line.substr(0, std::min(line.find(" ("), line.size() - 1)); // "Options (in degC...):"
         else if (line.compare(0, 6, "      ") != 0 && nDashes != std::string::npos)
             option = line.substr(nDashes, line.find_first_of(" ,", nDashes) - nDashes);
-        else if (nDefault != std::string::npos) // "... (default 24)", or --format's "text (default): ..."
-            defaults.push_back({section, option, line.compare(nDefault, 9, "(default)") == 0
-                                                     ? line.substr(6, nDefault - 7)
-                                                     : line.substr(nDefault + 9, line.size() - nDefault - 10)});
+        else if (nDefault != std::string::npos && (section == wanted || section == "Every command"))
+            defaults[option] = line.compare(nDefault, 9, "(default)") == 0 // --format's "text (default): ..."
+                                   ? line.substr(6, nDefault - 7)
+                                   : line.substr(nDefault + 9, line.size() - nDefault - 10); // "... (default 24)"
     }
     return defaults;
 }
@@ -67,7 +114,7 @@ std::string Bound(const std::vector<CParameter>& parameters, std::vector<const c
 TEST(Defaults, AsTheHelpStatesThemAndNeverForAnEmptyValue)
 {
     int nEmpty = 0;
-    for (const CCommandCase& c : CommandCases())
+    for (const CCommandCase& c : kCases)
     {
         const std::vector<CParameter> parameters = c.Parameters();
         std::set<std::string> stated, declared = {"--format"};
@@ -78,37 +125,35 @@ TEST(Defaults, AsTheHelpStatesThemAndNeverForAnEmptyValue)
                 declared.insert(name);
             if (param.kind == PARAMETER_SWITCH)
                 continue; // takes no value
-            // Empty as a word of its own and blank inline: CommandLineTest and ArgumentTest hold the other spellings.
-            const struct { std::vector<const char*> given; std::string shown; } spellings[] = {
-                {{name.c_str(), ""}, "\"\""}, {{inlineTab.c_str()}, "\"\\t\""}};
-            for (const auto& spelling : spellings)
+            std::vector<const char*> word = {c.pszCommand}; // the required options but this one
+            for (size_t n = 0; n < c.required.size(); n += 2)
+                if (c.required[n] != name)
+                    word.insert(word.end(), {c.required[n], c.required[n + 1]});
+            std::vector<const char*> blank = word;
+            // An empty word and a blank inline value: CommandLineTest and ArgumentTest hold the other spellings.
+            word.insert(word.end(), {name.c_str(), ""});
+            blank.push_back(inlineTab.c_str());
+            for (const auto& [args, shown] : {std::make_pair(word, "\"\""), std::make_pair(blank, "\"\\t\"")})
             {
-                std::vector<const char*> args = {c.pszCommand};
-                for (size_t n = 0; n < c.required.size(); n += 2)
-                    if (c.required[n] != name)
-                        args.insert(args.end(), {c.required[n], c.required[n + 1]});
-                args.insert(args.end(), spelling.given.begin(), spelling.given.end());
                 const CRun run = RunHali(args);
-                const std::string expected = std::string("hali ") + c.pszCommand + ": " + name + " " + spelling.shown +
-                                             ": empty; accepts ";
-                EXPECT_EQ(run.nExitCode, kExitUsage) << c.pszCommand << " " << spelling.given[0] << "\n" << run.out;
+                const std::string expected =
+                    std::string("hali ") + c.pszCommand + ": " + name + " " + shown + ": empty; accepts ";
+                EXPECT_EQ(run.nExitCode, kExitUsage) << c.pszCommand << " " << name << shown << "\n" << run.out;
                 EXPECT_EQ(run.err.compare(0, expected.size(), expected), 0) << run.err;
                 ++nEmpty;
             }
         }
         const std::string leftOut = Bound(parameters, c.required);
         EXPECT_NE(leftOut.substr(0, 6), "error:") << c.pszCommand << " " << leftOut;
-        for (const CStated& d : StatedDefaults(SubcommandHelp(*FindSubcommand(c.pszCommand))))
+        for (const auto& [option, text] : StatedDefaults(SubcommandHelp(*FindSubcommand(c.pszCommand)), c.pszSection))
         {
-            if (d.section != c.pszSection && d.section != "Every command")
-                continue;
-            stated.insert(d.option);
+            stated.insert(option);
             std::vector<const char*> given = c.required;
-            if (d.text.compare(0, 2, "--") == 0)
-                given.push_back(d.text.c_str()); // a switch: --potential or --no-potential
+            if (text.compare(0, 2, "--") == 0)
+                given.push_back(text.c_str()); // a switch: --potential or --no-potential
             else
-                given.insert(given.end(), {d.option.c_str(), d.text.c_str()});
-            EXPECT_EQ(Bound(parameters, given), leftOut) << c.pszCommand << " " << d.option << "=" << d.text;
+                given.insert(given.end(), {option.c_str(), text.c_str()});
+            EXPECT_EQ(Bound(parameters, given), leftOut) << c.pszCommand << " " << option << "=" << text;
         }
         EXPECT_EQ(stated, declared) << c.pszCommand << " " << c.pszSection; // every default stated, only those
     }
