@@ -40,6 +40,7 @@ TEST(HaliCommand, ExitCodesAndStreams)
         {{"bogus"}, kExitUsage, "", "hali: unknown command bogus; accepts convert, table, salinity, sg, density, ptemp, "
                                    "depth, refractive-index, refractometer, hydrometer, baume, batch\n"
                                    "(hali --help tells the options)\n"},
+        {{"\x1b[2J\t"}, kExitUsage, "", "hali: unknown command \"\\x1b[2J\\t\"; accepts convert,"}, // quoted
         {{"salinity", "--sg", "1.023", "--conductivity", "50", "--temperature", "25"}, kExitUsage, "",
          "hali salinity: --sg and --conductivity exclude each other\n"},
         {{"salinity", "--sg", "1.023", "--convention", "t/4", "--temperature", "25", "--pressure", "5"}, kExitUsage, "",

@@ -29,8 +29,6 @@ TEST(TablePlan, NoTable)
         {30, 20, 1, {"30", "20.0", "1"}, "--to 20.0: below --from 30"},
         {0, 1, 0.00001, {"0", "1", ".00001"},
          "--step .00001: makes more than 100000 rows; accepts a step that makes at most that many"},
-        {-2, 40, 1e-300, {"-2", "40", "1e-300"},
-         "--step 1e-300: makes more than 100000 rows; accepts a step that makes at most that many"},
         {-2, 40, 5e-324, {"-2", "40", "4.9e-324"},
          "--step 4.9e-324: makes more than 100000 rows; accepts a step that makes at most that many"},
     };
