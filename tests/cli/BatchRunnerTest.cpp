@@ -11,44 +11,28 @@
 #include <cstdio>
 #include <string>
 
-namespace
+// The chunks and threads a file is cut into; a stream's reading is the co-process test's.
+TEST(BatchRunner, OrderAndLineNumbersAsOneByOne)
 {
-// Lines of every kind, good, bad, skipped, without an answer, a long one, and
-// a last line without its newline.
-std::string Input()
-{
+    // Lines of every kind, good, bad, skipped, without an answer, a long one, and a last line without its newline.
     std::string input;
     for (int i = 0; i < 300; ++i)
     {
         const std::string temperature = std::to_string(i % 40) + "." + std::to_string(i % 10);
-        const char* apszLines[] = {"convert,", "density,35,", "bad,", "", "# ", "salinity,sg,1.5,t/4,",
-                                   "ptemp,35,"};
+        const char* apszLines[] = {"convert,", "density,35,", "bad,", "", "# ", "salinity,sg,1.5,t/4,", "ptemp,35,"};
         input += apszLines[i % 7] + temperature + (i % 7 == 6 ? ",1000" : "") + (i % 5 == 0 ? "\r\n" : "\n");
     }
-    return input + "depth," + std::string(300, ' ') + "1000,45\nconvert,26";
-}
-// What the lines give when run one by one; *pnBad counts the bad ones.
-std::string OneByOne(const std::string& input, std::string* pErr, long* pnBad)
-{
-    std::string out = "line,quantity,value\n";
-    long nLine = 1;
+    input += "depth," + std::string(300, ' ') + "1000,45\nconvert,26";
+    // What they give when run one by one.
+    std::string expectedOut = "line,quantity,value\n", expectedErr;
+    long nExpectedBad = 0, nLine = 1;
     for (size_t nStart = 0; nStart <= input.size(); ++nLine)
     {
         const size_t nEnd = std::min(input.find('\n', nStart), input.size());
-        *pnBad += RunBatchLine(input.substr(nStart, nEnd - nStart), nLine, FORMAT_CSV, out, *pErr) ? 0 : 1;
+        if (!RunBatchLine(input.substr(nStart, nEnd - nStart), nLine, FORMAT_CSV, expectedOut, expectedErr))
+            ++nExpectedBad;
         nStart = nEnd + 1;
     }
-    return out;
-}
-} // namespace
-
-// The chunks and threads a file is cut into; a stream's reading is the co-process test's.
-TEST(BatchRunner, OrderAndLineNumbersAsOneByOne)
-{
-    const std::string input = Input();
-    std::string expectedErr;
-    long nExpectedBad = 0;
-    const std::string expectedOut = OneByOne(input, &expectedErr, &nExpectedBad);
     ASSERT_GT(nExpectedBad, 0);
     const struct { int nThreads; size_t nChunkBytes; } rows[] = {{1, 1 << 20}, {3, 64}, {2, 1}, {4, 1000}};
     for (const auto& row : rows)
