@@ -14,15 +14,8 @@
 
 namespace
 {
-// A single command's result, without its newline.
-std::string Result(std::vector<const char*> args)
-{
-    const std::string out = RunHali(args).out;
-    return out.substr(0, out.find('\n'));
-}
-
 const char kNoMore[] = "";
-} // namespace
+}
 
 TEST(HaliCommand, ExitCodesAndStreams)
 {
@@ -80,8 +73,12 @@ TEST(HaliCommand, InstrumentTables)
     const CRun table = RunHali({"table", "--instrument", "hydrometer", "--convention", "60/60F", "--salinity-from", "35",
                                 "--salinity-to", "36", "--unit", "F", "--from", "68", "--to", "77", "--step", "9",
                                 "--format", "csv"});
-    auto cell = [](const char* pszSalinity, const char* pszCelsius) { // 68 and 77 degF are 20 and 25 degC
-        return Result({"hydrometer", "--salinity", pszSalinity, "--convention", "60/60F", "--temperature", pszCelsius});
+    auto result = [](std::vector<const char*> args) { // a single command's, without its newline
+        const std::string out = RunHali(args).out;
+        return out.substr(0, out.find('\n'));
+    };
+    auto cell = [&](const char* pszSalinity, const char* pszCelsius) { // 68 and 77 degF are 20 and 25 degC
+        return result({"hydrometer", "--salinity", pszSalinity, "--convention", "60/60F", "--temperature", pszCelsius});
     };
     EXPECT_EQ(table.nExitCode, kExitOk) << table.err;
     EXPECT_EQ(table.out.substr(table.out.find('\n') + 1), "salinity,68,77\n35," + cell("35", "20") + "," +
@@ -93,7 +90,7 @@ TEST(HaliCommand, InstrumentTables)
                               "--salinity-to", "10", "--salinity-step", "10", "--from", "25", "--to", "25",
                               "--format", "json"});
     const CRun fresh = RunHali({"refractometer", "--salinity", "0", "--scale", "nacl", "--temperature", "25"});
-    const std::string ten = Result({"refractometer", "--salinity", "10", "--scale", "nacl", "--temperature", "25"});
+    const std::string ten = result({"refractometer", "--salinity", "10", "--scale", "nacl", "--temperature", "25"});
     EXPECT_EQ(cut.nExitCode, kExitNoAnswer);
     EXPECT_EQ(cut.out.substr(cut.out.find('\n') + 1), "{\"salinity\":10,\"25\":" + ten + "}\n");
     // The single command's reason, with the salinity and temperature named as the row and column.
