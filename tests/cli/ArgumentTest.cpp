@@ -8,8 +8,6 @@
 
 #include <cmath>
 
-namespace
-{
 const CParameter kTemperature = {"temperature", "DEGC", "", PARAMETER_NUMBER, "degC", -2, 40, false,
                                  PRESENCE_REQUIRED, 0};
 const CParameter kGravity = {"sg", "SG", "", PARAMETER_NUMBER, "", 0, 2, true, PRESENCE_REQUIRED, 0};
@@ -18,7 +16,6 @@ const CParameter kConductivity = {"conductivity", "", "", PARAMETER_NUMBER, "mS/
 const CParameter kConvention = {"convention", "", "", PARAMETER_CONVENTION, "", 0, 0, false, PRESENCE_REQUIRED, 0};
 const CParameter kSwitch = {"potential", "", "", PARAMETER_SWITCH, "", 0, 1, false, PRESENCE_DEFAULT, 1};
 const CParameter kUnit = {"unit", "", "", PARAMETER_UNIT, "", 0, 1, false, PRESENCE_DEFAULT, 0};
-} // namespace
 
 TEST(Argument, ValuesAndMessages)
 {

@@ -9,12 +9,9 @@
 
 #include <cmath>
 
-namespace
-{
 const char kComputations[] = "convert, sg, salinity sg, salinity conductivity, density, ptemp, depth, "
                              "refractive-index, salinity refractive-index, refractometer, salinity refractometer, "
                              "hydrometer, salinity hydrometer, baume sg, baume degrees, salinity baume";
-}
 
 TEST(BatchLine, Computations)
 {

@@ -12,10 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
-const char kNoMore[] = "";
-}
+const char kNoMore[] = ""; // nothing on the standard error
 
 TEST(HaliCommand, ExitCodesAndStreams)
 {
