@@ -12,16 +12,13 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
-#include <limits>
 #include <string>
 #include <vector>
 
 TEST(Computation, ArgumentsInPlaceAndDigits)
 {
     const struct { EComputation computation; double adArguments[kMaxParameters]; const char* pszText; } rows[] = {
-        // convert: temperature, base temperature, base gravity, depth, salinity, potential
-        {COMPUTE_CONVERT, {26, 24, 1.024, 1, 35, 1}, "1.02339"},
-        {COMPUTE_CONVERT, {10, 24, 1.024, 1000, 35, 0}, "1.02749"},
+        // convert: temperature, base temperature, base gravity, depth, salinity, potential (HaliCommandTest: 0)
         {COMPUTE_CONVERT, {5, 25, 1.0235, 4000, 38, 1}, "1.02879"},
         // sg: salinity, convention, temperature
         {COMPUTE_SG, {35, HALIC_SG_60_60F, NAN}, "1.02686"}, {COMPUTE_SG, {35, HALIC_SG_T_4, 25}, "1.02337"},
@@ -50,9 +47,8 @@ TEST(Computation, ArgumentsInPlaceAndDigits)
         const CComputation& computation = GetComputation(row.computation);
         char buffer[kMaxFixedChars];
         const double dResult = computation.pfnCompute(row.adArguments);
-        ASSERT_FALSE(std::isnan(dResult)) << row.pszText << ": " << halic_last_error_text();
         EXPECT_EQ(std::string(buffer, FormatFixed(buffer, dResult, ResultDecimals(computation, row.adArguments))),
-                  row.pszText);
+                  row.pszText) << halic_last_error_text();
     }
 }
 
@@ -71,7 +67,6 @@ TEST(Computation, RangesAreTheLibrarys)
     const int anRangeErrors[] = {HALIC_E_NOT_FINITE, HALIC_E_SALINITY, HALIC_E_TEMPERATURE, HALIC_E_PRESSURE,
                                  HALIC_E_GRAVITY, HALIC_E_CONDUCTIVITY, HALIC_E_LATITUDE, HALIC_E_WAVELENGTH,
                                  HALIC_E_EXPANSION, HALIC_E_READING};
-    const double dInfinity = std::numeric_limits<double>::infinity();
     int nChecked = 0;
     for (int n = 0; n < COMPUTE_COUNT; ++n)
     {
@@ -83,9 +78,9 @@ TEST(Computation, RangesAreTheLibrarys)
         {
             const CParameter& param = computation.pParameters[i];
             const struct { double dValue; bool bAccepted; } rows[] = {
-                {param.bLowExclusive ? std::nextafter(param.dLow, dInfinity) : param.dLow, true},
-                {param.bLowExclusive ? param.dLow : std::nextafter(param.dLow, -dInfinity), false},
-                {param.dHigh, true}, {std::nextafter(param.dHigh, dInfinity), false}};
+                {param.bLowExclusive ? std::nextafter(param.dLow, HUGE_VAL) : param.dLow, true},
+                {param.bLowExclusive ? param.dLow : std::nextafter(param.dLow, -HUGE_VAL), false},
+                {param.dHigh, true}, {std::nextafter(param.dHigh, HUGE_VAL), false}};
             for (const auto& row : rows)
             {
                 if (param.kind != PARAMETER_NUMBER || std::isinf(row.dValue))

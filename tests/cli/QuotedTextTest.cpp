@@ -6,19 +6,14 @@
 
 #include <string>
 
-namespace
-{
-std::string Repeat(const std::string& text, int nTimes)
-{
-    std::string repeated;
-    for (int i = 0; i < nTimes; ++i)
-        repeated += text;
-    return repeated;
-}
-} // namespace
-
 TEST(QuotedText, SafeAndShort)
 {
+    auto Repeat = [](const std::string& text, int nTimes) {
+        std::string repeated;
+        while (nTimes-- > 0)
+            repeated += text;
+        return repeated;
+    };
     const std::string kForty(40, '1');
     const struct { std::string text; std::string quoted; } rows[] = {
         {"50", "50"}, {"t/4", "t/4"}, {"--bogus", "--bogus"}, {"-1e400", "-1e400"},

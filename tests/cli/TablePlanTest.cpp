@@ -8,8 +8,8 @@ TEST(TablePlan, RowsFromFirstToLast)
 {
     const struct { double dFrom, dTo, dStep; long nRows; double dLast; } rows[] = {
         {20, 30, 1, 11, 30}, {20, 30, 0.1, 101, 30}, // 100 steps of 0.1 reach 30 within a rounding
-        {20, 30, 3, 4, 29}, {25, 25, 1, 1, 25}, {-2, 40, 0.042, 1001, 40}, {0, 0.99999, 0.00001, 100000, 0.99999}, // the most rows a table has
-        {0.5, 1.2, 0.7, 2, 1.2},
+        {20, 30, 3, 4, 29}, {25, 25, 1, 1, 25}, {-2, 40, 0.042, 1001, 40}, {0.5, 1.2, 0.7, 2, 1.2},
+        {0, 0.99999, 0.00001, 100000, 0.99999}, // the most rows a table has
     };
     for (const auto& row : rows)
     {
@@ -29,8 +29,6 @@ TEST(TablePlan, NoTable)
         {30, 20, 1, {"30", "20.0", "1"}, "--to 20.0: below --from 30"},
         {0, 1, 0.00001, {"0", "1", ".00001"},
          "--step .00001: makes more than 100000 rows; accepts a step that makes at most that many"},
-        {-2, 40, 1e-300, {"-2", "40", "1e-300"},
-         "--step 1e-300: makes more than 100000 rows; accepts a step that makes at most that many"},
         {-2, 40, 5e-324, {"-2", "40", "4.9e-324"},
          "--step 4.9e-324: makes more than 100000 rows; accepts a step that makes at most that many"},
     };
