@@ -5,6 +5,7 @@ PFN_SET_LAYERED_WINDOW_ATTRIBUTES g_pfnSetLayeredWindowAttributes = nullptr;
 BEGIN_MESSAGE_MAP(CBitmapDialog, CDialog)
     ON_WM(WM_LBUTTONDOWN, OnLButtonDown) // void OnLButtonDown(UINT nFlags, CPoint point)
     ON_WM(WM_ERASEBKGND, OnEraseBkgnd)   // BOOL OnEraseBkgnd(CDC* pDC)
+    ON_WM(WM_SIZE, OnSize)               // void OnSize(UINT nType, int cx, int cy)
 END_MESSAGE_MAP()
 
 CBitmapDialog::CBitmapDialog(UINT nIDTemplate, CWnd* pParentWnd)
@@ -12,7 +13,8 @@ CBitmapDialog::CBitmapDialog(UINT nIDTemplate, CWnd* pParentWnd)
       m_bDraggable(1),
       m_hBackground(nullptr),
       m_nBkWidth(0),
-      m_nBkHeight(0)
+      m_nBkHeight(0),
+      m_nDrawMode(DRAW_ORIGIN)
 {
     // Looked up, not linked, so the program still runs where it is missing. An
     // export's address comes untyped; void (*)() converts to its own type.
@@ -77,6 +79,14 @@ void CBitmapDialog::FreeBackground()
     m_hBackground = nullptr;
 }
 
+void CBitmapDialog::SetDrawMode(int nDrawMode)
+{
+    m_nDrawMode = nDrawMode;
+    if (nDrawMode == DRAW_FIT && m_hBackground != nullptr)
+        SetWindowPos(nullptr, 0, 0, static_cast<int>(m_nBkWidth), static_cast<int>(m_nBkHeight),
+                     SWP_NOMOVE | SWP_NOOWNERZORDER);
+}
+
 BOOL CBitmapDialog::SetTransparent(COLORREF crKey, BOOL bEnable)
 {
     if (g_pfnSetLayeredWindowAttributes == nullptr)
@@ -98,10 +108,8 @@ BOOL CBitmapDialog::SetTransparent(COLORREF crKey, BOOL bEnable)
 void CBitmapDialog::LoadSkin(UINT nIDBackground)
 {
     SetDraggable(TRUE);
-    LoadBackground(nIDBackground); // without it the window keeps its template's size and the default erase
-    if (m_hBackground != nullptr)
-        SetWindowPos(nullptr, 0, 0, static_cast<int>(m_nBkWidth), static_cast<int>(m_nBkHeight),
-                     SWP_NOMOVE | SWP_NOOWNERZORDER);
+    LoadBackground(nIDBackground); // without its background the window shows the default erase
+    SetDrawMode(DRAW_FIT);
     SetTransparent(COLOR_KEY, TRUE); // without layering it stays rectangular; nothing to tell the user
     // The face is painted around the controls, which paint themselves: a repaint
     // of the window (every calculation's) leaves alone the controls it does not change.
@@ -128,7 +136,14 @@ BOOL CBitmapDialog::OnEraseBkgnd(CDC* pDC)
     CDC memDC;
     memDC.CreateCompatibleDC(pDC);
     HGDIOBJ hOld = memDC.SelectObject(m_hBackground);
-    pDC->BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &memDC, 0, 0, SRCCOPY);
+    for (const CBlit& blit : PlanBackground(m_nDrawMode, rcClient.Width(), rcClient.Height(),
+                                            static_cast<int>(m_nBkWidth), static_cast<int>(m_nBkHeight)))
+    {
+        if (blit.bStretch)
+            pDC->StretchBlt(blit.x, blit.y, blit.cx, blit.cy, &memDC, 0, 0, blit.cxSrc, blit.cySrc, SRCCOPY);
+        else
+            pDC->BitBlt(blit.x, blit.y, blit.cx, blit.cy, &memDC, 0, 0, SRCCOPY);
+    }
     memDC.SelectObject(hOld);
     RedrawSeeThroughControls();
     return bErased;
@@ -142,6 +157,13 @@ void CBitmapDialog::RedrawSeeThroughControls()
     for (HWND hCtrl = ::GetWindow(m_hWnd, GW_CHILD); hCtrl != nullptr; hCtrl = ::GetWindow(hCtrl, GW_HWNDNEXT))
         if ((::GetWindowLongA(hCtrl, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0 && ::IsWindowVisible(hCtrl))
             ::InvalidateRect(hCtrl, nullptr, FALSE);
+}
+
+void CBitmapDialog::OnSize(UINT, int, int)
+{
+    Default();
+    if (m_hBackground != nullptr)
+        InvalidateRect(nullptr, TRUE);
 }
 
 void CBitmapDialog::LoadButton(CBitmapButton& button, UINT nIDUp, UINT nIDDown, UINT nIDFocus, UINT nIDDisabled)

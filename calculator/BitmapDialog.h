@@ -1,6 +1,7 @@
-// A caption-less dialog whose whole face is a bitmap: painted at the client
-// origin, dragged by any point, cut to the bitmap's shape by a colour key.
+// A caption-less dialog whose whole face is a bitmap: painted in one of five
+// modes, dragged by any point, cut to the bitmap's shape by a colour key.
 #pragma once
+#include "BackgroundPlan.h"
 #include "WindowPlacement.h"
 #include <Afxwin.h>
 
@@ -11,7 +12,7 @@ typedef BOOL(WINAPI* PFN_SET_LAYERED_WINDOW_ATTRIBUTES)(HWND, COLORREF, BYTE, DW
 // SetLayeredWindowAttributes of the platform, or null where it lacks it.
 extern PFN_SET_LAYERED_WINDOW_ATTRIBUTES g_pfnSetLayeredWindowAttributes;
 
-class CBitmapDialog : public CDialog
+class CBitmapDialog : public CDialog, public CBackgroundMode
 {
 public:
     CBitmapDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
@@ -21,12 +22,12 @@ public:
     BOOL LoadBackground(UINT nIDResource); // the bitmap resource becomes the background
     BOOL SetBackground(HBITMAP hBitmap);   // adopts hBitmap; FALSE when its header is unreadable
     void FreeBackground();
+    void SetDrawMode(int nDrawMode);
     // Makes pixels of crKey see-through (bEnable) or restores the plain window.
     BOOL SetTransparent(COLORREF crKey, BOOL bEnable);
 
-    // The skin both windows wear: dragged by any point, background nIDBackground,
-    // the window resized to the bitmap, see-through where it is pure yellow. The
-    // window must exist.
+    // The skin both windows wear: dragged by any point, background nIDBackground
+    // at its own size, see-through where it is pure yellow. The window must exist.
     void LoadSkin(UINT nIDBackground);
 
     static const COLORREF COLOR_KEY = RGB(255, 255, 0); // the yellow outside the panels' outline
@@ -37,6 +38,7 @@ protected:
 
     void OnLButtonDown(UINT nFlags, CPoint point);
     BOOL OnEraseBkgnd(CDC* pDC);
+    void OnSize(UINT nType, int cx, int cy);
 
     void RedrawSeeThroughControls();
     // Loads a bitmap button's faces (up, down, focus, disabled) and sizes it to its up face.
@@ -50,6 +52,7 @@ protected:
     HBITMAP m_hBackground;  // owned
     UINT m_nBkWidth;        // pixels; meaningful while m_hBackground is set
     UINT m_nBkHeight;       // pixels; meaningful while m_hBackground is set
+    int m_nDrawMode;        // DRAW_xxx of CBackgroundMode
 
     DECLARE_MESSAGE_MAP()
 };
