@@ -1,8 +1,7 @@
-// The main window and its settings dialog leave no GDI or USER objects behind
-// over many calculations and openings. Wine's GetGuiResources counts nothing,
-// so the objects are counted where the product makes them: its classes are
-// linked into this program, so their calls into GDI32 and USER32 go through
-// this program's import address table, which is pointed at counting stand-ins.
+// The main window and its settings dialog leave no GDI or USER objects behind over many calculations and openings.
+// Wine's GetGuiResources counts nothing, so the objects are counted where the product makes them: its classes are
+// linked into this program, so their calls into GDI32 and USER32 go through this program's import address table,
+// which is pointed at counting stand-ins.
 #include "../window/LiveDialog.h"
 #include "ConverterDlg.h"
 
@@ -10,47 +9,26 @@ namespace {
 
 long g_nLive; // objects the counted functions made, less those they released
 
-template <typename H>
-H Made(H h)
+// The stand-in for one imported function of type F: nDelta for each call that made (a handle) or released (TRUE)
+// an object; a failed call counts nothing. nTag tells functions of one type apart.
+template <typename F, int nDelta, int nTag>
+struct CCounted;
+template <typename R, typename... A, int nDelta, int nTag>
+struct CCounted<R (*)(A...), nDelta, nTag>
 {
-    g_nLive += h != nullptr;
-    return h;
-}
+    static inline R(WINAPI* pfnSystem)(A...);
+    static R WINAPI Call(A... args)
+    {
+        R result = pfnSystem(args...);
+        g_nLive += result ? nDelta : 0;
+        return result;
+    }
+};
 
-// A release that failed leaves the object live.
-BOOL Released(BOOL bReleased)
-{
-    g_nLive -= bReleased != FALSE;
-    return bReleased;
-}
-
-// Every making and releasing function of GDI32 and USER32 that the product imports.
-#define MAKER(R, fn, params, args) \
-    decltype(&::fn) g_pfn##fn;     \
-    R WINAPI Counted##fn params { return Made(g_pfn##fn args); }
-#define RELEASER(fn, params, args) \
-    decltype(&::fn) g_pfn##fn;     \
-    BOOL WINAPI Counted##fn params { return Released(g_pfn##fn args); }
-MAKER(HDC, CreateCompatibleDC, (HDC hDC), (hDC))
-MAKER(HDC, GetDC, (HWND hWnd), (hWnd))
-MAKER(HFONT, CreateFontIndirectA, (const LOGFONTA* pFont), (pFont))
-MAKER(HBITMAP, LoadBitmapA, (HINSTANCE hInst, LPCSTR pszName), (hInst, pszName))
-MAKER(HANDLE, LoadImageA, (HINSTANCE hInst, LPCSTR pszName, UINT nType, int cx, int cy, UINT nFlags),
-      (hInst, pszName, nType, cx, cy, nFlags))
-MAKER(HWND, CreateDialogIndirectParamA, (HINSTANCE hInst, LPCDLGTEMPLATEA p, HWND hOwner, DLGPROC pfn, LPARAM l),
-      (hInst, p, hOwner, pfn, l))
-MAKER(HHOOK, SetWindowsHookExA, (int nHook, HOOKPROC pfn, HINSTANCE hInst, DWORD dwThread),
-      (nHook, pfn, hInst, dwThread))
-RELEASER(DeleteDC, (HDC hDC), (hDC))
-RELEASER(ReleaseDC, (HWND hWnd, HDC hDC), (hWnd, hDC))
-RELEASER(DeleteObject, (HGDIOBJ hObject), (hObject))
-RELEASER(DestroyWindow, (HWND hWnd), (hWnd))
-RELEASER(UnhookWindowsHookEx, (HHOOK hHook), (hHook))
-
-// Points this program's import of pszName, which the loader bound to the system's function, at pfnCounted and
-// keeps the system's function; the function's name when it is not imported.
-template <typename F>
-const char* Patch(const char* pszName, F* ppfnSystem, F pfnCounted)
+// Points this program's import of pszName, which the loader bound to the system's function, at C::Call and keeps
+// the system's function in C::pfnSystem; the function's name when it is not imported.
+template <class C>
+const char* Patch(const char* pszName)
 {
     FARPROC pfnSystem = ::GetProcAddress(::GetModuleHandleA("gdi32.dll"), pszName);
     if (pfnSystem == nullptr)
@@ -64,25 +42,26 @@ const char* Patch(const char* pszName, F* ppfnSystem, F pfnCounted)
         {
             DWORD dwProtect = 0;
             ::VirtualProtect(ppSlot, sizeof(FARPROC), PAGE_READWRITE, &dwProtect);
-            *ppSlot = reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(pfnCounted));
+            *ppSlot = reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&C::Call));
             ::VirtualProtect(ppSlot, sizeof(FARPROC), dwProtect, &dwProtect);
-            *ppfnSystem = reinterpret_cast<F>(reinterpret_cast<void (*)()>(pfnSystem));
+            C::pfnSystem = reinterpret_cast<decltype(C::pfnSystem)>(reinterpret_cast<void (*)()>(pfnSystem));
             return nullptr;
         }
     return pszName;
 }
-#define PATCH(fn) Patch(#fn, &g_pfn##fn, &Counted##fn)
+#define COUNT(fn, nDelta) Patch<CCounted<decltype(&::fn), nDelta, __COUNTER__>>(#fn)
 
 const int ROUNDS = 25; // after the first
-const int CALCULATIONS_PER_ROUND = 8;
 const char* const TEMPS[] = {"10", "25.5"}; // two results: the places change every time
 
 TEST(GuiHandlesTest, CalculationsAndSettingsDialogsLeaveNoObjectsBehind)
 {
+    // Every making and releasing function of GDI32 and USER32 that the product imports.
     for (const char* pszMissing :
-         {PATCH(CreateCompatibleDC), PATCH(GetDC), PATCH(CreateFontIndirectA), PATCH(LoadBitmapA), PATCH(LoadImageA),
-          PATCH(CreateDialogIndirectParamA), PATCH(SetWindowsHookExA), PATCH(DeleteDC), PATCH(ReleaseDC),
-          PATCH(DeleteObject), PATCH(DestroyWindow), PATCH(UnhookWindowsHookEx)})
+         {COUNT(CreateCompatibleDC, 1), COUNT(GetDC, 1), COUNT(CreateFontIndirectA, 1), COUNT(LoadBitmapA, 1),
+          COUNT(LoadImageA, 1), COUNT(CreateDialogIndirectParamA, 1), COUNT(SetWindowsHookExA, 1),
+          COUNT(DeleteDC, -1), COUNT(ReleaseDC, -1), COUNT(DeleteObject, -1), COUNT(DestroyWindow, -1),
+          COUNT(UnhookWindowsHookEx, -1)})
         ASSERT_EQ(pszMissing, nullptr) << "is no longer imported";
 
     CLiveDialog<CConverterDlg> dlg;
@@ -95,7 +74,7 @@ TEST(GuiHandlesTest, CalculationsAndSettingsDialogsLeaveNoObjectsBehind)
         {
             if (nRound == 1)
                 nBefore = g_nLive;
-            for (int i = 0; i < CALCULATIONS_PER_ROUND; ++i)
+            for (int i = 0; i < 8; ++i)
             {
                 ::SetDlgItemTextA(dlg.m_hWnd, IDC_EDIT_WATERTEMP, TEMPS[i % 2]);
                 dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CALC, 1), 0);

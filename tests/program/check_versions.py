@@ -16,25 +16,19 @@ def read(path, strings):
     load Wine has failed a probe's look with status 1 once in some thousands of runs."""
     windows_path = "Z:" + os.path.abspath(path).replace("/", "\\")
     for _ in range(2):
-        out = subprocess.run([wine_run, probe, "version", windows_path, *strings], stdout=subprocess.PIPE,
-                             stderr=subprocess.PIPE, timeout=120)
+        out = subprocess.run([wine_run, probe, "version", windows_path, *strings], capture_output=True, timeout=120)
         if out.returncode == 0:
             return ast.literal_eval(out.stdout.decode("ascii"))
     sys.exit("probe version %s failed: %d\n%s" % (path, out.returncode, out.stderr.decode(errors="replace")))
 
 
-def commas(version):
-    return version.replace(".", ", ")
-
-
 faults = []
 for path in (program, *others):
     base = os.path.basename(path)
+    spell = (lambda version: version.replace(".", ", ")) if path == program else str
     texts = {"CompanyName": vendor, "ProductName": name, "OriginalFilename": base,
-             "InternalName": os.path.splitext(base)[0],
-             "FileVersion": commas(file_version) if path == program else file_version,
-             "ProductVersion": commas(product) if path == program else product,
-             "FileDescription": None}  # each binary's own words; there must be some
+             "InternalName": os.path.splitext(base)[0], "FileVersion": spell(file_version),
+             "ProductVersion": spell(product), "FileDescription": None}  # each binary's own words; there must be some
     resource = read(path, texts)
     if resource is None:
         faults.append("%s: no version resource" % base)

@@ -1,7 +1,6 @@
-"""The colour key of the two window backgrounds: pure yellow only outside the
-panel's outline, where it makes the window see-through. Key colour inside the
-outline would be a hole in the panel; near-yellow pixels next to the key (art
-smoothed against it) would stay visible as a yellow fringe around the window.
+"""The colour key of the two window backgrounds: pure yellow only outside the panel's outline, where it makes the
+window see-through. Key colour inside the outline would be a hole in the panel; near-yellow pixels next to the key
+(art smoothed against it) would stay visible as a yellow fringe around the window.
 Usage: check_backgrounds.py BMP...; exit status 1 names every fault found."""
 import sys
 from PIL import Image
@@ -14,8 +13,8 @@ def faults(path):
     w, h = image.size
     px = image.load()
     key = {(x, y) for y in range(h) for x in range(w) if px[x, y] == KEY}
-    corners = [(0, 0), (w - 1, 0), (0, h - 1), (w - 1, h - 1)]
-    found = [f"corner {c} is not the key colour" for c in corners if c not in key]
+    found = [f"corner {c} is not the key colour" for c in [(0, 0), (w - 1, 0), (0, h - 1), (w - 1, h - 1)]
+             if c not in key]
     # Key pixels joined to the border through key pixels lie outside the outline.
     outside = {p for p in key if p[0] in (0, w - 1) or p[1] in (0, h - 1)}
     stack = list(outside)

@@ -1,6 +1,5 @@
-// A dialog of the program run modally in this process and driven from inside
-// its own loop: each step arrives as a posted message once the window is up.
-// A step ends the dialog or schedules the next; a fatal failure ends it.
+// A dialog of the program run modally in this process and driven from inside its own loop: each step arrives as a
+// posted message once the window is up. A step ends the dialog or schedules the next; a fatal failure ends it.
 #pragma once
 #include "SettingsKey.h"
 #include <Afxwin.h>

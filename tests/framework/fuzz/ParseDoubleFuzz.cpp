@@ -24,23 +24,19 @@ void Check(bool bCondition)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 {
-    std::string text(reinterpret_cast<const char*>(pData), nSize);
-    text = text.c_str(); // the edit's text ends at its first zero byte
-
+    // The edit's text ends at its first zero byte.
+    const std::string text = std::string(reinterpret_cast<const char*>(pData), nSize).c_str();
     double dValue = -12345.0;
-    BOOL bAccepted = AfxParseDouble(text.c_str(), &dValue);
+    const BOOL bAccepted = AfxParseDouble(text.c_str(), &dValue);
 
     std::smatch match;
-    bool bPlain = std::regex_match(text, match, kPlainNumber);
-    double dExpected = bPlain ? std::strtod(match[1].str().c_str(), nullptr) : 0.0;
+    const bool bPlain = std::regex_match(text, match, kPlainNumber);
+    const double dExpected = bPlain ? std::strtod(match[1].str().c_str(), nullptr) : 0.0;
     Check(static_cast<bool>(bAccepted) == (bPlain && std::isfinite(dExpected)));
+    Check(bAccepted || dValue == -12345.0); // a refused text leaves the value alone
     if (!bAccepted)
-    {
-        Check(dValue == -12345.0); // a refused text leaves the value alone
         return 0;
-    }
     Check(std::memcmp(&dValue, &dExpected, sizeof(double)) == 0);
-
     double dBack = 0.0;
     Check(AfxParseDouble(AfxFormatDouble(dValue), &dBack));
     Check(std::memcmp(&dValue, &dBack, sizeof(double)) == 0 || (dValue == 0.0 && dBack == 0.0));

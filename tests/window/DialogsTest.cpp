@@ -1,36 +1,23 @@
-// The main window's map as it routes what reaches it, and the About entry of
-// its system menu.
+// The program's dialogs run in this process, for what only a live window shows: the main window's map as it routes
+// what reaches it and the About entry of its system menu; the settings dialog's exchange, which a refused text stops
+// with the platform's prompt, selected whole in its edit, and a long text passes read whole.
 #include "ConverterDlg.h"
 #include "LiveDialog.h"
+#include "OptionDlg.h"
+
+#include <string>
 
 namespace {
 
-// A class of its own that takes the settings button's click away from the main window.
-class CLiveConverterDlg : public CLiveDialog<CConverterDlg>
+struct CLiveConverterDlg : CLiveDialog<CConverterDlg>
 {
-public:
     using CConverterDlg::m_result;
-    int m_nOptionTaken = 0;
-
-protected:
-    void OnTakeOption() { ++m_nOptionTaken; }
-    DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CLiveConverterDlg, CLiveDialog<CConverterDlg>)
-    ON_BN_CLICKED(IDC_OPTION, OnTakeOption) // void OnTakeOption()
-END_MESSAGE_MAP()
-
-const struct
-{
-    const char* pszName;
-    int nID, nCode;
-    const char* pszEdit;                          // the edit's text when it arrives
-    bool bFromControl;
-    int nPrompts;                                 // the exchange's request for a number
-    bool bCalculates, bFocusesEdit;               // a calculation ends in the edit too
-} ROUTES[] = {
-    {"click of Calc", IDC_CALC, BN_CLICKED, "26", true, 0, true, true},
+// A command with the edit's text when it arrives: the exchange's requests for a number, whether it calculates,
+// whether the focus ends in the edit.
+const struct { const char* pszName; int nID, nCode; const char* pszEdit; bool bFromControl; int nPrompts;
+               bool bCalculates, bFocusesEdit; } ROUTES[] = {
     // The last accepted temperature is converted and shown: the display leaves its blank all the same.
     {"click of Calc on text that is no number", IDC_CALC, BN_CLICKED, "x", true, 1, true, true},
     {"Calc gains the focus (BS_NOTIFY)", IDC_CALC, BN_SETFOCUS, "26", true, 0, false, false},
@@ -51,18 +38,12 @@ TEST(MainWindow, RoutesClicksCommandsAndAboutCommands)
             dlg.m_result = CDisplayedResult();
             ::SetDlgItemTextA(dlg.m_hWnd, IDC_EDIT_WATERTEMP, row.pszEdit);
             ::SetFocus(dlg.Item(IDCANCEL));
-            HWND hWndFrom = row.bFromControl ? dlg.Item(row.nID) : nullptr;
-            EXPECT_EQ(AnswerDialogs(dlg.m_hWnd, [&] {
-                          dlg.SendMessage(WM_COMMAND, MAKEWPARAM(row.nID, row.nCode), reinterpret_cast<LPARAM>(hWndFrom));
-                      }),
-                      row.nPrompts)
-                << row.pszName;
+            const LPARAM lFrom = reinterpret_cast<LPARAM>(row.bFromControl ? dlg.Item(row.nID) : nullptr);
+            auto fnSend = [&] { dlg.SendMessage(WM_COMMAND, MAKEWPARAM(row.nID, row.nCode), lFrom); };
+            EXPECT_EQ(AnswerDialogs(dlg.m_hWnd, fnSend), row.nPrompts) << row.pszName;
             EXPECT_EQ(!dlg.m_result.IsBlank(), row.bCalculates) << row.pszName;
             EXPECT_EQ(::GetFocus() == dlg.Item(IDC_EDIT_WATERTEMP), row.bFocusesEdit) << row.pszName;
         }
-        EXPECT_EQ(AnswerDialogs(dlg.m_hWnd, [&] { ::SendMessageA(dlg.Item(IDC_OPTION), BM_CLICK, 0, 0); }), 0)
-            << "the derived map is searched first";
-        EXPECT_EQ(dlg.m_nOptionTaken, 1);
 
         // The About entry comes last in the system menu, after a separator.
         char szAbout[256] = "", szItem[256] = "";
@@ -80,6 +61,29 @@ TEST(MainWindow, RoutesClicksCommandsAndAboutCommands)
         dlg.EndDialog(IDCANCEL);
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+}
+
+TEST(OptionExchange, ARefusedTextKeepsTheDialogOpenAndALongTextIsReadWhole)
+{
+    CLiveDialog<COptionDlg> dlg;
+    bool bStillOpen = false;
+    dlg.Then([&] {
+        ::SetDlgItemTextA(dlg.m_hWnd, IDC_EDIT_BASE_GRAVITY, "1.0x");
+        EXPECT_EQ(AnswerDialogs(dlg.m_hWnd, [&] { dlg.SendMessage(WM_COMMAND, IDOK, 0); }), 1);
+        DWORD nStart = 1, nEnd = 0;
+        ::SendMessageA(dlg.Item(IDC_EDIT_BASE_GRAVITY), EM_GETSEL, reinterpret_cast<WPARAM>(&nStart),
+                       reinterpret_cast<LPARAM>(&nEnd));
+        EXPECT_EQ(nStart, 0u);
+        EXPECT_EQ(nEnd, 4u) << "the refused text is selected whole";
+        dlg.Then([&] { // reached only while the dialog still runs
+            bStillOpen = true;
+            ::SetDlgItemTextA(dlg.m_hWnd, IDC_EDIT_BASE_GRAVITY, (std::string(5000, '0') + "1.5").c_str());
+            EXPECT_EQ(AnswerDialogs(dlg.m_hWnd, [&] { dlg.SendMessage(WM_COMMAND, IDOK, 0); }), 0);
+        });
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_TRUE(bStillOpen);
+    EXPECT_EQ(dlg.GetBaseGravity(), 1.5);
 }
 
 } // namespace
