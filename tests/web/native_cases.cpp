@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <random>
 
 enum { MAX_ARGUMENTS = 6, NONE = -1 };
 
@@ -58,16 +59,9 @@ const Function kFunctions[] = {
      {-0.5, -3, -1, -1}, {6, 41, C, B}, 12, 2, 1},
 };
 
-/* xorshift64*: the same cases on every machine. */
-uint64_t s_state = 0x9E3779B97F4A7C15ULL;
-uint64_t Next()
-{
-    s_state ^= s_state >> 12;
-    s_state ^= s_state << 25;
-    s_state ^= s_state >> 27;
-    return s_state * 2685821657736338717ULL;
-}
-double Uniform(double low, double high) { return low + (high - low) * ((Next() >> 11) * 0x1.0p-53); }
+/* The same cases on every machine: mt19937_64's sequence is fixed by the C++ standard. */
+std::mt19937_64 s_random;
+double Uniform(double low, double high) { return low + (high - low) * ((s_random() >> 11) * 0x1.0p-53); }
 
 unsigned long long Bits(double d)
 {
@@ -87,13 +81,13 @@ int main(int argc, char** argv)
             {
                 if (f.wholeMask & (1u << i))
                     a[i] = std::floor(Uniform(f.adLow[i], f.adHigh[i] + 1));
-                else if (Next() % 50 == 0) /* one argument in fifty is not a number */
+                else if (s_random() % 50 == 0) /* one argument in fifty is not a number */
                     a[i] = std::nan("");
                 else
                     a[i] = Uniform(f.adLow[i], f.adHigh[i]);
             }
             if (f.nHeld != NONE && !std::isnan(halic_convention_sample_temperature((int)a[f.nConvention])) &&
-                Next() % 10 != 0)
+                s_random() % 10 != 0)
                 a[f.nHeld] = std::nan("");
             if (f.adjust)
                 f.adjust(a);
