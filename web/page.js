@@ -64,10 +64,59 @@
 
   // ---- The questions ------------------------------------------------------------------------------------------
 
-  // Fields: kind "number" (range names a range of RANGES; unit "temperature" follows the °C/°F switch),
-  // "convention" or "check". initial is the first-run value (°C for temperatures); remember keeps the field in
-  // the browser, as Varnok keeps its settings per user. An answer uses some fields, rounds to decimals as the
-  // command writes it, and names the field at fault for each reason the library may give.
+  // The library's name of a thing it numbers (a convention, a scale).
+  const nameOf = (h, pointer) => h.UTF8ToString(pointer);
+  const numbers = (count) => [...Array(count).keys()];
+
+  // The choices of a list: name (what `initial` names), value (what the library takes), text (a key of the
+  // texts) and the params its text is filled with.
+  function conventions(h) {
+    return numbers(h._page_SG_CONVENTIONS()).map((c) => {
+      const name = nameOf(h, h._halic_convention_name(c));
+      return { name, value: c, text: "conventions." + name };
+    });
+  }
+  // A refractometer's scales, the specific gravity's under each convention that fixes the sample's temperature
+  // (the others would read it at the scales' own): value [scale, convention].
+  function refractometerScales(h) {
+    return numbers(h._page_SCALES()).flatMap((s) => {
+      const name = nameOf(h, h._halic_scale_name(s));
+      if (s !== h._page_SCALE_SG()) return [{ name, value: [s, 0], text: "refractometer.scale_" + name }];
+      return conventions(h).filter((c) => !Number.isNaN(h._halic_convention_sample_temperature(c.value))).map(
+        (c) => ({ name: name + " " + c.name, value: [s, c.value], text: "refractometer.scale_sg",
+                  params: { convention: c.name } }));
+    });
+  }
+  function baumeScales(h) {
+    return numbers(h._page_BAUME_SCALES()).map((b) => {
+      const name = nameOf(h, h._halic_baume_name(b));
+      return { name, value: b, text: "baume." + name, params: { modulus: String(h._halic_baume_modulus(b)) } };
+    });
+  }
+  const isGravityScale = (scale) => scale[0] === hali._page_SCALE_SG();
+
+  // A field that another takes out of play, disabled with a note that says why: at(h, values) is the value (°C)
+  // it is held at, NaN while it is the person's; the library takes takes(at) for it.
+  const HELD_BY_CONVENTION = { // a convention that fixes the sample's temperature: the library takes NaN
+    at: (h, v) => h._halic_convention_sample_temperature(v.convention), takes: () => NaN, note: "conventions.fixed" };
+  const HELD_BY_COMPENSATION = { // a temperature-compensated refractometer reads as at its scales' temperature
+    at: (h, v) => (v.compensated ? h._page_REFRACTOMETER_T() : NaN), takes: (t) => t,
+    note: "refractometer.compensatedAt" };
+
+  // The specific gravity of a salinity under a convention, the sample at t for t/t and t/4; a salinity that is
+  // NaN stays so, with the library's reason for it.
+  function gravityOfSalinity(h, salinity, t, convention) {
+    if (Number.isNaN(salinity)) return salinity;
+    const fixed = !Number.isNaN(h._halic_convention_sample_temperature(convention));
+    return h._halic_sg(salinity, fixed ? NaN : t, convention);
+  }
+
+  // Fields: kind "number" (range names a range of RANGES; unit a unit of the texts, "temperature" following the
+  // °C/°F switch; exponent shifts what is typed to the library's unit), "choice" (choices lists them) or "check".
+  // initial is the first-run value (°C for temperatures; a choice's name; a function of the module for one the
+  // library knows); remember keeps the field in the browser, as Varnok keeps its settings per user; held takes
+  // it out of play. An answer uses some fields, rounds to decimals as the command writes it, and names, for each
+  // reason the library may give, the field at fault (or none: the answer's own) and the message.
   const SECTIONS = [
     {
       id: "convert",
@@ -89,9 +138,9 @@
     {
       id: "hydrometer",
       fields: [
-        { id: "convention", kind: "convention", initial: "t/4" },
+        { id: "convention", kind: "choice", choices: conventions, initial: "t/4" },
         { id: "temperature", kind: "number", range: "temperature", unit: "temperature", initial: 25,
-          fixedByConvention: true },
+          held: HELD_BY_CONVENTION },
         { id: "reading", kind: "number", range: "gravity", unit: "", initial: 1.023 },
         { id: "salinity", kind: "number", range: "salinity", unit: "permille", initial: 35 },
       ],
@@ -109,21 +158,91 @@
         { id: "conductivity", kind: "number", range: "conductivity", unit: "conductivity", initial: 53.07 },
         { id: "temperature", kind: "number", range: "pss78Temperature", unit: "temperature", initial: 25 },
         { id: "pressure", kind: "number", range: "pressure", unit: "dbar", initial: 0 },
-        { id: "convention", kind: "convention", initial: "25/25" },
+        { id: "convention", kind: "choice", choices: conventions, initial: "25/25" },
       ],
       answers: [
         { id: "salinity", decimals: 4, uses: ["conductivity", "temperature", "pressure"],
           compute: (h, v) => h._halic_sp_from_c(v.conductivity, v.temperature, v.pressure),
           faults: { E_CONDUCTIVITY: ["conductivity", "noConductivitySalinity"] } },
         { id: "gravity", decimals: 5, uses: ["conductivity", "temperature", "pressure", "convention"],
-          compute: (h, v) => {
-            const salinity = h._halic_sp_from_c(v.conductivity, v.temperature, v.pressure);
-            if (Number.isNaN(salinity)) return salinity; // the library's reason stays the conductivity's
-            // The sample's temperature for t/t and t/4; a convention that fixes it takes NaN.
-            const fixed = !Number.isNaN(h._halic_convention_sample_temperature(v.convention));
-            return h._halic_sg(salinity, fixed ? NaN : v.temperature, v.convention);
-          },
+          compute: (h, v) => gravityOfSalinity(h, h._halic_sp_from_c(v.conductivity, v.temperature, v.pressure),
+                                               v.temperature, v.convention),
           faults: { E_CONDUCTIVITY: ["conductivity", "noConductivitySalinity"] } },
+      ],
+    },
+    {
+      id: "refractometer",
+      fields: [
+        { id: "scale", kind: "choice", choices: refractometerScales, initial: "seawater" },
+        { id: "reading", kind: "number", range: "refractometerReading",
+          unit: (v) => (isGravityScale(v.scale) ? "" : "permille"), initial: 35 },
+        { id: "compensated", kind: "check", initial: true },
+        { id: "temperature", kind: "number", range: "refractionTemperature", unit: "temperature",
+          initial: (h) => h._page_REFRACTOMETER_T(), held: HELD_BY_COMPENSATION },
+        { id: "zeroedAt", kind: "number", range: "refractionTemperature", unit: "temperature",
+          initial: (h) => h._page_REFRACTOMETER_T(), held: HELD_BY_COMPENSATION },
+        { id: "convention", kind: "choice", choices: conventions, initial: "25/25" },
+        { id: "salinity", kind: "number", range: "salinity", unit: "permille", initial: 35 },
+      ],
+      answers: [
+        { id: "salinityOfReading", decimals: 2, uses: ["scale", "reading", "temperature", "zeroedAt"],
+          compute: (h, v) => h._halic_salinity_from_refractometer(v.reading, v.temperature, v.zeroedAt, ...v.scale),
+          faults: { E_READING: ["reading", "range"], E_NO_SALINITY: ["reading", "noSalinityHere"] } },
+        { id: "gravityOfReading", decimals: 5, uses: ["scale", "reading", "temperature", "zeroedAt", "convention"],
+          compute: (h, v) => gravityOfSalinity(
+            h, h._halic_salinity_from_refractometer(v.reading, v.temperature, v.zeroedAt, ...v.scale), v.temperature,
+            v.convention),
+          faults: { E_READING: ["reading", "range"], E_NO_SALINITY: ["reading", "noSalinityHere"] } },
+        { id: "readingOfSalinity", decimals: (v) => (isGravityScale(v.scale) ? 5 : 2),
+          uses: ["scale", "salinity", "temperature", "zeroedAt"],
+          compute: (h, v) => h._halic_refractometer_reading(v.salinity, v.temperature, v.zeroedAt, ...v.scale),
+          faults: { E_READING: [null, "offScale"] } },
+        { id: "indexOfSalinity", decimals: 6, uses: ["salinity", "temperature"],
+          compute: (h, v) => h._halic_refractive_index(v.salinity, v.temperature, h._page_SODIUM_D()) },
+      ],
+    },
+    {
+      id: "glass",
+      fields: [
+        { id: "convention", kind: "choice", choices: conventions, initial: "15/4" },
+        { id: "temperature", kind: "number", range: "temperature", unit: "temperature", initial: 26 },
+        { id: "calibratedAt", kind: "number", range: "temperature", unit: "temperature", initial: 20,
+          held: HELD_BY_CONVENTION },
+        { id: "expansion", kind: "number", range: "expansion", unit: "expansion", exponent: -6,
+          initial: (h) => shifted(String(h._page_GLASS_EXPANSION()), 6) },
+        { id: "reading", kind: "number", range: "gravity", unit: "", initial: 1.024 },
+        { id: "salinity", kind: "number", range: "salinity", unit: "permille", initial: 35 },
+      ],
+      answers: [
+        { id: "salinityOfReading", decimals: 2,
+          uses: ["convention", "temperature", "calibratedAt", "expansion", "reading"],
+          compute: (h, v) => h._halic_salinity_from_hydrometer(v.reading, v.temperature, v.calibratedAt, v.expansion,
+                                                               v.convention),
+          faults: { E_NO_SALINITY: ["reading", "noSalinity"] } },
+        { id: "readingOfSalinity", decimals: 5,
+          uses: ["convention", "temperature", "calibratedAt", "expansion", "salinity"],
+          compute: (h, v) => h._halic_hydrometer_reading(v.salinity, v.temperature, v.calibratedAt, v.expansion,
+                                                         v.convention) },
+      ],
+    },
+    {
+      id: "baume",
+      fields: [
+        { id: "scale", kind: "choice", choices: baumeScales, initial: "american" },
+        { id: "degrees", kind: "number", range: "baumeDegrees", unit: "baume", initial: 3.73 },
+        { id: "convention", kind: "choice", choices: conventions, initial: "60/60F" },
+        { id: "temperature", kind: "number", range: "temperature", unit: "temperature", initial: 25,
+          held: HELD_BY_CONVENTION },
+        { id: "gravity", kind: "number", range: "baumeGravity", unit: "", initial: 1.0264 },
+      ],
+      answers: [
+        { id: "gravityOfDegrees", decimals: 5, uses: ["scale", "degrees"],
+          compute: (h, v) => h._halic_sg_from_baume(v.degrees, v.scale) },
+        { id: "salinityOfDegrees", decimals: 2, uses: ["scale", "degrees", "convention", "temperature"],
+          compute: (h, v) => h._halic_salinity_from_baume(v.degrees, v.temperature, v.convention, v.scale),
+          faults: { E_NO_SALINITY: [null, "pastSeawater"] } },
+        { id: "degreesOfGravity", decimals: 2, uses: ["scale", "gravity"],
+          compute: (h, v) => h._halic_baume(v.gravity, v.scale) },
       ],
     },
     {
@@ -145,6 +264,7 @@
   const state = { language: "en", unit: "C" };
   const fieldState = {}; // "section.field" -> {value (°C for temperatures), problem: null or [key, params]}
   const elements = {}; // "section.field" -> its input, select or check box
+  const choices = {}; // "section.field" -> the choices of its list
 
   function load() {
     try {
@@ -181,51 +301,92 @@
     return unit ? t.units[unit] : "";
   }
 
-  // The accepted ranges, from the module: halic.h writes them once.
+  // The accepted ranges, from the module: halic.h writes them once. A range that hangs on another field is a
+  // function of the section's values; its bounds are shown to decimals (those of the readings on its scale).
   function makeRanges(h) {
     const temperature = { low: h._page_T_MIN(), high: h._page_T_MAX(), temperature: true };
+    const salinity = { low: h._page_SP_MIN(), high: h._page_SP_MAX() };
+    const scaleTemperature = h._page_REFRACTOMETER_T();
     return {
       temperature,
       pss78Temperature: { low: temperature.low, high: h._page_PSS78_T_MAX(), temperature: true },
-      salinity: { low: h._page_SP_MIN(), high: h._page_SP_MAX() },
+      refractionTemperature: { low: temperature.low, high: h._page_REFRACTION_T_MAX(), temperature: true },
+      salinity,
       gravity: { low: 0, high: h._page_SG_MAX(), lowExclusive: true },
       depth: { low: 0, high: h._page_P_MAX() },
       pressure: { low: 0, high: h._page_P_MAX() },
       conductivity: { low: 0, high: Infinity },
       step: { low: 0, high: Infinity, lowExclusive: true },
+      expansion: { low: 0, high: shifted(String(h._page_EXPANSION_MAX()), 6) },
+      // A scale shows what seawater of the salinities accepted shows at the scales' temperature.
+      refractometerReading: (v) => ({
+        low: h._halic_refractometer_reading(salinity.low, scaleTemperature, scaleTemperature, ...v.scale),
+        high: h._halic_refractometer_reading(salinity.high, scaleTemperature, scaleTemperature, ...v.scale),
+        decimals: isGravityScale(v.scale) ? 5 : 2 }),
+      baumeDegrees: (v) => ({ low: h._halic_baume(h._page_BAUME_SG_MIN(), v.scale),
+                              high: h._halic_baume(h._page_SG_MAX(), v.scale) }),
+      baumeGravity: { low: h._page_BAUME_SG_MIN(), high: h._page_SG_MAX() },
     };
   }
 
-  // A range in the unit the field shows: temperatures in °F have their bounds converted to hundredths, as the
-  // command's.
+  // The field's range for the section's values, in the unit the field shows: temperatures in °F have their
+  // bounds converted to hundredths, as the command's.
+  function rangeOf(field, values) {
+    const range = RANGES[field.range];
+    return typeof range === "function" ? range(values) : range;
+  }
   function shownRange(range) {
     if (!range.temperature || state.unit === "C") return range;
     return Object.assign({}, range, { low: hundredths(fahrenheitOf(range.low)), high: hundredths(fahrenheitOf(range.high)) });
   }
+  // A bound as a message names it: to the range's decimals, rounded inwards, so that every value named is taken.
+  function boundText(range, bound) {
+    if (range.decimals === undefined) return String(range[bound]);
+    const scale = 10 ** range.decimals;
+    const x = range[bound] * scale;
+    return String((bound === "low" ? Math.ceil(x - 1e-6) : Math.floor(x + 1e-6)) / scale);
+  }
+
+  // The number a text gives with its decimal point moved: "25" and 6 less is 25e-6, read as the command reads it.
+  function shifted(text, exponent) {
+    const [mantissa, power] = plainText(text).split(/[eE]/);
+    return Number(mantissa + "e" + ((Number(power) || 0) + exponent));
+  }
 
   // ---- Reading the fields -------------------------------------------------------------------------------------
 
-  // Reads one number field into fieldState: its value in the library's units, or the problem to show beside it.
-  function readField(section, field) {
+  const unitOf = (field, values) => (typeof field.unit === "function" ? field.unit(values) : field.unit);
+
+  // The message that names the range a field accepts.
+  function rangeProblem(field, values) {
+    const range = shownRange(rangeOf(field, values));
+    const unit = unitText(unitOf(field, values));
+    const params = { low: boundText(range, "low"), high: boundText(range, "high"), unit: unit ? " " + unit : "" };
+    return [range.high === Infinity ? "atLeast" : range.lowExclusive ? "aboveRange" : "range", params];
+  }
+
+  // Reads one field into fieldState: its value in the library's units, or the problem to show beside it. values
+  // holds the fields before it, read already.
+  function readField(section, field, values) {
     const key = section.id + "." + field.id;
     const input = elements[key];
     const entry = fieldState[key];
+    entry.problem = null;
     if (field.kind === "check") {
       entry.value = input.checked;
-      entry.problem = null;
       return;
     }
-    if (field.kind === "convention") {
-      entry.value = Number(input.value);
-      entry.problem = null;
+    if (field.kind === "choice") {
+      entry.value = choices[key][Number(input.value)].value;
       return;
     }
-    entry.problem = null;
-    entry.value = NaN;
-    if (field.fixedByConvention) {
-      const convention = Number(elements[section.id + ".convention"].value);
-      input.disabled = !Number.isNaN(hali._halic_convention_sample_temperature(convention));
-      if (input.disabled) return; // the convention fixes it: the library takes NaN
+    if (field.held) {
+      const at = field.held.at(hali, values);
+      input.disabled = !Number.isNaN(at);
+      if (input.disabled) {
+        entry.value = field.held.takes(at);
+        return;
+      }
     }
     const number = readNumber(input.value);
     if (number.empty) {
@@ -236,18 +397,18 @@
       entry.problem = ["notNumber", {}];
       return;
     }
-    const range = shownRange(RANGES[field.range]);
+    const range = shownRange(rangeOf(field, values));
     const x = number.value;
     if (x < range.low || x > range.high || (range.lowExclusive && x <= range.low)) {
-      const unit = unitText(field.unit);
-      const params = { low: String(range.low), high: String(range.high), unit: unit ? " " + unit : "" };
-      entry.problem = [range.high === Infinity ? "atLeast" : range.lowExclusive ? "aboveRange" : "range", params];
+      entry.problem = rangeProblem(field, values);
       return;
     }
     // A temperature accepted in °F is held to the °C range its bounds were rounded from, as the command's.
-    const base = RANGES[field.range];
-    entry.value = field.unit === "temperature" && state.unit === "F"
-      ? Math.min(Math.max(celsiusOf(x), base.low), base.high) : x;
+    const base = rangeOf(field, values);
+    if (field.unit === "temperature" && state.unit === "F")
+      entry.value = Math.min(Math.max(celsiusOf(x), base.low), base.high);
+    else
+      entry.value = field.exponent ? shifted(input.value, field.exponent) : x;
   }
 
   function valuesOf(section) {
@@ -262,19 +423,26 @@
     if (element.textContent !== text) element.textContent = text; // an unchanged answer is not announced again
   }
 
-  // The answer's text, or null with the fault put on its field; never a text that is not a number.
+  // The answer's text, or null with the fault put on its field or on the answer; never a text that is not a
+  // number.
   function answerText(section, answer) {
     for (const id of answer.uses) {
       const entry = fieldState[section.id + "." + id];
       if (entry.problem !== null || entry.value === null) return null;
     }
-    const result = answer.compute(hali, valuesOf(section));
-    if (Number.isFinite(result)) return fixedText(result, answer.decimals);
+    const values = valuesOf(section);
+    const result = answer.compute(hali, values);
+    const decimals = typeof answer.decimals === "function" ? answer.decimals(values) : answer.decimals;
+    if (Number.isFinite(result)) return fixedText(result, decimals);
     const error = hali._halic_last_error();
+    const salinity = { low: String(RANGES.salinity.low), high: String(RANGES.salinity.high) };
     for (const [reason, [fieldId, message]] of Object.entries(answer.faults || {}))
       if (error === hali["_page_" + reason]()) {
-        const entry = fieldState[section.id + "." + fieldId];
-        if (entry.problem === null) entry.problem = [message, {}];
+        const field = section.fields.find((f) => f.id === fieldId);
+        const problem = message === "range" ? rangeProblem(field, values) : [message, salinity];
+        if (!field) answer.problem = problem;
+        else if (fieldState[section.id + "." + fieldId].problem === null)
+          fieldState[section.id + "." + fieldId].problem = problem;
         return null;
       }
     answer.problem = ["noAnswer", {}];
@@ -283,7 +451,11 @@
 
   // A section's answers from its fields; the sections that read its fields (the table reads the first's) follow.
   function answerSection(section) {
-    for (const field of section.fields) readField(section, field);
+    const values = {};
+    for (const field of section.fields) {
+      readField(section, field, values);
+      values[field.id] = fieldState[section.id + "." + field.id].value;
+    }
     for (const answer of section.answers) {
       answer.problem = null;
       const text = answerText(section, answer);
@@ -292,8 +464,7 @@
               answer.problem ? fill(texts().errors[answer.problem[0]], answer.problem[1]) : "");
     }
     if (section.table) fillTable(section);
-    for (const field of section.fields) showProblem(section, field);
-    if (section.fields.some((f) => f.fixedByConvention)) showFixedTemperature(section);
+    for (const field of section.fields) showField(section, field, values);
     if (section === SECTIONS[0]) for (const other of SECTIONS) if (other.table) answerSection(other);
   }
 
@@ -302,25 +473,25 @@
     save();
   }
 
-  function showProblem(section, field) {
+  // Beside a field: its unit, the problem with what it holds, and why it is held where it is.
+  function showField(section, field, values) {
     const key = section.id + "." + field.id;
-    const problem = fieldState[key].problem;
-    const message = document.getElementById(section.id + "-" + field.id + "-error");
-    if (!message) return;
-    setText(message, problem ? fill(texts().errors[problem[0]], problem[1]) : "");
-    elements[key].setAttribute("aria-invalid", problem ? "true" : "false");
-  }
-
-  // A convention that fixes the sample's temperature takes the hydrometer section's temperature out of play.
-  function showFixedTemperature(section) {
-    const field = section.fields.find((f) => f.fixedByConvention);
-    if (!field) return;
-    const convention = fieldState[section.id + ".convention"].value;
-    const fixed = hali._halic_convention_sample_temperature(convention);
-    const note = document.getElementById(section.id + "-" + field.id + "-fixed");
-    const shown = state.unit === "F" ? fahrenheitOf(fixed) : fixed;
-    setText(note, Number.isNaN(fixed) ? "" : fill(texts().conventions.fixed,
-      { temperature: fieldText(shown, true) + " " + unitText("temperature") }));
+    const id = section.id + "-" + field.id;
+    const unit = document.getElementById(id + "-unit");
+    if (unit) setText(unit, unitText(unitOf(field, values)));
+    const message = document.getElementById(id + "-error");
+    if (message) {
+      const problem = fieldState[key].problem;
+      setText(message, problem ? fill(texts().errors[problem[0]], problem[1]) : "");
+      elements[key].setAttribute("aria-invalid", problem ? "true" : "false");
+    }
+    if (field.held) {
+      const at = field.held.at(hali, values);
+      const [part, name] = field.held.note.split(".");
+      const shown = state.unit === "F" ? fahrenheitOf(at) : at;
+      setText(document.getElementById(id + "-held"), Number.isNaN(at) ? "" : fill(texts()[part][name],
+        { temperature: fieldText(shown, true) + " " + unitText("temperature") }));
+    }
   }
 
   // The correction table of the hydrometer set in the first section, as the command's `table` writes it.
@@ -380,30 +551,34 @@
     const id = section.id + "-" + field.id;
     const key = section.id + "." + field.id;
     const row = make("div", { class: "field field-" + field.kind }, parent);
+    const initial = typeof field.initial === "function" ? field.initial(hali) : field.initial;
+    const first = key in stored ? stored[key] : initial;
     let input;
     if (field.kind === "check") {
       input = make("input", { type: "checkbox", id }, row);
-      make("label", { for: id, "data-text": section.id + "." + field.id }, row);
-      input.checked = key in stored ? Boolean(stored[key]) : field.initial;
+      make("label", { for: id, "data-text": key }, row);
+      input.checked = Boolean(first);
     } else {
-      make("label", { for: id, "data-text": field.kind === "convention" ? "conventions.legend" : section.id + "." + field.id }, row);
+      const list = field.kind === "choice" ? field.choices(hali) : null;
+      const label = list && field.choices === conventions ? "conventions.legend" : key;
+      make("label", { for: id, "data-text": label }, row);
       const entry = make("span", { class: "entry" }, row);
-      if (field.kind === "convention") {
+      if (list) {
         input = make("select", { id }, entry);
-        for (let c = 0; c < hali._page_SG_CONVENTIONS(); ++c) {
-          const name = hali.UTF8ToString(hali._halic_convention_name(c));
-          make("option", { value: String(c), "data-text": "conventions." + name }, input);
-          if (name === field.initial) input.value = String(c);
-        }
+        list.forEach((choice, n) => {
+          const params = JSON.stringify(choice.params || {});
+          make("option", { value: String(n), "data-text": choice.text, "data-params": params }, input);
+          if (choice.name === first) input.value = String(n);
+        });
+        choices[key] = list;
       } else {
+        const described = id + "-unit " + id + "-error" + (field.held ? " " + id + "-held" : "");
         input = make("input", { type: "text", id, inputmode: "decimal", autocomplete: "off", spellcheck: "false",
-                                "aria-describedby": id + "-unit " + id + "-error" + (field.fixedByConvention ? " " + id + "-fixed" : "") }, entry);
-        make("span", { class: "unit", id: id + "-unit", "data-unit": field.unit }, entry);
-        const initial = key in stored ? stored[key] : field.initial;
-        if (initial !== null)
-          input.value = fieldText(field.unit === "temperature" && state.unit === "F" ? fahrenheitOf(initial) : initial,
-                                  field.unit === "temperature" && state.unit === "F");
-        if (field.fixedByConvention) make("span", { class: "fixed", id: id + "-fixed" }, row);
+                                "aria-describedby": described }, entry);
+        make("span", { class: "unit", id: id + "-unit" }, entry);
+        const fahrenheit = field.unit === "temperature" && state.unit === "F";
+        if (first !== null) input.value = fieldText(fahrenheit ? fahrenheitOf(first) : first, fahrenheit);
+        if (field.held) make("span", { class: "held", id: id + "-held" }, row);
       }
       make("span", { class: "error", id: id + "-error" }, row);
     }
@@ -448,11 +623,10 @@
     document.title = t.page.title;
     for (const element of document.querySelectorAll("[data-text]")) {
       const [part, name] = element.dataset.text.split(".");
-      let text = t[part][name];
+      let text = fill(t[part][name], JSON.parse(element.dataset.params || "{}"));
       if (element.dataset.unit) text += " (" + unitText(element.dataset.unit) + ")";
       setText(element, text);
     }
-    for (const element of document.querySelectorAll(".unit")) setText(element, unitText(element.dataset.unit));
     const other = document.getElementById("language");
     other.lang = t.page.otherLanguageName;
     other.setAttribute("aria-label", t.page.switchLanguage);

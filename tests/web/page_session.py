@@ -1,6 +1,6 @@
-"""The page in headless Chromium, as the tests and the benchmark drive it: a local server of the page's folder that
-records every request, Debian's chromedriver and Chromium in a fresh profile with the network closed, and waits on
-conditions with deadlines. Every process started here is ended by its id."""
+"""The page in headless Chromium, as the tests and the benchmark drive it: a local server of the page's folder, Debian's
+chromedriver and Chromium in a fresh profile with the network closed, and waits on conditions with deadlines. Every
+process started here is ended by its id."""
 import functools
 import http.server
 import base64
@@ -12,6 +12,7 @@ import subprocess
 import tempfile
 import threading
 import time
+from urllib.parse import urlsplit
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -28,22 +29,18 @@ CHROMIUM_FLAGS = ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic
 
 
 class PageServer:
-    """The page's folder on a free port of 127.0.0.1; `requests` lists the paths asked for."""
+    """The page's folder on a free port of 127.0.0.1."""
 
     def __init__(self, folder=PAGE_DIR):
-        self.requests = []
-        server = self
-
         class Handler(http.server.SimpleHTTPRequestHandler):
             def log_message(self, *args):
-                server.requests.append(self.path)
+                pass
 
             def end_headers(self):
-                self.send_header("Cache-Control", "no-store")  # every load reaches the server and its log
+                self.send_header("Cache-Control", "no-store")  # the browser's log sees every load ask
                 super().end_headers()
 
-        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
-                                                     functools.partial(Handler, directory=folder))
+        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Handler, directory=folder))
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
         self.thread.start()
         self.url = "http://127.0.0.1:%d/" % self.httpd.server_address[1]
@@ -105,29 +102,23 @@ class Browser:
             shutil.rmtree(self.profile, ignore_errors=True)
 
     def size(self, width_height, mobile=False):
-        width, height = width_height
-        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                                    {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": mobile})
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width_height[0], "height": width_height[1], "deviceScaleFactor": 1, "mobile": mobile})
 
     def open(self, url, forget=False):
         """Loads the page and waits until it has started its module and answered; forget: as on a first visit,
         with nothing kept in the browser for the page's origin."""
         if forget:
-            self.driver.execute_cdp_cmd("Storage.clearDataForOrigin", {"origin": url.rstrip("/"),
+            self.driver.execute_cdp_cmd("Storage.clearDataForOrigin", {"origin": "%s://%s" % urlsplit(url)[:2],
                                                                       "storageTypes": "local_storage"})
         self.driver.get(url)
-        wait_until(lambda: self.driver.execute_script("return document.body && document.body.dataset.state"),
-                   "the page to start")
-        return self.driver.execute_script("return document.body.dataset.state")
+        return wait_until(lambda: self.driver.execute_script("return document.body && document.body.dataset.state"),
+                          "the page to start")
 
     def requested(self):
         """The URLs the browser asked for since the last call, from its own network log."""
-        urls = []
-        for entry in self.driver.get_log("performance"):
-            message = json.loads(entry["message"])["message"]
-            if message["method"] == "Network.requestWillBeSent":
-                urls.append(message["params"]["request"]["url"])
-        return urls
+        messages = [json.loads(entry["message"])["message"] for entry in self.driver.get_log("performance")]
+        return [m["params"]["request"]["url"] for m in messages if m["method"] == "Network.requestWillBeSent"]
 
     def find(self, element_id):
         return self.driver.find_element(By.ID, element_id)
@@ -139,9 +130,9 @@ class Browser:
         return self.driver.execute_script("return document.activeElement.id")
 
     def wait_text(self, element_id, expected):
-        """Waits until the element shows expected; the text it showed otherwise."""
-        return wait_until(lambda: self.text(element_id) == expected,
-                          lambda: "%s to read %r, not %r" % (element_id, expected, self.text(element_id)))
+        """Waits until the element shows expected; names the text it showed otherwise."""
+        wait_until(lambda: self.text(element_id) == expected,
+                   lambda: "%s to read %r, not %r" % (element_id, expected, self.text(element_id)))
 
     def screenshot(self):
         """The viewport as PNG bytes, once the fonts have loaded and two frames have painted."""
