@@ -6,6 +6,7 @@
 //                        of each control]); focus is None or (control id or 0, its top-level window's rect, the
 //                        caret's screen rect or None)
 //   probe post <title> <msg> <wparam> <lparam>   posts a message to the window
+//   probe move <title> <x> <y>                   moves the window, as a window manager would
 //   probe reg-dump       the settings key: None, or {name: (type, bytes)}
 //   probe version <file> <name>...   the file's version resource as Windows reads it (VerQueryValue): None, or
 //                        ((file version, product version) or None, [(block 'llllcccc', found, {name: UTF-8 text or
@@ -213,6 +214,9 @@ int main(int argc, char** argv)
         return ::PostMessageA(hWnd, static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),
                               static_cast<WPARAM>(std::strtoul(argv[4], nullptr, 0)),
                               static_cast<LPARAM>(std::strtol(argv[5], nullptr, 0))) ? 0 : 1;
+    else if (command == "move" && hWnd != nullptr && argc > 4)
+        return ::SetWindowPos(hWnd, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), 0, 0,
+                              SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
     else
         return 2;
     return 0;

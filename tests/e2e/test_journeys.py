@@ -123,7 +123,12 @@ class Settings(VarnokTestCase):
         self.assert_looks_like(app.snapshot, "main-new-settings.png")
         self.calculate("25.5", "    -E-")  # a negative salinity has no density
 
-        dialog = open_settings(app, lambda: app.keys("ctrl+o"))  # opened again on the confirmed values
+        # Moved partly above and left of the screen, where the dialog manager pulls the dialog onto it first: the
+        # dialog comes down from the main window's corner only as far as needed, on the confirmed values.
+        probe("move", TITLE, -40, -30)
+        wait_until(lambda: app.snapshot().origin == (-40, -30), "the main window moved")
+        dialog = open_settings(app, lambda: app.keys("ctrl+o"))
+        self.assertEqual(dialog.rect, (10, 20, 10 + OPTIONS_SIZE[0], 20 + OPTIONS_SIZE[1]))
         self.assertEqual([dialog.controls[cid].text for cid in EXCHANGE_ORDER], [b"25.5", b"2.048", b"1000", b"-1"])
         self.close(lambda: app.keys("Escape"))
 
