@@ -1,16 +1,13 @@
-// Looks at the running program from outside, as any other process may: its windows, their controls and texts, and
-// its registry key; prints what it finds as one Python literal, texts as bytes. Keys and clicks come through X.
-//
-//   probe look <title>   None without such a window, else ([windows], focus): each visible window that is the main
-//                        window (depth 0) or owned by it, as (rect, title, depth, [(id, rect, text, check, visible)
-//                        of each control]); focus is None or (control id or 0, its top-level window's rect, the
-//                        caret's screen rect or None)
-//   probe post <title> <msg> <wparam> <lparam>   posts a message to the window
-//   probe move <title> <x> <y>                   moves the window, as a window manager would
+// Looks at the running program from outside, as any other process may, and prints what it finds as one Python
+// literal, texts as bytes (keys and clicks come through X):
+//   probe look <title>   None, or ([(rect, title, owner depth, [(id, rect, text, check, visible)])] of the main window
+//                        and each visible window it owns, focus: None or (control id or 0, its top-level window's
+//                        rect, the caret's screen rect or None))
+//   probe post <title> <msg> <wparam> <lparam> / probe move <title> <x> <y>: as any process / a window manager may
 //   probe reg-dump       the settings key: None, or {name: (type, bytes)}
-//   probe version <file> <name>...   the file's version resource as Windows reads it (VerQueryValue): None, or
-//                        ((file version, product version) or None, [(block 'llllcccc', found, {name: UTF-8 text or
-//                        None})] for each language and code page its Translation names)
+//   probe version <file> <name>...   the version resource through VerQueryValue: None, or ((file version, product
+//                        version) or None, [(block 'llllcccc', found, {name: UTF-8 text or None})] for each
+//                        language and code page its Translation names)
 #include "Identity.h"
 
 #include <windows.h>
