@@ -1,21 +1,16 @@
 #!/bin/sh
-# The Debian package, made from a release tree of its own in which only the installed targets are built (the
-# native flavour carries the sanitizers), then taken apart in a temporary folder, the machine's packages
-# untouched: its control fields, and the unpacked command, Python module, page and SDK at work (they report
-# VARNOK_VERSION): check-deb.sh <cmake> <cpack> <source> <release tree> <package version> <multiarch folder>
+# The Debian package, made by CPack from the release tree, then taken apart in a temporary folder, the machine's
+# packages untouched: its control fields, and the unpacked command, Python module, page and SDK at work (they
+# report VARNOK_VERSION): check-deb.sh <cpack> <release tree> <package version> <multiarch folder> <cmake>
 set -eu
-cmake=$1 cpack=$2 source=$3 tree=$4 version=$5 multiarch=$6
+cpack=$1 tree=$2 version=$3 multiarch=$4 cmake=$5
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { printf '%s\n' "$@"; exit 1; }
 
-"$cmake" -S "$source" -B "$tree" -DCMAKE_BUILD_TYPE=Release -DVARNOK_SANITIZE=OFF -DCMAKE_INSTALL_PREFIX=/usr \
-    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
-"$cmake" --build "$tree" -j "$(nproc)" --target hali_cli hali_cstring web_page >/dev/null
-rm -rf "$tree/packages"
-(cd "$tree" && "$cpack" -B packages >/dev/null)
-deb=$(echo "$tree"/packages/hali_*.deb)
+(cd "$tree" && "$cpack" -B "$work/packages" >/dev/null)
+deb=$(echo "$work"/packages/hali_*.deb)
 
 # The version is the project's; the dependencies, by name, are the runtime's and the Python module's, no
 # more (a sanitized build would add the sanitizers').
@@ -29,11 +24,10 @@ depends=$(printf '%s\n' "$control" | sed -n 's/^Depends: //p' | tr ',' '\n' | aw
 
 dpkg-deb -x "$deb" "$work/root"
 usr=$work/root/usr
-export LD_LIBRARY_PATH="$usr/lib/$multiarch"
-command=$("$usr/bin/hali" --version)
-[ "$command" = "hali $VARNOK_VERSION" ] || fail "hali --version printed: $command"
-module=$(PYTHONPATH="$usr/lib/python3/dist-packages" PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 -c \
-    'import hali, numpy; print("%.5f" % hali.sg(numpy.array([35.0]), convention="25/25")[0])')
+# The command finds the libraries in the multiarch folder by its run path; the module through the loader's path.
+sh "$here/../sdk/check-command.sh" "$usr/bin/hali"
+module=$(LD_LIBRARY_PATH="$usr/lib/$multiarch" PYTHONPATH="$usr/lib/python3/dist-packages" PYTHONDONTWRITEBYTECODE=1 \
+    /usr/bin/python3 -c 'import hali, numpy; print("%.5f" % hali.sg(numpy.array([35.0]), convention="25/25")[0])')
 [ "$module" = 1.02637 ] || fail "the Python module computed: $module"
 # The page in the data folder, its module at work under node: the worked example.
 page=$usr/share/hali/web

@@ -1,18 +1,13 @@
-// Looks at the running program from outside, as the platform lets any other process do: its windows, their
-// controls and texts, and its registry key; prints what it finds as one Python literal, texts as bytes.
-// Keys and clicks never come from here: the journeys type and click through X.
-//
-//   probe look <title>   None without such a window, else ([windows], focus): each visible window that is the main
-//                        window (depth 0) or owned by it, as (rect, title, owner depth, [(id, rect, text, check,
-//                        visible) of each control]); focus is (control id or 0, rect of its top-level window or None
-//                        for the main, screen rect of the caret or None)
-//   probe post <title> <msg> <wparam> <lparam>   posts a message to the window, as any process may
-//   probe move <title> <x> <y>                   moves the window, as a window manager would
+// Looks at the running program from outside, as any other process may, and prints what it finds as one Python
+// literal, texts as bytes (keys and clicks come through X):
+//   probe look <title>   None, or ([(rect, title, owner depth, [(id, rect, text, check, visible)])] of the main window
+//                        and each visible window it owns, focus: None or (control id or 0, its top-level window's
+//                        rect, the caret's screen rect or None))
+//   probe post <title> <msg> <wparam> <lparam> / probe move <title> <x> <y>: as any process / a window manager may
 //   probe reg-dump       the settings key: None, or {name: (type, bytes)}
-//   probe version <file> <name>...   the file's version resource as Windows reads it (VerQueryValue): None without
-//                        one, else ((file version, product version) of its fixed part or None, [(block, found,
-//                        {name: text or None})] for each language and code page its Translation names: the block
-//                        'llllcccc' they name, whether it is there, and each named string found through it, as UTF-8)
+//   probe version <file> <name>...   the version resource through VerQueryValue: None, or ((file version, product
+//                        version) or None, [(block 'llllcccc', found, {name: UTF-8 text or None})] for each
+//                        language and code page its Translation names)
 #include "Identity.h"
 
 #include <windows.h>
@@ -25,27 +20,33 @@
 
 namespace {
 
+// Each value printed is followed by ", ", which a Python literal allows before its closing bracket.
 void PrintBytes(const void* p, size_t n)
 {
     std::printf("b'");
     for (size_t i = 0; i < n; ++i)
         std::printf("\\x%02x", static_cast<const unsigned char*>(p)[i]);
-    std::printf("'");
+    std::printf("', ");
 }
 
-// "rect, text" of a window: WM_GETTEXT is marshalled across from the other process.
+void PrintRect(const RECT& rc)
+{
+    std::printf("(%ld, %ld, %ld, %ld), ", rc.left, rc.top, rc.right, rc.bottom);
+}
+
+// WM_GETTEXT is marshalled across from the other process.
 void PrintRectAndText(HWND hWnd)
 {
     RECT rc;
     ::GetWindowRect(hWnd, &rc);
-    std::printf("(%ld, %ld, %ld, %ld), ", rc.left, rc.top, rc.right, rc.bottom);
+    PrintRect(rc);
     char buf[4096];
     DWORD_PTR nLen = 0;
     if (::SendMessageTimeoutA(hWnd, WM_GETTEXT, sizeof(buf), reinterpret_cast<LPARAM>(buf), SMTO_ABORTIFHUNG, 5000,
                               &nLen))
         PrintBytes(buf, nLen);
     else
-        std::printf("None");
+        std::printf("None, ");
 }
 
 BOOL CALLBACK PrintControl(HWND hWnd, LPARAM)
@@ -54,17 +55,8 @@ BOOL CALLBACK PrintControl(HWND hWnd, LPARAM)
     ::SendMessageTimeoutA(hWnd, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &nCheck);
     std::printf("(%d, ", ::GetDlgCtrlID(hWnd));
     PrintRectAndText(hWnd);
-    std::printf(", %d, %d), ", static_cast<int>(nCheck), ::IsWindowVisible(hWnd) ? 1 : 0);
+    std::printf("%d, %d), ", static_cast<int>(nCheck), ::IsWindowVisible(hWnd) ? 1 : 0);
     return TRUE;
-}
-
-void PrintWindow(HWND hWnd, int nDepth)
-{
-    std::printf("(");
-    PrintRectAndText(hWnd);
-    std::printf(", %d, [", nDepth);
-    ::EnumChildWindows(hWnd, PrintControl, 0);
-    std::printf("])");
 }
 
 // Each visible window that is the main window or owned by it, directly or through another owned one.
@@ -74,8 +66,11 @@ BOOL CALLBACK PrintOwned(HWND hWnd, LPARAM lParam)
     for (HWND h = hWnd; h != nullptr && nDepth < 16; h = ::GetWindow(h, GW_OWNER), ++nDepth)
         if (h == reinterpret_cast<HWND>(lParam) && ::IsWindowVisible(hWnd))
         {
-            PrintWindow(hWnd, nDepth);
-            std::printf(", ");
+            std::printf("(");
+            PrintRectAndText(hWnd);
+            std::printf("%d, [", nDepth);
+            ::EnumChildWindows(hWnd, PrintControl, 0);
+            std::printf("]), ");
         }
     return TRUE;
 }
@@ -97,21 +92,14 @@ void Look(HWND hWndMain)
     RECT rc;
     ::GetWindowRect(hWndRoot, &rc);
     std::printf("(%d, ", hWndRoot == info.hwndFocus ? 0 : ::GetDlgCtrlID(info.hwndFocus));
-    if (hWndRoot == hWndMain)
-        std::printf("None, ");
-    else
-        std::printf("(%ld, %ld, %ld, %ld), ", rc.left, rc.top, rc.right, rc.bottom);
+    PrintRect(rc);
     // Wherever the caret blinks, a picture of the window may or may not show it.
     if (info.hwndCaret != nullptr)
     {
         ::MapWindowPoints(info.hwndCaret, nullptr, reinterpret_cast<POINT*>(&info.rcCaret), 2);
-        std::printf("(%ld, %ld, %ld, %ld)))\n", info.rcCaret.left, info.rcCaret.top, info.rcCaret.right,
-                    info.rcCaret.bottom);
+        PrintRect(info.rcCaret);
     }
-    else
-    {
-        std::printf("None))\n");
-    }
+    std::printf("%s))\n", info.hwndCaret != nullptr ? "" : "None");
 }
 
 int RegDump()
@@ -123,18 +111,16 @@ int RegDump()
         return 0;
     }
     static unsigned char data[1 << 16];
+    char name[256];
+    DWORD nName = sizeof(name), type = 0, nData = sizeof(data);
     std::printf("{");
-    for (DWORD i = 0;; ++i)
+    for (DWORD i = 0; ::RegEnumValueA(hKey, i, name, &nName, nullptr, &type, data, &nData) == ERROR_SUCCESS; ++i)
     {
-        char name[256];
-        DWORD nName = sizeof(name);
-        DWORD type = 0;
-        DWORD nData = sizeof(data);
-        if (::RegEnumValueA(hKey, i, name, &nName, nullptr, &type, data, &nData) != ERROR_SUCCESS)
-            break;
         std::printf("'%s': (%lu, ", name, static_cast<unsigned long>(type));
         PrintBytes(data, nData);
         std::printf("), ");
+        nName = sizeof(name); // each call takes the room it has and returns what it used
+        nData = sizeof(data);
     }
     std::printf("}\n");
     ::RegCloseKey(hKey);
@@ -199,8 +185,7 @@ int Version(const char* pszFile, char* const* ppszNames, int nNames)
                 if (::VerQueryValueW(info.data(), (block + L"\\" + Wide(ppszNames[n])).c_str(), &pValue, &nLength))
                     PrintWide(static_cast<const wchar_t*>(pValue));
                 else
-                    std::printf("None");
-                std::printf(", ");
+                    std::printf("None, ");
             }
             std::printf("}), ");
         }
@@ -212,7 +197,7 @@ int Version(const char* pszFile, char* const* ppszNames, int nNames)
 
 int main(int argc, char** argv)
 {
-    std::string command = argc > 1 ? argv[1] : "";
+    const std::string command = argc > 1 ? argv[1] : "";
     if (command == "reg-dump")
         return RegDump();
     if (command == "version" && argc > 2)

@@ -26,22 +26,15 @@ GLYPH_SIZE = (27, 45)
 PROMPTS = {"ja": "数値を入力してください。".encode("cp932"), "en": b"Please enter a number."}
 
 
-def reference_path(name):
-    """Where a picture a person approved by looking at it lies: the README's (docs/) serve as references too."""
-    return os.path.join(SOURCE, name) if name.startswith("docs/") else os.path.join(SOURCE, "tests", "e2e",
-                                                                                      "reference", name)
-
-
 def artwork(name):
-    return Image.open(os.path.join(SOURCE, "calculator", "resources", "images", name)).convert("RGB")
+    return Image.open(os.path.join(SOURCE, "calculator", "resources", "images", name + ".bmp")).convert("RGB").tobytes()
 
 
-GLYPHS = {text: artwork(name).tobytes() for text, name in dict(
-    {str(d): "digit_%d.bmp" % d for d in range(10)},
-    **{".": "glyph_point.bmp", " ": "glyph_blank.bmp", "E": "glyph_e.bmp", "-": "glyph_minus.bmp"}).items()}
-# The faces of each bitmap button: the main window's Calc, Opt and Off, the settings dialog's OK and Cancel.
-FACES = {button: {face: artwork("%s_%s.bmp" % (button, face)).tobytes() for face in ("up", "down", "focus", "disabled")}
-         for button in ("calc", "opt", "off", "ok", "cancel")}
+GLYPHS = dict({str(d): artwork("digit_%d" % d) for d in range(10)}, **{
+    ".": artwork("glyph_point"), " ": artwork("glyph_blank"), "E": artwork("glyph_e"), "-": artwork("glyph_minus")})
+# The faces of the main window's bitmap buttons, Calc, Opt and Off, as they are drawn.
+FACES = {button: {face: artwork("%s_%s" % (button, face)) for face in ("up", "down", "focus")}
+         for button in ("calc", "opt", "off")}
 
 
 def wait_until(condition, what):
@@ -55,27 +48,22 @@ def wait_until(condition, what):
 
 
 def run(*args, tries=1, timeout=120):
-    """A command's stdout; a failure raises with what it wrote (Wine's reg writes its errors to stdout). A command
-    that changes nothing or sets the same again may have two tries: under load Wine has failed such a command
-    (a probe's look, a reg add) with exit code 1 twice in some thousands of runs, and once left a look waiting for
-    minutes at a load of six processes a core."""
+    """A command's stdout; a failure raises with what it wrote (Wine's reg writes its errors to stdout). Under load
+    Wine has failed a look or a reg add with status 1 twice in some thousands of runs, and once left a look waiting
+    for minutes: a command that changes nothing or sets the same again may have two tries."""
     for _ in range(tries):
         try:
-            out = subprocess.run([str(a) for a in args], stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                                 timeout=timeout)
-        except subprocess.TimeoutExpired as expired:
-            failure, output = "timed out after %d s" % timeout, (expired.stdout or b"") + (expired.stderr or b"")
-            continue
-        if out.returncode == 0:
-            return out.stdout
-        failure, output = "failed: %d" % out.returncode, out.stdout + out.stderr
-    raise AssertionError("%s %s\n%s" % (" ".join(map(str, args[:3])), failure,
-                                        output.decode("cp932", "replace")[-2000:]))
+            return subprocess.run([str(a) for a in args], capture_output=True, timeout=timeout, check=True).stdout
+        except (subprocess.CalledProcessError, subprocess.TimeoutExpired) as error:
+            failure = error
+    output = (failure.stdout or b"") + (failure.stderr or b"")
+    raise AssertionError("%s\n%s" % (failure, output.decode("cp932", "replace")[-2000:]))
 
 
 def probe(*args):
-    """What probe.exe found, None when it prints nothing; raises when its action fails."""
-    looks = args[0] in ("look", "reg-dump")  # a look takes seconds at most: two fit in a journey's time
+    """What probe.exe found, None when it prints nothing; raises when its action fails. A look or a dump takes
+    seconds at most, so two tries fit in a journey's time."""
+    looks = args[0] in ("look", "reg-dump")
     out = run(WINE_RUN, os.path.join(BIN, "probe.exe"), *args, tries=2 if looks else 1, timeout=60 if looks else 120)
     return ast.literal_eval(out.decode("ascii") or "None")
 
@@ -84,13 +72,11 @@ def registry():
     return probe("reg-dump")
 
 
-def stored_text(text):
-    """A text value as the program stores it: with its terminating zero."""
-    return (1, text.encode("ascii") + b"\0")  # REG_SZ
-
-
-def stored_dword(value):
-    return (4, (value & 0xFFFFFFFF).to_bytes(4, "little"))  # REG_DWORD
+def stored(value):
+    """A value as the program stores it: a text with its terminating zero (REG_SZ), a number as a REG_DWORD."""
+    if isinstance(value, str):
+        return (1, value.encode("ascii") + b"\0")
+    return (4, (value & 0xFFFFFFFF).to_bytes(4, "little"))
 
 
 def screenshot():
@@ -112,32 +98,25 @@ class Window:
     """A top-level window as another process sees it; its static texts share one id."""
 
     def __init__(self, rect, text, depth, controls):
-        self.rect, self.text, self.depth = rect, text, depth
-        self.origin, self.size = rect[:2], (rect[2] - rect[0], rect[3] - rect[1])
+        self.rect, self.text, self.depth, self.origin = rect, text, depth, rect[:2]
+        self.size = (rect[2] - rect[0], rect[3] - rect[1])
         self.texts = [c[2] for c in controls]
         self.controls = {c[0]: Control(*c) for c in controls}
         # Where the display's places stand on the screen, left to right, whatever their ids.
-        self.places = sorted((c.rect for c in self.controls.values()
-                              if c.visible and (c.rect[2] - c.rect[0], c.rect[3] - c.rect[1]) == GLYPH_SIZE))
+        self.places = sorted(c.rect for c in self.controls.values()
+                             if c.visible and (c.rect[2] - c.rect[0], c.rect[3] - c.rect[1]) == GLYPH_SIZE)
 
 
 class Varnok:
-    """One run of the program (the built one unless another folder is given), on the registry key as it is, in the
-    interface language given."""
+    """One run of the program in the folder given, on the registry key as it is, in the interface language given."""
 
-    def __init__(self, folder=BIN, language="ja"):
+    def __init__(self, folder, language):
         self.prompt = PROMPTS[language]
         self.proc = subprocess.Popen([WINE_RUN, os.path.join(folder, "Varnok.exe")], env=dict(os.environ,
                                      VARNOK_LANG=language), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
-    def wait_up(self):
-        self.snap = wait_until(self.snapshot, "the main window")
-        self.xid = wait_until(lambda: xdotool("search", "--onlyvisible", "--name", "^%s$" % TITLE).split(),
-                              "the main window on the X display")[0]
-
     def look(self):
-        """The main window while visible, the visible windows it owns, and the focus as probe.exe gives it:
-        (control id, its top-level window's rect or None for the main window, the caret's rect or None)."""
+        """The main window while visible, the visible windows it owns, and the focus as probe.exe gives it."""
         windows, focus = probe("look", TITLE) or ([], None)
         windows = [Window(*w) for w in windows]
         return next((w for w in windows if w.depth == 0), None), [w for w in windows if w.depth], focus
@@ -150,8 +129,8 @@ class Varnok:
 
     def has_focus(self, cid, window=None):
         """Whether control cid (any when None) of window (the main window when None) holds the focus."""
-        focus = self.look()[2] or (0, None, None)
-        return focus[1] == (window.rect if window else None) and cid in (None, focus[0])
+        main, _, focus = self.look()
+        return bool(focus and main) and focus[1] == (window or main).rect and cid in (None, focus[0])
 
     def wait_focus(self, cid, window=None, what=None):
         wait_until(lambda: self.has_focus(cid, window), what or "the focus on control %r" % cid)
@@ -194,13 +173,6 @@ class Varnok:
 
     def press(self, cid, window=None):
         self.click(*(window or self.snapshot()).controls[cid].centre)
-
-    def drag(self, start, by):
-        """Holds the left button at start and moves the pointer by (dx, dy) in steps, as a hand does."""
-        xdotool("mousemove", *start, "mousedown", "1")
-        for i in range(1, 9):
-            xdotool("mousemove", start[0] + by[0] * i // 8, start[1] + by[1] * i // 8)
-        xdotool("mouseup", "1")
 
     def fill(self, cid, text, window=None):
         """Replaces an edit's text as a person does: click into it unless the caret is there, select it all, type."""
@@ -251,14 +223,17 @@ class VarnokTestCase(unittest.TestCase):
             run(WINE_RUN, "reg", "delete", KEY, "/f", tries=2)
 
     def start(self, folder=BIN, **values):
-        """Stores values given as name=(type, data) as `reg add` takes them, then starts the program."""
+        """Stores values given as name=(type, data) as `reg add` takes them, then starts the program and waits for
+        its main window, on the screen and on the X display."""
         for name, (vtype, data) in values.items():
             run(WINE_RUN, "reg", "add", KEY, "/v", name, "/t", vtype, "/d", data, "/f", tries=2)
-        self.app = Varnok(folder, self.language)
-        self.addCleanup(self.app.kill)
+        self.app = app = Varnok(folder, self.language)
+        self.addCleanup(app.kill)
         self.addCleanup(self.keep_evidence)  # cleanups run last first: before the program is ended
-        self.app.wait_up()
-        return self.app
+        app.snap = wait_until(app.snapshot, "the main window")
+        app.xid = wait_until(lambda: xdotool("search", "--onlyvisible", "--name", "^%s$" % TITLE).split(),
+                             "the main window on the X display")[0]
+        return app
 
     def artifact(self, suffix):
         os.makedirs(ARTIFACTS, exist_ok=True)
@@ -266,47 +241,40 @@ class VarnokTestCase(unittest.TestCase):
 
     def keep_evidence(self):
         result = self._outcome.result  # a clean-up runs as a part of its own: the test's failures are here
-        if not any(test is self for test, _ in result.failures + result.errors):
-            return
-        screenshot().save(self.artifact(".screen.png"))
-        with open(self.artifact(".look.txt"), "w") as f:
-            f.write("look: %r\nregistry: %r\nX focus: %s\n" % (
-                probe("look", TITLE), registry(), xdotool("getwindowfocus").strip()))
-        print("\nthe screen and the probe's look at the failure: %s, %s"
-              % (self.artifact(".screen.png"), self.artifact(".look.txt")), file=sys.stderr)
+        if any(test is self for test, _ in result.failures + result.errors):
+            screenshot().save(self.artifact(".screen.png"))
+            with open(self.artifact(".look.txt"), "w") as f:
+                f.write("look: %r\nregistry: %r\nX focus: %s\n" % (
+                    probe("look", TITLE), registry(), xdotool("getwindowfocus").strip()))
+            print("\nthe screen and the probe's look at the failure: %s.*" % self.artifact(""), file=sys.stderr)
 
     def assert_looks_like(self, find_window, name):
-        """Waits until the window find_window() returns looks exactly as the approved picture name, but where the
-        caret may blink; else saves what it looked like and the difference beside the output."""
-        last = {}
-        path = reference_path(name)
+        """Waits until the window find_window() returns looks exactly as the approved picture name (the README's
+        under docs/, the others under tests/e2e/reference/), but where the caret may blink; else leaves what it
+        showed and where it differs (not black) beside the output."""
+        path = os.path.join(SOURCE, *([] if name.startswith("docs/") else ["tests", "e2e", "reference"]), name)
         expected = Image.open(path).convert("RGB") if os.path.exists(path) else None  # None: to be approved
+        stem, last = self.artifact("." + os.path.basename(name)[:-len(".png")]), {}
 
         def matches():
             window, focus = find_window(), self.app.look()[2]
             if window is None:
                 return False
-            actual = screenshot().crop(window.rect)
+            last["actual"] = actual = screenshot().crop(window.rect)
             diff = ImageChops.difference(actual, expected) if expected and actual.size == expected.size else None
             if diff is not None and focus and focus[2]:
-                caret = [a - b for a, b in zip(focus[2], window.origin * 2)]
-                diff.paste((0, 0, 0), tuple(caret))
-            last.update(actual=actual, diff=diff)
+                diff.paste((0, 0, 0), tuple(a - b for a, b in zip(focus[2], window.origin * 2)))
+            last["difference"] = diff
             return diff is not None and diff.getbbox() is None
 
         try:
-            wait_until(matches, "the window to look as %s" % name)
+            wait_until(matches, lambda: "the window to look as %s (differing: %s; what it showed and the difference: "
+                       "%s.*.png)" % (name, last.get("difference") and last["difference"].getbbox() or "size", stem))
         except AssertionError:
-            if "actual" not in last:
-                raise
-            stem = self.artifact("." + os.path.basename(name).rsplit(".", 1)[0])
-            last["actual"].save(stem + ".actual.png")
-            if last["diff"] is not None:
-                marked = Image.blend(expected, Image.new("RGB", expected.size), 0.6)
-                marked.paste((255, 0, 0), mask=last["diff"].convert("L").point(lambda v: 255 if v else 0))
-                marked.save(stem + ".difference.png")
-            raise AssertionError("the window does not look as %s (differing: %s); what it showed and the difference: "
-                                 "%s.*.png" % (name, last["diff"] and last["diff"].getbbox() or "its size", stem))
+            for part, image in last.items():
+                if image is not None:
+                    image.save("%s.%s.png" % (stem, part))
+            raise
 
     def end(self, action):
         action()

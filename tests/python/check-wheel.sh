@@ -1,16 +1,15 @@
 #!/bin/sh
-# The Python module's wheel, built by the target wheel in a release tree of its own (the native flavour carries
-# the sanitizers), then installed with pip into a fresh virtual environment that sees Debian's NumPy, without
-# an index: its name and version are the project's, it holds the module and the two libraries, libhalic finds
-# libhali beside itself, and the installed module computes with them and no other:
-# check-wheel.sh <cmake> <source> <release tree> <version>
+# The Python module's wheel, built by the target wheel in the release tree the Debian package's test shares (the
+# native flavour carries the sanitizers; tests/CMakeLists.txt configures it), then installed with pip into a fresh
+# virtual environment that sees Debian's NumPy, without an index: its name and version are the project's, it holds
+# the module and the two libraries, libhalic finds libhali beside itself, and the installed module computes with
+# them and no other: check-wheel.sh <cmake> <source> <release tree> <version>
 set -eu
 cmake=$1 source=$2 tree=$3 version=$4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { printf '%s\n' "$@"; exit 1; }
 
-"$cmake" -S "$source" -B "$tree" -DCMAKE_BUILD_TYPE=Release -DVARNOK_SANITIZE=OFF >/dev/null
 "$cmake" --build "$tree" -j "$(nproc)" --target wheel >/dev/null
 wheel=$tree/wheel/hali-$version-py3-none-linux_$(uname -m).whl
 [ -f "$wheel" ] || fail "no $wheel, but:" "$(ls "$tree/wheel")"
