@@ -11,7 +11,9 @@ const int POSITION_NOT_SET = -5000;
 // in the settings dialog, d<Name> in the record), the settings dialog's
 // accessors (Set<Access>, Get<Access>), the registry value, the first-run
 // value and the settings dialog's edit. A new setting is a line here, its
-// members and accessors, and its label.
+// members and accessors, and its label. The registry names are what users'
+// saved settings already hold: salinity stays under "density", or every
+// user's salinity would fall back to its first-run value.
 #define VARNOK_CONVERSION_SETTINGS(X)                                                                 \
     X(BaseTemp, BaseTemp, "baseTemperature", 24.0, IDC_EDIT_BASE_TEMP)         /* degC */             \
     X(BaseGravity, BaseGravity, "baseGravity", 1.024, IDC_EDIT_BASE_GRAVITY)   /* read at BaseTemp */ \
