@@ -67,6 +67,8 @@
   // The library's name of a thing it numbers (a convention, a scale).
   const nameOf = (h, pointer) => h.UTF8ToString(pointer);
   const numbers = (count) => [...Array(count).keys()];
+  // A convention that fixes the sample's temperature (15/4, 20/20, ...), where t/t and t/4 take the sample's own.
+  const fixesSample = (h, convention) => !Number.isNaN(h._halic_convention_sample_temperature(convention));
 
   // The choices of a list: name (what `initial` names), value (what the library takes), text (a key of the
   // texts) and the params its text is filled with.
@@ -82,7 +84,7 @@
     return numbers(h._page_SCALES()).flatMap((s) => {
       const name = nameOf(h, h._halic_scale_name(s));
       if (s !== h._page_SCALE_SG()) return [{ name, value: [s, 0], text: "refractometer.scale_" + name }];
-      return conventions(h).filter((c) => !Number.isNaN(h._halic_convention_sample_temperature(c.value))).map(
+      return conventions(h).filter((c) => fixesSample(h, c.value)).map(
         (c) => ({ name: name + " " + c.name, value: [s, c.value], text: "refractometer.scale_sg",
                   params: { convention: c.name } }));
     });
@@ -107,8 +109,7 @@
   // NaN stays so, with the library's reason for it.
   function gravityOfSalinity(h, salinity, t, convention) {
     if (Number.isNaN(salinity)) return salinity;
-    const fixed = !Number.isNaN(h._halic_convention_sample_temperature(convention));
-    return h._halic_sg(salinity, fixed ? NaN : t, convention);
+    return h._halic_sg(salinity, fixesSample(h, convention) ? NaN : t, convention);
   }
 
   // Fields: kind "number" (range names a range of RANGES; unit a unit of the texts, "temperature" following the
